@@ -1,0 +1,27 @@
+// The one shared game state: every global of the game as a member, so each test starts fresh.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "game/records.h"
+
+namespace kestrins {
+
+struct MdlMain {
+    int32_t GameState = 0;
+    std::array<Card, 52> Deck{};
+    int32_t DeckTop = 0;
+    int32_t BetAction = 0;
+    int32_t Winner = 0;
+    std::array<Player, 4> Players{};
+    // Always RaiseCount + 1 elements; the last one is not yet written.
+    std::vector<int32_t> RaiseHistory;
+    int32_t RaiseCount = 0;
+    int32_t SaveType = 0;
+    int32_t CardType = 0;
+    int32_t DropCount = 0;
+};
+
+}  // namespace kestrins

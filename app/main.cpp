@@ -1,0 +1,32 @@
+// Kestrins: start-up, then the main window's event loop until it closes.
+#include <QApplication>
+
+#include "game/mdl_main.h"
+#include "game/random_source.h"
+#include "platform/hivekit_binding.h"
+#include "platform/message_box.h"
+#include "platform/qt_message_boxes.h"
+#include "settings/startup.h"
+#include "ui/frm_main.h"
+
+int main(int argc, char** argv) {
+    using namespace kestrins;
+    QApplication app(argc, argv);
+
+    MersenneRandom random(StartupSeed());
+    MdlMain state;
+    QtMessageBoxes boxes;
+    HivekitBinding store(DefaultHivekitPaths());
+    store.SetMessageFunction(&ShowLibraryMessage);
+    store.SetUnavailableNotice([&boxes] {
+        boxes.Show("設定ライブラリ (libhivekit.so.1) が見つかりません。\n"
+                   "設定と所持金は読み込まれず、終了時にも保存されません。",
+                   "Kestrin", MessageButtons::Ok, MessageIcon::Error);
+    });
+
+    const bool showMoney = StartUp(state, store);
+    FrmMain frmMain(state, store, boxes, showMoney);
+    boxes.SetParent(&frmMain);
+    frmMain.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,112 @@
+// dlopen by absolute path with RTLD_LOCAL; a missing piece turns into failed calls, not a crash.
+#include "platform/hivekit_binding.h"
+
+#include <dlfcn.h>
+
+#include "platform/program_folder.h"
+
+namespace kestrins {
+
+namespace {
+
+using DeleteValueFn = unsigned char (*)(HKEY, const char*, const char*);
+using GetValueDWORDFn = unsigned char (*)(HKEY, const char*, const char*, int32_t*);
+using GetValueTextFn = unsigned char (*)(HKEY, const char*, const char*, char*);
+using SetValueDWORDFn = unsigned char (*)(HKEY, const char*, const char*, int32_t);
+using SetValueTextFn = unsigned char (*)(HKEY, const char*, const char*, const char*);
+using SetMessageFunctionFn = void (*)(HivekitMessageFunction);
+
+template <typename Fn>
+Fn As(void* address) {
+    return reinterpret_cast<Fn>(address);
+}
+
+}  // namespace
+
+HivekitBinding::HivekitBinding(std::vector<std::string> candidates)
+    : candidates_(std::move(candidates)) {}
+
+HivekitBinding::~HivekitBinding() {
+    if (handle_ != nullptr) {
+        dlclose(handle_);
+    }
+}
+
+void HivekitBinding::ReportUnavailable() {
+    if (!reported_) {
+        reported_ = true;
+        if (unavailableNotice_) {
+            unavailableNotice_();
+        }
+    }
+}
+
+void* HivekitBinding::Function(const char* name, void*& cache) {
+    if (cache != nullptr) {
+        return cache;
+    }
+    if (!loadTried_) {
+        loadTried_ = true;
+        for (const std::string& path : candidates_) {
+            if (path.empty() || path.front() != '/') {
+                continue;
+            }
+            handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+            if (handle_ != nullptr) {
+                break;
+            }
+        }
+        if (handle_ != nullptr) {
+            if (void* setter = dlsym(handle_, "SetMessageFunction"); setter != nullptr) {
+                As<SetMessageFunctionFn>(setter)(messageFunction_);
+            }
+        }
+    }
+    if (handle_ != nullptr) {
+        cache = dlsym(handle_, name);
+    }
+    if (cache == nullptr) {
+        ReportUnavailable();
+    }
+    return cache;
+}
+
+unsigned char HivekitBinding::DeleteValue(HKEY root, const char* keyPath, const char* valueName) {
+    void* fn = Function("DeleteValue", deleteValue_);
+    return fn != nullptr ? As<DeleteValueFn>(fn)(root, keyPath, valueName) : 0;
+}
+
+unsigned char HivekitBinding::GetValueDWORD(HKEY root, const char* keyPath, const char* valueName,
+                                            int32_t* value) {
+    void* fn = Function("GetValueDWORD", getValueDWORD_);
+    return fn != nullptr ? As<GetValueDWORDFn>(fn)(root, keyPath, valueName, value) : 0;
+}
+
+unsigned char HivekitBinding::GetValueText(HKEY root, const char* keyPath, const char* valueName,
+                                           char* buffer) {
+    void* fn = Function("GetValueText", getValueText_);
+    return fn != nullptr ? As<GetValueTextFn>(fn)(root, keyPath, valueName, buffer) : 0;
+}
+
+unsigned char HivekitBinding::SetValueDWORD(HKEY root, const char* keyPath, const char* valueName,
+                                            int32_t value) {
+    void* fn = Function("SetValueDWORD", setValueDWORD_);
+    return fn != nullptr ? As<SetValueDWORDFn>(fn)(root, keyPath, valueName, value) : 0;
+}
+
+unsigned char HivekitBinding::SetValueText(HKEY root, const char* keyPath, const char* valueName,
+                                           const char* text) {
+    void* fn = Function("SetValueText", setValueText_);
+    return fn != nullptr ? As<SetValueTextFn>(fn)(root, keyPath, valueName, text) : 0;
+}
+
+std::vector<std::string> DefaultHivekitPaths() {
+    std::vector<std::string> paths;
+    if (const std::string folder = ProgramFolder(); !folder.empty()) {
+        paths.push_back(folder + "/libhivekit.so.1");
+    }
+    paths.push_back(KESTRINS_INSTALL_LIBDIR "/libhivekit.so.1");
+    return paths;
+}
+
+}  // namespace kestrins

@@ -1,0 +1,20 @@
+// Message boxes as the game asks for them, behind an interface so tests can answer them.
+#pragma once
+
+#include <string>
+
+namespace kestrins {
+
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageIcon { None, Information, Question, Error };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    // Text and title are UTF-8; returns once the player has answered.
+    virtual MessageAnswer Show(const std::string& text, const std::string& title,
+                               MessageButtons buttons, MessageIcon icon) = 0;
+};
+
+}  // namespace kestrins

@@ -1,0 +1,17 @@
+// Every pause and every "let pending events run" of the game goes through one Pacer.
+#pragma once
+
+namespace kestrins {
+
+class Pacer {
+public:
+    virtual ~Pacer() = default;
+    // A pause; the window stays painted, while mouse, key, menu and close input waits.
+    virtual void Sleep(int ms) = 0;
+    // Run what is pending once, user input included, then return.
+    virtual void DoEvents() = 0;
+    // Block until something has run; never spins.
+    virtual void WaitForEvents() = 0;
+};
+
+}  // namespace kestrins

@@ -1,0 +1,63 @@
+// Maps the game's buttons and icons onto QMessageBox.
+#include "platform/qt_message_boxes.h"
+
+#include <QMessageBox>
+#include <QString>
+
+namespace kestrins {
+
+namespace {
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+}  // namespace
+
+MessageAnswer QtMessageBoxes::Show(const std::string& text, const std::string& title,
+                                   MessageButtons buttons, MessageIcon icon) {
+    QMessageBox box(ToQt(icon), QString::fromStdString(title), QString::fromStdString(text),
+                    ToQt(buttons), parent_);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        default:
+            break;
+    }
+    // The close box of a Yes/No/Cancel box means Cancel; of an OK box, OK.
+    return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+}
+
+void ShowLibraryMessage(const char* caption, const char* text) {
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(caption), QString::fromUtf8(text),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+}  // namespace kestrins

@@ -1,0 +1,43 @@
+// Pauses keep painting and timers going but hold back user input until the next checkpoint.
+#include "platform/qt_pacer.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <cmath>
+#include <cstdlib>
+
+namespace kestrins {
+
+void QtPacer::Sleep(int ms) {
+    const int scaled = static_cast<int>(std::lround(ms * scale_));
+    if (scaled <= 0) {
+        return;
+    }
+    // A nested loop that blocks in the event dispatcher until the timer fires: no spinning.
+    // The timed processEvents overload would not do: it drops WaitForMoreEvents and polls.
+    QEventLoop loop;
+    QTimer::singleShot(scaled, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void QtPacer::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void QtPacer::WaitForEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+double QtPacer::PaceFromEnvironment() {
+    const char* text = std::getenv("KESTRINS_PACE");
+    if (text == nullptr || *text == '\0') {
+        return 1.0;
+    }
+    char* end = nullptr;
+    const double value = std::strtod(text, &end);
+    if (*end != '\0' || !(value >= 0.0) || !std::isfinite(value)) {
+        return 1.0;
+    }
+    return value;
+}
+
+}  // namespace kestrins

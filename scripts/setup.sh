@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tests and the game need; skips what is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config ninja-build
+  qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
+  libsqlite3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-ipafont-gothic
+  clang-format
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, then builds and runs every test twice:
+# a normal build and one under AddressSanitizer + UndefinedBehaviorSanitizer. Warnings are errors.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+jobs=$(nproc)
+for preset in dev asan; do
+  echo "== $preset =="
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset" -j "$jobs"
+  ctest --preset "$preset" -j "$jobs"
+done

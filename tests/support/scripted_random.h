@@ -1,0 +1,28 @@
+// A random source that returns draws the test lists, and fails the test when it runs out.
+#pragma once
+
+#include <cstddef>
+#include <initializer_list>
+#include <vector>
+
+#include "game/random_source.h"
+
+namespace kestrins::testing {
+
+class ScriptedRandom final : public RandomSource {
+public:
+    ScriptedRandom() = default;
+    ScriptedRandom(std::initializer_list<float> draws) : draws_(draws) {}
+
+    void Push(float draw) { draws_.push_back(draw); }
+    float Next() override;
+    // How many scripted draws have been taken so far.
+    std::size_t Taken() const { return next_; }
+    std::size_t Left() const { return draws_.size() - next_; }
+
+private:
+    std::vector<float> draws_;
+    std::size_t next_ = 0;
+};
+
+}  // namespace kestrins::testing

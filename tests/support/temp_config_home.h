@@ -1,0 +1,25 @@
+// Points XDG_CONFIG_HOME at a fresh temporary folder for one test, and removes it afterwards.
+#pragma once
+
+#include <string>
+
+namespace kestrins::testing {
+
+class TempConfigHome {
+public:
+    TempConfigHome();
+    ~TempConfigHome();
+    TempConfigHome(const TempConfigHome&) = delete;
+    TempConfigHome& operator=(const TempConfigHome&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // The folder the store keeps its files in.
+    std::string StoreFolder() const { return path_ + "/hivekit"; }
+
+private:
+    std::string path_;
+    std::string previous_;
+    bool hadPrevious_ = false;
+};
+
+}  // namespace kestrins::testing
