@@ -28,6 +28,9 @@ inline constexpr int32_t BetDrop = 3;
 
 inline constexpr int32_t WinnerDraw = 5;
 
+// No bet in the game goes above this; a raise that reaches 100 is cut to it.
+inline constexpr int32_t BetCap = 99;
+
 inline constexpr int32_t PartNone = 0;
 inline constexpr int32_t PartOnePair = 1;
 inline constexpr int32_t PartTwoPair = 2;

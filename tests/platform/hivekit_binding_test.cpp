@@ -1,0 +1,91 @@
+// The binding finds the library only by absolute path and survives a missing library or function.
+#include "platform/hivekit_binding.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstring>
+#include <string>
+
+#include "platform/program_folder.h"
+#include "support/temp_config_home.h"
+
+namespace kestrins {
+namespace {
+
+struct Calls {
+    unsigned char deleted, gotNumber, gotText, setNumber, setText;
+};
+
+Calls CallEverything(HivekitBinding& binding, int32_t& number, std::array<char, 2048>& text) {
+    const char* key = "Software\\Test";
+    return {binding.DeleteValue(HKEY_CURRENT_USER, key, "a"),
+            binding.GetValueDWORD(HKEY_CURRENT_USER, key, "a", &number),
+            binding.GetValueText(HKEY_CURRENT_USER, key, "a", text.data()),
+            binding.SetValueDWORD(HKEY_CURRENT_USER, key, "a", 5),
+            binding.SetValueText(HKEY_CURRENT_USER, key, "a", "x")};
+}
+
+TEST(HivekitBinding, MissingLibraryFailsEveryCallAndTellsOnce) {
+    // A relative name must not be looked up in the current directory, even where it exists.
+    ASSERT_EQ(chdir(ProgramFolder().c_str()), 0);
+    for (const std::string& path : {std::string("/nonexistent/libhivekit.so.1"),
+                                    std::string("libhivekit.so.1")}) {
+        SCOPED_TRACE(path);
+        int notices = 0;
+        HivekitBinding binding({path});
+        binding.SetUnavailableNotice([&notices] { ++notices; });
+        int32_t number = -7;
+        std::array<char, 2048> text{};
+        text[0] = 'q';
+        for (int round = 0; round < 3; ++round) {
+            const Calls calls = CallEverything(binding, number, text);
+            EXPECT_EQ(calls.deleted + calls.gotNumber + calls.gotText + calls.setNumber +
+                          calls.setText,
+                      0);
+        }
+        EXPECT_EQ(notices, 1);
+        EXPECT_EQ(number, -7);
+        EXPECT_EQ(text[0], 'q');
+    }
+}
+
+TEST(HivekitBinding, LibraryLackingFunctionsKeepsTheOnesItHas) {
+    int notices = 0;
+    HivekitBinding binding({"/nonexistent/first.so", ProgramFolder() + "/libpartial_hivekit.so"});
+    binding.SetUnavailableNotice([&notices] { ++notices; });
+    int32_t number = 0;
+    std::array<char, 2048> text{};
+    const Calls calls = CallEverything(binding, number, text);
+    EXPECT_EQ(calls.gotNumber, 1);
+    EXPECT_EQ(number, 42);
+    EXPECT_EQ(calls.deleted + calls.gotText + calls.setNumber + calls.setText, 0);
+    CallEverything(binding, number, text);
+    EXPECT_EQ(notices, 1);
+}
+
+std::string lastCaption;
+std::string lastText;
+void CaptureMessage(const char* caption, const char* text) {
+    lastCaption = caption;
+    lastText = text;
+}
+
+TEST(HivekitBinding, HandsItsMessageFunctionToTheLibrary) {
+    testing::TempConfigHome home;
+    HivekitBinding binding(DefaultHivekitPaths());
+    binding.SetMessageFunction(&CaptureMessage);
+    int notices = 0;
+    binding.SetUnavailableNotice([&notices] { ++notices; });
+    const std::string longText(2047, 'a');
+    ASSERT_EQ(binding.SetValueText(HKEY_CURRENT_USER, "K", "long", longText.c_str()), 1);
+    std::array<char, 2048> buffer{};
+    EXPECT_EQ(binding.GetValueText(HKEY_CURRENT_USER, "K", "long", buffer.data()), 0);
+    EXPECT_EQ(lastCaption, "制限");
+    EXPECT_NE(lastText.find("2048"), std::string::npos);
+    EXPECT_EQ(notices, 0);
+}
+
+}  // namespace
+}  // namespace kestrins
