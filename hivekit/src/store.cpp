@@ -1,0 +1,192 @@
+// The store's schema and its checks, and the statements behind reading, writing and deleting.
+#include "store.h"
+
+#include "connection.h"
+#include "key_path.h"
+
+namespace kestrins::hivekit {
+
+namespace {
+
+// "HvKt": marks a file as a Hivekit store, so another program's database is never written to.
+constexpr int kApplicationId = 0x48766b74;
+constexpr int kSchemaVersion = 1;
+constexpr const char* kTableName = "entries";
+// Every key has a row with the empty value name: its default value, of type Key while unset.
+constexpr const char* kCreateTable =
+    "CREATE TABLE entries("
+    "key_path TEXT NOT NULL COLLATE NOCASE, "
+    "value_name TEXT NOT NULL COLLATE NOCASE, "
+    "type INTEGER NOT NULL, "
+    "data BLOB NOT NULL, "
+    "PRIMARY KEY(key_path, value_name)) WITHOUT ROWID";
+
+enum class SchemaState { Ours, Empty, Foreign };
+
+Outcome FromResult(int result) {
+    return IsDamage(result) ? Outcome::Damaged : Outcome::Failed;
+}
+
+// Looks at the file inside the caller's transaction: ours, a fresh empty file, or anything else.
+int CheckSchema(Connection& connection, SchemaState& state) {
+    Statement query(connection.Handle(),
+                    "SELECT (SELECT application_id FROM pragma_application_id), "
+                    "(SELECT user_version FROM pragma_user_version), "
+                    "(SELECT count(*) FROM sqlite_schema), "
+                    "(SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = ?1 "
+                    "AND sql = ?2)");
+    query.BindText(1, kTableName);
+    query.BindText(2, kCreateTable);
+    int result = query.Step();
+    if (result != SQLITE_ROW) {
+        return result;
+    }
+    const int applicationId = query.ColumnInt(0);
+    const int version = query.ColumnInt(1);
+    const int objects = query.ColumnInt(2);
+    const int ourTables = query.ColumnInt(3);
+    if (applicationId == kApplicationId && version == kSchemaVersion && objects == 1 &&
+        ourTables == 1) {
+        state = SchemaState::Ours;
+    } else if (applicationId == 0 && version == 0 && objects == 0) {
+        state = SchemaState::Empty;
+    } else {
+        state = SchemaState::Foreign;
+    }
+    return SQLITE_OK;
+}
+
+int CreateSchema(Connection& connection) {
+    int result = connection.Exec(kCreateTable);
+    if (result == SQLITE_OK) {
+        result =
+            connection.Exec(("PRAGMA application_id = " + std::to_string(kApplicationId)).c_str());
+    }
+    if (result == SQLITE_OK) {
+        result =
+            connection.Exec(("PRAGMA user_version = " + std::to_string(kSchemaVersion)).c_str());
+    }
+    return result;
+}
+
+// Begins the transaction and checks the file; a fresh file gets the schema when creating.
+Outcome BeginOnStore(Connection& connection, const std::string& path, const char* begin,
+                     bool createSchema) {
+    int result = connection.Open(path);
+    if (result == SQLITE_OK) {
+        result = connection.Exec(begin);
+    }
+    SchemaState state = SchemaState::Foreign;
+    if (result == SQLITE_OK) {
+        result = CheckSchema(connection, state);
+    }
+    if (result != SQLITE_OK) {
+        return FromResult(result);
+    }
+    if (state == SchemaState::Empty && createSchema) {
+        result = CreateSchema(connection);
+        return result == SQLITE_OK ? Outcome::Done : FromResult(result);
+    }
+    // An empty file is not damaged, it just holds nothing yet.
+    if (state == SchemaState::Empty) {
+        return Outcome::Failed;
+    }
+    return state == SchemaState::Ours ? Outcome::Done : Outcome::Damaged;
+}
+
+int CreateKeyLevels(Connection& connection, const std::string& keyPath) {
+    for (const std::string& level : KeyLevels(keyPath)) {
+        Statement insert(connection.Handle(),
+                         "INSERT INTO entries(key_path, value_name, type, data) "
+                         "VALUES(?1, '', 0, x'') ON CONFLICT DO NOTHING");
+        insert.BindText(1, level);
+        if (int result = insert.Step(); result != SQLITE_DONE) {
+            return result;
+        }
+    }
+    return SQLITE_OK;
+}
+
+int PutValue(Connection& connection, const ValueAddress& address, const StoredValue& value) {
+    Statement upsert(connection.Handle(),
+                     "INSERT INTO entries(key_path, value_name, type, data) VALUES(?1, ?2, ?3, ?4) "
+                     "ON CONFLICT(key_path, value_name) "
+                     "DO UPDATE SET type = excluded.type, data = excluded.data");
+    upsert.BindText(1, address.keyPath);
+    upsert.BindText(2, address.valueName);
+    upsert.BindInt(3, static_cast<int>(value.type));
+    upsert.BindBlob(4, value.data);
+    int result = upsert.Step();
+    return result == SQLITE_DONE ? SQLITE_OK : result;
+}
+
+// The default value goes back to unset rather than away, so its key stays.
+int RemoveValue(Connection& connection, const ValueAddress& address) {
+    const bool isDefault = address.valueName.empty();
+    Statement remove(connection.Handle(),
+                     isDefault ? "UPDATE entries SET type = 0, data = x'' "
+                                 "WHERE key_path = ?1 AND value_name = '' AND type <> 0"
+                               : "DELETE FROM entries WHERE key_path = ?1 AND value_name = ?2");
+    remove.BindText(1, address.keyPath);
+    if (!isDefault) {
+        remove.BindText(2, address.valueName);
+    }
+    int result = remove.Step();
+    return result == SQLITE_DONE ? SQLITE_OK : result;
+}
+
+}  // namespace
+
+std::optional<StoredValue> ReadStoredValue(const std::string& path, const ValueAddress& address) {
+    Connection connection;
+    // A deferred transaction keeps the check and the read on one snapshot.
+    if (BeginOnStore(connection, path, "BEGIN", false) != Outcome::Done) {
+        return std::nullopt;
+    }
+    Statement select(connection.Handle(),
+                     "SELECT type, data FROM entries WHERE key_path = ?1 AND value_name = ?2");
+    select.BindText(1, address.keyPath);
+    select.BindText(2, address.valueName);
+    if (select.Step() != SQLITE_ROW) {
+        return std::nullopt;
+    }
+    return StoredValue{static_cast<ValueType>(select.ColumnInt(0)), select.ColumnBytes(1)};
+}
+
+Outcome WriteStoredValue(const std::string& path, const ValueAddress& address,
+                         const StoredValue& value, ValueWrite valueWrite) {
+    Connection connection;
+    if (Outcome begun = BeginOnStore(connection, path, "BEGIN IMMEDIATE", true);
+        begun != Outcome::Done) {
+        return begun;
+    }
+    if (int result = CreateKeyLevels(connection, address.keyPath); result != SQLITE_OK) {
+        return FromResult(result);
+    }
+    int result = PutValue(connection, address, value);
+    // SQLite may end the whole transaction on a failed statement; then the key is gone too.
+    const bool keyStillPending = sqlite3_get_autocommit(connection.Handle()) == 0;
+    if (result != SQLITE_OK && (valueWrite == ValueWrite::MustSucceed || !keyStillPending)) {
+        return FromResult(result);
+    }
+    result = connection.Exec("COMMIT");
+    return result == SQLITE_OK ? Outcome::Done : FromResult(result);
+}
+
+Outcome DeleteStoredValue(const std::string& path, const ValueAddress& address) {
+    Connection connection;
+    if (Outcome begun = BeginOnStore(connection, path, "BEGIN IMMEDIATE", false);
+        begun != Outcome::Done) {
+        return begun;
+    }
+    if (int result = RemoveValue(connection, address); result != SQLITE_OK) {
+        return FromResult(result);
+    }
+    if (connection.Changes() != 1) {
+        return Outcome::Failed;
+    }
+    int result = connection.Exec("COMMIT");
+    return result == SQLITE_OK ? Outcome::Done : FromResult(result);
+}
+
+}  // namespace kestrins::hivekit

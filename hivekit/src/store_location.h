@@ -1,0 +1,27 @@
+// Where each root's store file lives, and creating its folder and file with private modes.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "hivekit.h"
+
+namespace kestrins::hivekit {
+
+struct StoreLocation {
+    std::string folder;
+    std::string path;  // folder + "/" + the root's file name
+};
+
+// $XDG_CONFIG_HOME/hivekit (or $HOME/.config/hivekit when XDG_CONFIG_HOME is unset, empty or
+// relative) and the root's file in it. Nothing for an unknown root or when no absolute folder
+// can be found. The file name comes from the root alone, never from a key path.
+std::optional<StoreLocation> LocateStore(HKEY root);
+
+// Creates the folder and any missing parents with mode 0700; true when it is a folder now.
+bool CreateFolder(const std::string& folder);
+
+// Creates the empty store file with mode 0600 unless it exists; never follows a link.
+bool CreateStoreFile(const std::string& path);
+
+}  // namespace kestrins::hivekit
