@@ -1,17 +1,24 @@
 // Kestrins: start-up, then the main window's event loop until it closes.
 #include <QApplication>
+#include <QFont>
 
 #include "game/mdl_main.h"
 #include "game/random_source.h"
 #include "platform/hivekit_binding.h"
-#include "platform/message_box.h"
+#include "platform/modal_runner.h"
 #include "platform/qt_message_boxes.h"
+#include "platform/qt_pacer.h"
+#include "render/sprites.h"
 #include "settings/startup.h"
 #include "ui/frm_main.h"
 
 int main(int argc, char** argv) {
     using namespace kestrins;
     QApplication app(argc, argv);
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
+                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
+    QApplication::setFont(font);
 
     MersenneRandom random(StartupSeed());
     MdlMain state;
@@ -19,13 +26,17 @@ int main(int argc, char** argv) {
     HivekitBinding store(DefaultHivekitPaths());
     store.SetMessageFunction(&ShowLibraryMessage);
     store.SetUnavailableNotice([&boxes] {
-        boxes.Show("設定ライブラリ (libhivekit.so.1) が見つかりません。\n"
-                   "設定と所持金は読み込まれず、終了時にも保存されません。",
-                   "Kestrin", MessageButtons::Ok, MessageIcon::Error);
+        boxes.Show(
+            "設定ライブラリ (libhivekit.so.1) が見つかりません。\n"
+            "設定と所持金は読み込まれず、終了時にも保存されません。",
+            "Kestrin", MessageButtons::Ok, MessageIcon::Error);
     });
 
     const bool showMoney = StartUp(state, store);
-    FrmMain frmMain(state, store, boxes, showMoney);
+    QtPacer pacer;
+    ExecModalRunner modal;
+    const Sprites sprites = LoadSprites();
+    FrmMain frmMain(GameContext{state, random, pacer, boxes, modal, store, sprites}, showMoney);
     boxes.SetParent(&frmMain);
     frmMain.show();
     return QApplication::exec();

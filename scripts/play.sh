@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake --preset release -DKESTRINS_TESTS=OFF -DKESTRINS_BENCH=OFF >/dev/null
+cmake --preset release -DKESTRINS_TESTS=OFF -DKESTRINS_BENCH=OFF -DKESTRINS_TOOLS=OFF >/dev/null
 cmake --build --preset release --target kestrins
 exec build/release/bin/kestrins "$@"

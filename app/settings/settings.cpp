@@ -12,11 +12,17 @@ namespace kestrins {
 
 namespace {
 
-std::string SeatValue(const char* prefix, int seat) { return prefix + std::to_string(seat); }
+std::string SeatValue(const char* prefix, int seat) {
+    return prefix + std::to_string(seat);
+}
 
-std::string DefaultName(int seat) { return "プレイヤー " + std::to_string(seat); }
+std::string DefaultName(int seat) {
+    return "プレイヤー " + std::to_string(seat);
+}
 
-int32_t DefaultMoney(int seat) { return seat == 0 ? 100 : 500; }
+int32_t DefaultMoney(int seat) {
+    return seat == 0 ? 100 : 500;
+}
 
 }  // namespace
 
@@ -76,8 +82,8 @@ void SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney, Hiveki
         store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, SeatValue("PlayerPattern", i).c_str(),
                             player.Pattern);
         if (saveMode == 1) {
-            store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey,
-                                SeatValue("PlayerMoney", i).c_str(), player.Money);
+            store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, SeatValue("PlayerMoney", i).c_str(),
+                                player.Money);
         }
     }
     store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "SaveType", state.SaveType);

@@ -1,18 +1,218 @@
-// Main window: caption, client size and the exit save.
+// Main window: layout, menus, title screen, card selection, the bet panel and the close request.
 #include "ui/frm_main.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <cmath>
 
-#include "platform/message_box.h"
+#include "game/constants.h"
+#include "render/draw_table.h"
+#include "render/show_message.h"
+#include "render/table_geometry.h"
 #include "settings/settings.h"
+#include "ui/frm_parts.h"
+#include "ui/surface_view.h"
 
 namespace kestrins {
 
-FrmMain::FrmMain(MdlMain& state, HivekitBinding& store, MessageBoxes& boxes, bool showMoney)
-    : state_(state), store_(store), boxes_(boxes), showMoney_(showMoney) {
+namespace {
+
+constexpr int InfoHeight = 20;
+constexpr uint32_t TableGreen = 0x008000;
+constexpr uint32_t InfoGrey = 0xC0C0C0;
+
+}  // namespace
+
+FrmMain::FrmMain(GameContext context, bool showMoney)
+    : context_(context),
+      showMoney_(showMoney),
+      playField_(520, 400 - InfoHeight - 1, FromBgr(TableGreen)),
+      info_(520, InfoHeight, FromBgr(InfoGrey)),
+      painter_(context.State, playField_, info_, context.Sheets, context.Pace),
+      round_(context.State, context.Random, painter_, *this, context.Boxes) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("ケストリン"));
-    resize(520, 400);
+    setWindowIcon(QIcon(QStringLiteral(":/art/icon_32.png")));
+    playField_.SetForeColor(Qt::white);
+    playField_.SetFontSize(12);
+
+    CreateControls();
+    CreateMenus();
+    resize(520, 400 + menuBar()->sizeHint().height());
+
+    // Form_Load
+    context_.State.GameState = StateTitle;
+    Layout();
+    DrawTitle(0);
+}
+
+FrmMain::~FrmMain() = default;
+
+void FrmMain::CreateMenus() {
+    QMenu* MnuGame = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
+    MnuitemStart = MnuGame->addAction(QStringLiteral("カードを配る(&S)"));
+    MnuitemStart->setShortcut(Qt::Key_F2);
+    MnuitemStart->setEnabled(false);
+    connect(MnuitemStart, &QAction::triggered, this, &FrmMain::MnuitemStart_Click);
+    MnuGame->addSeparator();
+    MnuitemOption = MnuGame->addAction(QStringLiteral("設定(&P)"));
+    MnuitemOption->setShortcut(Qt::Key_F3);
+    MnuitemResults = MnuGame->addAction(QStringLiteral("所持金の確認(&R)"));
+    MnuitemResults->setShortcut(Qt::Key_F4);
+    MnuitemResults->setCheckable(true);
+    MnuitemResults->setChecked(showMoney_);
+    MnuGame->addSeparator();
+    MnuitemEnd = MnuGame->addAction(QStringLiteral("終了(&X)"));
+    connect(MnuitemEnd, &QAction::triggered, this, &FrmMain::Unload);
+
+    QMenu* MnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    MnuitemHelp = MnuHelp->addAction(QStringLiteral("バージョン情報(&V)"));
+}
+
+void FrmMain::CreateControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    PictPlayField = new SurfaceView(playField_, client);
+    PictPlayField->setObjectName(QStringLiteral("PictPlayField"));
+    PictPlayField->MouseDown = [this](Qt::MouseButton button, int x, int y) {
+        PictPlayField_MouseDown(button, x, y);
+    };
+    PictPlayField->MouseMove = [this](int x, int y) { PictPlayField_MouseMove(x, y); };
+    PictInfo = new SurfaceView(info_, client);
+    PictInfo->setObjectName(QStringLiteral("PictInfo"));
+
+    CmdChange = new QPushButton(QStringLiteral("交換"), client);
+    CmdChange->setObjectName(QStringLiteral("CmdChange"));
+    CmdChange->resize(105, 33);
+    CmdChange->hide();
+    connect(CmdChange, &QPushButton::clicked, this, &FrmMain::CmdChange_Click);
+
+    PictBet = new QWidget(client);
+    PictBet->setObjectName(QStringLiteral("PictBet"));
+    PictBet->resize(215, 67);
+    PictBet->hide();
+    const std::array<QPoint, 4> places{QPoint(0, 0), QPoint(104, 0), QPoint(0, 32),
+                                       QPoint(104, 32)};
+    const std::array<QString, 4> captions{QStringLiteral("コール"), QStringLiteral("レイズ"),
+                                          QString(), QStringLiteral("取り消し")};
+    for (int i = 0; i < 4; ++i) {
+        CmdBet[i] = new QPushButton(captions[i], PictBet);
+        CmdBet[i]->setObjectName(QStringLiteral("CmdBet%1").arg(i));
+        CmdBet[i]->setGeometry(QRect(places[i], QSize(105, 33)));
+        CmdBet[i]->setFocusPolicy(Qt::NoFocus);
+        connect(CmdBet[i], &QPushButton::clicked, this, [this, i] { CmdBet_Click(i); });
+    }
+    CmdBet[3]->setEnabled(false);
+}
+
+void FrmMain::Layout() {
+    const QSize client = centralWidget()->size();
+    const int w = client.width();
+    const int h = client.height();
+    PictInfo->setGeometry(0, h - InfoHeight, w, InfoHeight);
+    PictPlayField->setGeometry(0, 0, w, std::max(h - InfoHeight - 1, 1));
+    CmdChange->move(RoundHalfEven((w - CmdChange->width()) / 2.0), 220);
+    PictBet->move(RoundHalfEven((w - PictBet->width()) / 2.0), 190);
+}
+
+void FrmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!isMinimized()) {
+        Layout();
+    }
+}
+
+int FrmMain::TitleRow(int y) const {
+    return static_cast<int>(std::floor((y - (playField_.Height() - 150)) / 35.0));
+}
+
+void FrmMain::DrawTitle(int row) {
+    playField_.Clear();
+    const double fontSize = playField_.FontSize();
+    playField_.BitBlt(104, 50, 309, 94, context_.Sheets.Title, 0, 0, RasterOp::SrcCopy);
+    playField_.SetFontSize(20);
+    const std::array<QString, 2> texts{QStringLiteral("最初から"), QStringLiteral("続きから")};
+    for (int i = 1; i <= 2; ++i) {
+        const int top = RoundHalfEven(playField_.Height() - 150 + 35.0 * i);
+        const QRect rect(0, top, playField_.Width(), 28);
+        const QString& text = texts[i - 1];
+        if (i == row) {
+            playField_.SetFontUnderline(true);
+            playField_.DrawText(text, rect, TextCenter | TextSingleLine);
+            playField_.SetFontUnderline(false);
+            ShowMessage(info_, (text + QStringLiteral("から始めます")).toStdString());
+        } else {
+            playField_.DrawText(text, rect, TextCenter | TextSingleLine);
+        }
+    }
+    playField_.Refresh();
+    playField_.SetFontSize(fontSize);
+}
+
+void FrmMain::PictPlayField_MouseDown(Qt::MouseButton button, int x, int y) {
+    MdlMain& state = context_.State;
+    if (state.GameState == StateTitle) {
+        const int row = TitleRow(y);
+        if (row == 1) {
+            state.Players[0].Money = 100;
+            for (int seat = 1; seat < SeatCount; ++seat) {
+                state.Players[seat].Money = 500;
+            }
+            state.DropCount = 5;
+            context_.Boxes.Show("初期化しました。", "Kestrin", MessageButtons::Ok,
+                                MessageIcon::Information);
+        } else if (row == 2) {
+            context_.Boxes.Show("続きから始めます。", "Kestrin", MessageButtons::Ok,
+                                MessageIcon::Information);
+        } else {
+            return;
+        }
+        playField_.Clear();
+        playField_.Refresh();
+        ShowMessage(info_, "F2 を押してください。");
+        MnuitemStart->setEnabled(true);
+        state.GameState = StateReady;
+    } else if (state.GameState == StateDealt && button == Qt::LeftButton) {
+        const int x0 = ComputeTableOrigin(playField_.Width(), playField_.Height()).X0;
+        const int column = static_cast<int>(std::floor((x - x0) / 50.0));
+        if (column >= 0 && column < HandSize) {
+            if (y >= playField_.Height() - 100) {
+                Card& card = state.Players[0].Cards[column];
+                card.Selected = !card.Selected;
+            }
+            painter_.DrawTable();
+        }
+    }
+}
+
+void FrmMain::PictPlayField_MouseMove(int /*x*/, int y) {
+    if (context_.State.GameState == StateTitle) {
+        DrawTitle(TitleRow(y));
+    }
+}
+
+void FrmMain::MnuitemStart_Click() {
+    const int32_t gameState = context_.State.GameState;
+    // The shortcut can fire while the item is being disabled; a deal only starts between games.
+    if (!MnuitemStart->isEnabled() || (gameState != StateReady && gameState != StateGameOver)) {
+        return;
+    }
+    round_.DealGame();
+}
+
+void FrmMain::CmdChange_Click() {
+    if (context_.State.GameState == StateDealt) {
+        round_.PlayGame();
+    }
+}
+
+void FrmMain::CmdBet_Click(int index) {
+    if (PictBet->isVisible()) {
+        round_.BetButtonPressed(index);
+    }
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
@@ -24,26 +224,57 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 }
 
 bool FrmMain::Form_QueryUnload() {
-    int32_t choice = CloseChoice;
+    MdlMain& state = context_.State;
+    int32_t choice = round_.CloseChoice;
     if (choice == 0) {
-        choice = state_.SaveType;
-    }
-    if (choice == 0) {
-        switch (boxes_.Show("現在の所持金を保存しますか？", "確認", MessageButtons::YesNoCancel,
-                            MessageIcon::Question)) {
-            case MessageAnswer::Yes:
-                choice = 1;
-                break;
-            case MessageAnswer::No:
-                choice = 2;
-                break;
-            default:
-                return false;
+        choice = state.SaveType;
+        if (choice == 0) {
+            switch (context_.Boxes.Show("現在の所持金を保存しますか？", "確認",
+                                        MessageButtons::YesNoCancel, MessageIcon::Question)) {
+                case MessageAnswer::Yes:
+                    choice = 1;
+                    break;
+                case MessageAnswer::No:
+                    choice = 2;
+                    break;
+                default:
+                    return false;
+            }
+        }
+        if (state.GameState == StatePlaying) {
+            round_.CloseChoice = choice;
+            return false;
         }
     }
-    DeleteSettings(choice, store_);
-    SaveSettings(state_, choice, showMoney_, store_);
+    DeleteSettings(choice, context_.Store);
+    SaveSettings(state, choice, MnuitemResults->isChecked(), context_.Store);
     return true;
+}
+
+void FrmMain::SetStartEnabled(bool enabled) {
+    MnuitemStart->setEnabled(enabled);
+}
+
+void FrmMain::SetChangeVisible(bool visible) {
+    CmdChange->setVisible(visible);
+}
+
+void FrmMain::SetBetPanelVisible(bool visible) {
+    PictBet->setVisible(visible);
+}
+
+void FrmMain::SetBetButton(int index, const std::string& caption, bool enabled) {
+    CmdBet[index]->setText(QString::fromStdString(caption));
+    CmdBet[index]->setEnabled(enabled);
+}
+
+void FrmMain::ShowParts() {
+    FrmParts parts(context_.State, info_, context_.Sheets.Winner, context_.Boxes, this);
+    context_.Modal.Run(parts);
+}
+
+void FrmMain::Unload() {
+    close();
 }
 
 }  // namespace kestrins

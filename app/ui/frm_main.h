@@ -1,35 +1,80 @@
-// The main window: the table, its menus and controls, and the close request with its save.
+// The main window: the table, the message strip, the exchange button, the bet panel and menus.
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <cstdint>
+#include <memory>
 
-#include "game/mdl_main.h"
+#include "engine/round.h"
+#include "engine/round_window.h"
+#include "engine/table_painter.h"
+#include "platform/surface.h"
+#include "ui/game_context.h"
+
+class QAction;
+class QPushButton;
 
 namespace kestrins {
 
-class HivekitBinding;
-class MessageBoxes;
+class SurfaceView;
 
-class FrmMain final : public QMainWindow {
+class FrmMain final : public QMainWindow, private RoundWindow {
     Q_OBJECT
 
 public:
     // showMoney: whether the money window was open when the program last closed.
-    FrmMain(MdlMain& state, HivekitBinding& store, MessageBoxes& boxes, bool showMoney);
+    FrmMain(GameContext context, bool showMoney);
+    ~FrmMain() override;
+
+    Round& Game() { return round_; }
+    Surface& PlayField() { return playField_; }
+    Surface& Info() { return info_; }
+
+    void MnuitemStart_Click();
+    void CmdChange_Click();
+    void CmdBet_Click(int index);
+    void PictPlayField_MouseDown(Qt::MouseButton button, int x, int y);
+    void PictPlayField_MouseMove(int x, int y);
+    void DrawTitle(int row);
+
+    QAction* MnuitemStart;
+    QAction* MnuitemOption;
+    QAction* MnuitemResults;
+    QAction* MnuitemEnd;
+    QAction* MnuitemHelp;
+    QPushButton* CmdChange;
+    QWidget* PictBet;
+    std::array<QPushButton*, 4> CmdBet{};
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void CreateMenus();
+    void CreateControls();
+    void Layout();
     // Settles the save choice and writes the settings; false keeps the window open.
     bool Form_QueryUnload();
+    // The title row under a y position on the table: 1 and 2 are the choices.
+    int TitleRow(int y) const;
 
-    MdlMain& state_;
-    HivekitBinding& store_;
-    MessageBoxes& boxes_;
+    void SetStartEnabled(bool enabled) override;
+    void SetChangeVisible(bool visible) override;
+    void SetBetPanelVisible(bool visible) override;
+    void SetBetButton(int index, const std::string& caption, bool enabled) override;
+    void ShowParts() override;
+    void Unload() override;
+
+    GameContext context_;
     bool showMoney_;
-    int32_t CloseChoice = 0;
+    Surface playField_;
+    Surface info_;
+    TablePainter painter_;
+    Round round_;
+    SurfaceView* PictPlayField;
+    SurfaceView* PictInfo;
 };
 
 }  // namespace kestrins

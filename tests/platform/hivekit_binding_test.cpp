@@ -30,8 +30,8 @@ Calls CallEverything(HivekitBinding& binding, int32_t& number, std::array<char, 
 TEST(HivekitBinding, MissingLibraryFailsEveryCallAndTellsOnce) {
     // A relative name must not be looked up in the current directory, even where it exists.
     ASSERT_EQ(chdir(ProgramFolder().c_str()), 0);
-    for (const std::string& path : {std::string("/nonexistent/libhivekit.so.1"),
-                                    std::string("libhivekit.so.1")}) {
+    for (const std::string& path :
+         {std::string("/nonexistent/libhivekit.so.1"), std::string("libhivekit.so.1")}) {
         SCOPED_TRACE(path);
         int notices = 0;
         HivekitBinding binding({path});
@@ -41,9 +41,9 @@ TEST(HivekitBinding, MissingLibraryFailsEveryCallAndTellsOnce) {
         text[0] = 'q';
         for (int round = 0; round < 3; ++round) {
             const Calls calls = CallEverything(binding, number, text);
-            EXPECT_EQ(calls.deleted + calls.gotNumber + calls.gotText + calls.setNumber +
-                          calls.setText,
-                      0);
+            EXPECT_EQ(
+                calls.deleted + calls.gotNumber + calls.gotText + calls.setNumber + calls.setText,
+                0);
         }
         EXPECT_EQ(notices, 1);
         EXPECT_EQ(number, -7);

@@ -5,8 +5,8 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
-#include <ctime>
 #include <cstdlib>
+#include <ctime>
 
 namespace kestrins {
 namespace {
@@ -48,7 +48,7 @@ TEST(QtPacer, PaceFromEnvironmentAcceptsOnlyNonNegativeNumbers) {
         const char* text;
         double want;
     };
-    const Case cases[] = {{"0", 0.0},   {"0.5", 0.5}, {"2", 2.0},  {"", 1.0},   {"-1", 1.0},
+    const Case cases[] = {{"0", 0.0},   {"0.5", 0.5}, {"2", 2.0},   {"", 1.0},   {"-1", 1.0},
                           {"abc", 1.0}, {"1x", 1.0},  {"nan", 1.0}, {"inf", 1.0}};
     for (const Case& c : cases) {
         setenv("KESTRINS_PACE", c.text, 1);

@@ -1,4 +1,5 @@
-// Load fallbacks and clamping, save round trips, and the exit save's safety, through the real library.
+// Load fallbacks and clamping, save round trips, and the exit save's safety, through the real
+// library.
 #include "settings/settings.h"
 
 #include <gtest/gtest.h>
@@ -184,7 +185,8 @@ TEST_F(SettingsTest, SaveModeDecidesWhetherMoneyComesBack) {
 }
 
 // What a reader of the store sees for each value the program keeps, plus one it does not.
-using Snapshot = std::map<std::string, std::pair<std::optional<std::string>, std::optional<int32_t>>>;
+using Snapshot =
+    std::map<std::string, std::pair<std::optional<std::string>, std::optional<int32_t>>>;
 
 Snapshot TakeSnapshot(HivekitBinding& store) {
     std::vector<std::string> names{"SaveType", "CardType", "DropCount", "ShowMoney", "Other"};
@@ -274,13 +276,15 @@ TEST(ExitSave, KilledMidwayLeavesEveryValueOldOrNew) {
         LoadSettings(loaded, store);
         for (int i = 0; i < 4; ++i) {
             const Player& got = loaded.Players[i];
-            EXPECT_TRUE(got.Name == oldState.Players[i].Name || got.Name == newState.Players[i].Name)
+            EXPECT_TRUE(got.Name == oldState.Players[i].Name ||
+                        got.Name == newState.Players[i].Name)
                 << got.Name;
             EXPECT_TRUE(got.Money == oldState.Players[i].Money ||
                         got.Money == newState.Players[i].Money)
                 << got.Money;
         }
-        EXPECT_TRUE(loaded.DropCount == oldState.DropCount || loaded.DropCount == newState.DropCount);
+        EXPECT_TRUE(loaded.DropCount == oldState.DropCount ||
+                    loaded.DropCount == newState.DropCount);
         EXPECT_TRUE(loaded.CardType == oldState.CardType || loaded.CardType == newState.CardType);
     }
 }

@@ -1,0 +1,34 @@
+// Each step of a deal, an exchange or a computer's bet, drawn with the table painter.
+#include "engine/table_painter.h"
+
+#include "render/draw_cards.h"
+#include "render/draw_table.h"
+#include "render/show_message.h"
+
+namespace kestrins {
+
+void TablePainter::ClearField() {
+    playField_.Clear();
+}
+
+void TablePainter::DrawDealtCard(int32_t seat, int32_t slot) {
+    DrawCardInPlace(state_, playField_, sprites_, seat, slot, {});
+}
+
+void TablePainter::RefreshField() {
+    playField_.Refresh();
+}
+
+void TablePainter::ShowMessage(const std::string& text) {
+    kestrins::ShowMessage(info_, text);
+}
+
+void TablePainter::Sleep(int32_t ms) {
+    pacer_.Sleep(ms);
+}
+
+void TablePainter::DrawTable(std::string_view mode) {
+    kestrins::DrawTable(state_, playField_, sprites_, mode);
+}
+
+}  // namespace kestrins

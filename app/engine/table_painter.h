@@ -1,0 +1,42 @@
+// The showing side of the game routines: paints the table and the message strip, and paces.
+#pragma once
+
+#include <string_view>
+
+#include "game/mdl_main.h"
+#include "game/table_view.h"
+#include "platform/pacer.h"
+#include "platform/surface.h"
+#include "render/sprites.h"
+
+namespace kestrins {
+
+class TablePainter final : public TableView {
+public:
+    TablePainter(const MdlMain& state, Surface& playField, Surface& info, const Sprites& sprites,
+                 Pacer& pacer)
+        : state_(state), playField_(playField), info_(info), sprites_(sprites), pacer_(pacer) {}
+
+    void ClearField() override;
+    void DrawDealtCard(int32_t seat, int32_t slot) override;
+    void RefreshField() override;
+    void DrawTable() override { DrawTable({}); }
+    void ShowMessage(const std::string& text) override;
+    void Sleep(int32_t ms) override;
+
+    // mode "Open" shows every hand face up; anything else keeps the computers' hands face down.
+    void DrawTable(std::string_view mode);
+
+    Surface& PlayField() { return playField_; }
+    const Sprites& SpriteSheets() const { return sprites_; }
+    Pacer& Pace() { return pacer_; }
+
+private:
+    const MdlMain& state_;
+    Surface& playField_;
+    Surface& info_;
+    const Sprites& sprites_;
+    Pacer& pacer_;
+};
+
+}  // namespace kestrins

@@ -1,0 +1,86 @@
+// Result sheet: caption, marker beside the winner's row, names and hands, OK.
+#include "ui/frm_parts.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <limits>
+
+#include "game/constants.h"
+#include "game/evaluate_part.h"
+#include "game/part_name.h"
+#include "platform/message_box.h"
+#include "render/show_message.h"
+
+namespace kestrins {
+
+FrmParts::FrmParts(MdlMain& state, Surface& info, const QImage& winnerMarker, MessageBoxes& boxes,
+                   QWidget* parent)
+    : QDialog(parent), state_(state), boxes_(boxes) {
+    setObjectName(QStringLiteral("FrmParts"));
+    setFixedSize(298, 128);
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+
+    ImgWinner = new QLabel(this);
+    ImgWinner->setObjectName(QStringLiteral("ImgWinner"));
+    ImgWinner->setPixmap(QPixmap::fromImage(winnerMarker));
+    ImgWinner->setGeometry(8, 8, 16, 16);
+    for (int i = 0; i < SeatCount; ++i) {
+        LblPlayerName[i] = new QLabel(this);
+        LblPlayerName[i]->setObjectName(QStringLiteral("LblPlayerName%1").arg(i));
+        LblPlayerName[i]->setGeometry(24, 8 + 24 * i, 89, 17);
+        LblPart[i] = new QLabel(this);
+        LblPart[i]->setObjectName(QStringLiteral("LblPart%1").arg(i));
+        LblPart[i]->setGeometry(120, 8 + 24 * i, 177, 17);
+    }
+    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    CmdOK->setObjectName(QStringLiteral("CmdOK"));
+    CmdOK->setGeometry(216, 104, 79, 23);
+    CmdOK->setDefault(true);
+    connect(CmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    Form_Load(info);
+}
+
+std::string FrmParts::RetPartName(int32_t seat) const {
+    if (state_.Players[seat].Dropped) {
+        return "ドロップ";
+    }
+    return std::string(PartName(EvaluatePart(state_, seat).Part));
+}
+
+void FrmParts::Form_Load(Surface& info) {
+    const std::string caption =
+        state_.Winner == WinnerDraw
+            ? std::string("戦績 : 引き分けです")
+            : "戦績 : " + state_.Players[state_.Winner].Name + " の勝利です";
+    setWindowTitle(QString::fromStdString(caption));
+    ImgWinner->move(ImgWinner->x(), 24 * state_.Winner + 8);
+    ShowMessage(info, caption);
+    for (int i = 0; i < SeatCount; ++i) {
+        LblPlayerName[i]->setText(QString::fromStdString(state_.Players[i].Name + " : "));
+        LblPart[i]->setText(QString::fromStdString(RetPartName(i)));
+    }
+}
+
+void FrmParts::done(int result) {
+    Form_QueryUnload();
+    QDialog::done(result);
+}
+
+void FrmParts::Form_QueryUnload() {
+    if (unloaded_) {
+        return;
+    }
+    unloaded_ = true;
+    if (state_.Winner == 0) {
+        if (state_.DropCount <= std::numeric_limits<int32_t>::max() - 2) {
+            state_.DropCount += 2;
+        }
+        boxes_.Show("ドロップ可能回数が2回増えました。", "情報", MessageButtons::Ok,
+                    MessageIcon::Information);
+    }
+}
+
+}  // namespace kestrins
