@@ -13,6 +13,7 @@ inline constexpr int32_t SuitSpade = 0;
 inline constexpr int32_t SuitHeart = 1;
 inline constexpr int32_t SuitDiamond = 2;
 inline constexpr int32_t SuitClub = 3;
+inline constexpr int32_t SuitCount = 4;
 
 // GameState; 0 means the main window has not loaded yet.
 inline constexpr int32_t StateTitle = 1;

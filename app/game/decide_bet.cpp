@@ -40,9 +40,9 @@ constexpr int32_t BluffRollTurns = 2;
 constexpr int32_t BluffRollSides = 6;
 // A roll of bluff bonus + floor(6r) at least this sets Bluffing, by Part.
 constexpr std::array<int32_t, PartOnePair + 1> BluffThreshold = {5, 4};
-constexpr int32_t LargeRaise = 15;       // a raise above this may make a seat drop
-constexpr int32_t SafeBet = 15;          // a non-bluffing seat that has bet this much stays in
-constexpr int32_t BluffDropBet = 60;     // plus 2 x Pattern: the bet that scares a bluffer off
+constexpr int32_t LargeRaise = 15;    // a raise above this may make a seat drop
+constexpr int32_t SafeBet = 15;       // a non-bluffing seat that has bet this much stays in
+constexpr int32_t BluffDropBet = 60;  // plus 2 x Pattern: the bet that scares a bluffer off
 constexpr int32_t CallLimitSides = 11;
 constexpr int32_t RaiseExtraSides = 5;
 constexpr int32_t RaiseStepSides = 3;
@@ -106,9 +106,9 @@ Decision Decide(const MdlMain& state, MdlCPUPlayer& cpu, std::size_t seat, int32
     if (callAmount >= CallLimit) {
         return {BetCall, callAmount};
     }
-    int32_t bet = row.RaiseExtra != 0
-                      ? callAmount + row.RaiseExtra + step + random.Index(RaiseExtraSides) + 1
-                      : callAmount + (random.Index(RaiseStepSides) + 1) * step;
+    const int32_t bet = row.RaiseExtra != 0
+                            ? callAmount + row.RaiseExtra + step + random.Index(RaiseExtraSides) + 1
+                            : callAmount + (random.Index(RaiseStepSides) + 1) * step;
     return {BetRaise, std::min(bet, BetCap)};
 }
 

@@ -10,7 +10,9 @@ namespace kestrins {
 namespace {
 
 // Only the valuation counts an ace high.
-int32_t Rank(int32_t number) { return number == 1 ? 14 : number; }
+int32_t Rank(int32_t number) {
+    return number == 1 ? 14 : number;
+}
 
 }  // namespace
 

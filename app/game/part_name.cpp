@@ -9,9 +9,9 @@ namespace kestrins {
 
 std::string_view PartName(int32_t part) {
     static constexpr std::array<std::string_view, PartRoyalFlush + 1> names = {
-        "手役なし",   "ワンペア",         "ツーペア",   "スリーカード",
-        "ストレート", "ロイヤルストレート", "フラッシュ", "フルハウス",
-        "フォーカード", "ストレートフラッシュ", "ロイヤルフラッシュ",
+        "手役なし",           "ワンペア",   "ツーペア",   "スリーカード", "ストレート",
+        "ロイヤルストレート", "フラッシュ", "フルハウス", "フォーカード", "ストレートフラッシュ",
+        "ロイヤルフラッシュ",
     };
     if (part < PartNone || part > PartRoyalFlush) {
         return {};

@@ -26,6 +26,8 @@ void SortCards(Hand& cards, SortKey key) {
     }
 }
 
-void SortCards(Player& player, SortKey key) { SortCards(player.Cards, key); }
+void SortCards(Player& player, SortKey key) {
+    SortCards(player.Cards, key);
+}
 
 }  // namespace kestrins

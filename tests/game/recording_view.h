@@ -1,0 +1,33 @@
+// A TableView that writes down every step, with the table as it was when DrawTable came.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/mdl_main.h"
+#include "game/table_view.h"
+
+namespace kestrins::testing {
+
+class RecordingView final : public TableView {
+public:
+    explicit RecordingView(const MdlMain& state) : state_(state) {}
+
+    void ClearField() override { Steps.push_back("clear"); }
+    void DrawDealtCard(int32_t seat, int32_t slot) override;
+    void RefreshField() override { Steps.push_back("refresh"); }
+    void DrawTable() override;
+    void ShowMessage(const std::string& text) override { Steps.push_back("message " + text); }
+    void Sleep(int32_t ms) override { Steps.push_back("sleep " + std::to_string(ms)); }
+
+    // "clear", "deal <seat> <slot> <card>", "refresh", "table", "message <text>", "sleep <ms>".
+    std::vector<std::string> Steps;
+    // Every seat's hand at each DrawTable, as text ("--" for an empty place).
+    std::vector<std::array<std::string, 4>> Tables;
+
+private:
+    const MdlMain& state_;
+};
+
+}  // namespace kestrins::testing

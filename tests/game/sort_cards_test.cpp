@@ -1,0 +1,57 @@
+// Sorting a hand by suit (the table) and by number (the valuation).
+#include "game/sort_cards.h"
+
+#include <gtest/gtest.h>
+
+#include "card_text.h"
+
+namespace kestrins {
+namespace {
+
+using testing::HandOf;
+using testing::TextOf;
+
+struct SortCase {
+    const char* input;
+    SortKey key;
+    const char* sorted;
+};
+
+class SortCardsTest : public ::testing::TestWithParam<SortCase> {};
+
+TEST_P(SortCardsTest, GivesAscendingOrderForTheKey) {
+    Player player;
+    player.Cards = HandOf(GetParam().input);
+    SortCards(player, GetParam().key);
+    EXPECT_EQ(TextOf(player.Cards), GetParam().sorted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hands, SortCardsTest,
+    ::testing::Values(
+        // Equal numbers go by suit, equal suits by number; the ace sorts low.
+        SortCase{"5S 5H 5C 2D AS", SortKey::Number, "AS 2D 5S 5H 5C"},
+        SortCase{"5S 5H 5C 2D AS", SortKey::Suit, "AS 5S 5H 2D 5C"},
+        // Fully reversed input needs all four passes; a pass short leaves a card out of place.
+        SortCase{"KC QD JH 10S 9S", SortKey::Number, "9S 10S JH QD KC"},
+        SortCase{"KC QD JH 10S 9S", SortKey::Suit, "9S 10S JH QD KC"},
+        SortCase{"2C 3C 4C 5C AS", SortKey::Suit, "AS 2C 3C 4C 5C"},
+        SortCase{"AS 2S 3S 4S 5S", SortKey::Number, "AS 2S 3S 4S 5S"},
+        SortCase{"KS AC KH AD KD", SortKey::Number, "AD AC KS KH KD"}));
+
+TEST(SortCards, MovesTheWholeCardWithItsMark) {
+    Player player;
+    player.Cards = HandOf("KC 2S 7H 3D 9S");
+    player.Cards[0].Selected = true;  // KC
+    player.Cards[3].Selected = true;  // 3D
+    SortCards(player, SortKey::Suit);
+    ASSERT_EQ(TextOf(player.Cards), "2S 9S 7H 3D KC");
+    EXPECT_FALSE(player.Cards[0].Selected);
+    EXPECT_FALSE(player.Cards[1].Selected);
+    EXPECT_FALSE(player.Cards[2].Selected);
+    EXPECT_TRUE(player.Cards[3].Selected);
+    EXPECT_TRUE(player.Cards[4].Selected);
+}
+
+}  // namespace
+}  // namespace kestrins
