@@ -1,0 +1,15 @@
+// Fonts whose glyphs are drawn into the pictures, loaded from fixed files so every run agrees.
+#pragma once
+
+#include <QString>
+
+namespace kestrins::art {
+
+// DejaVu Serif Bold from Debian's fonts-dejavu-core (free licence, see docs/ART.md).
+inline constexpr char DecorativeFontFile[] =
+    "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf";
+
+// Registers the font file with Qt and returns its family name; empty when it cannot be read.
+QString LoadFontFile(const QString& path);
+
+}  // namespace kestrins::art

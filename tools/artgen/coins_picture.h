@@ -1,0 +1,14 @@
+// The victory background: gold and silver coins scattered and stacked on a green cloth.
+#pragma once
+
+#include <QImage>
+
+namespace kestrins::art {
+
+inline constexpr int CoinsPictureWidth = 800;
+inline constexpr int CoinsPictureHeight = 600;
+
+// 800 x 600, opaque.
+QImage PaintCoinsPicture();
+
+}  // namespace kestrins::art
