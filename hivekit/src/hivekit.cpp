@@ -19,7 +19,6 @@ using kestrins::hivekit::Outcome;
 using kestrins::hivekit::StoredValue;
 using kestrins::hivekit::ValueAddress;
 using kestrins::hivekit::ValueType;
-using kestrins::hivekit::ValueWrite;
 
 constexpr std::size_t kNumberSize = 4;
 
@@ -40,8 +39,8 @@ std::optional<StoredValue> Read(HKEY root, const char* keyPath, const char* valu
     return kestrins::hivekit::ReadStoredValue(location->path, *address);
 }
 
-unsigned char Write(HKEY root, const char* keyPath, const char* valueName, const StoredValue& value,
-                    ValueWrite valueWrite) {
+unsigned char Write(HKEY root, const char* keyPath, const char* valueName,
+                    const StoredValue& value) {
     std::optional<ValueAddress> address = Address(keyPath, valueName);
     std::optional<kestrins::hivekit::StoreLocation> location = LocateStore(root);
     if (!address || !location || !kestrins::hivekit::CreateFolder(location->folder) ||
@@ -49,7 +48,7 @@ unsigned char Write(HKEY root, const char* keyPath, const char* valueName, const
         return 0;
     }
     auto write = [&] {
-        return kestrins::hivekit::WriteStoredValue(location->path, *address, value, valueWrite);
+        return kestrins::hivekit::WriteStoredValue(location->path, *address, value);
     };
     Outcome outcome = write();
     if (outcome == Outcome::Damaged) {
@@ -122,8 +121,9 @@ unsigned char GetValueText(HKEY root, const char* keyPath, const char* valueName
 }
 
 unsigned char SetValueDWORD(HKEY root, const char* keyPath, const char* valueName, int32_t value) {
-    return Write(root, keyPath, valueName, StoredValue{ValueType::Number, NumberBytes(value)},
-                 ValueWrite::MayFail);
+    // The key is open for writing exactly when the number can be written, so the result is
+    // also whether the key could be opened or created.
+    return Write(root, keyPath, valueName, StoredValue{ValueType::Number, NumberBytes(value)});
 }
 
 unsigned char SetValueText(HKEY root, const char* keyPath, const char* valueName,
@@ -131,8 +131,7 @@ unsigned char SetValueText(HKEY root, const char* keyPath, const char* valueName
     if (text == nullptr) {
         return 0;
     }
-    return Write(root, keyPath, valueName, StoredValue{ValueType::Text, text},
-                 ValueWrite::MustSucceed);
+    return Write(root, keyPath, valueName, StoredValue{ValueType::Text, text});
 }
 
 void SetMessageFunction(HivekitMessageFunction function) {

@@ -154,22 +154,19 @@ std::optional<StoredValue> ReadStoredValue(const std::string& path, const ValueA
 }
 
 Outcome WriteStoredValue(const std::string& path, const ValueAddress& address,
-                         const StoredValue& value, ValueWrite valueWrite) {
+                         const StoredValue& value) {
     Connection connection;
     if (Outcome begun = BeginOnStore(connection, path, "BEGIN IMMEDIATE", true);
         begun != Outcome::Done) {
         return begun;
     }
-    if (int result = CreateKeyLevels(connection, address.keyPath); result != SQLITE_OK) {
-        return FromResult(result);
+    int result = CreateKeyLevels(connection, address.keyPath);
+    if (result == SQLITE_OK) {
+        result = PutValue(connection, address, value);
     }
-    int result = PutValue(connection, address, value);
-    // SQLite may end the whole transaction on a failed statement; then the key is gone too.
-    const bool keyStillPending = sqlite3_get_autocommit(connection.Handle()) == 0;
-    if (result != SQLITE_OK && (valueWrite == ValueWrite::MustSucceed || !keyStillPending)) {
-        return FromResult(result);
+    if (result == SQLITE_OK) {
+        result = connection.Exec("COMMIT");
     }
-    result = connection.Exec("COMMIT");
     return result == SQLITE_OK ? Outcome::Done : FromResult(result);
 }
 

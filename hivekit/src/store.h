@@ -22,13 +22,12 @@ struct ValueAddress {
 
 enum class Outcome { Done, Failed, Damaged };
 
-// Whether a failed write of the value itself still counts once the key is in place.
-enum class ValueWrite { MustSucceed, MayFail };
-
 // Each works on an existing store file and never creates one.
 std::optional<StoredValue> ReadStoredValue(const std::string& path, const ValueAddress& address);
+// Creates the key's missing levels and writes the value in one transaction: the key is open
+// for writing exactly when the value can be written.
 Outcome WriteStoredValue(const std::string& path, const ValueAddress& address,
-                         const StoredValue& value, ValueWrite valueWrite);
+                         const StoredValue& value);
 Outcome DeleteStoredValue(const std::string& path, const ValueAddress& address);
 
 }  // namespace kestrins::hivekit
