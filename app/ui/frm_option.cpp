@@ -1,0 +1,196 @@
+// Options dialog: controls filled from the state, a live card-back preview, OK applies all.
+#include "ui/frm_option.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+#include "game/constants.h"
+#include "ui/surface_view.h"
+#include "ui/window_font.h"
+
+namespace kestrins {
+
+namespace {
+
+constexpr int BackWidth = 71;
+constexpr int BackHeight = 96;
+constexpr int SaveTypeCount = 3;
+
+QLabel* MakeLabel(const QString& text, Qt::Alignment alignment, const QRect& geometry,
+                  QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setGeometry(geometry);
+    return label;
+}
+
+QString SpiritCaption(int value) {
+    switch (value) {
+        case 0:
+            return QStringLiteral("慎重");
+        case 1:
+            return QStringLiteral("普通");
+        case 2:
+            return QStringLiteral("大胆");
+        case 3:
+            return QStringLiteral("無謀");
+        default:
+            return QString();
+    }
+}
+
+}  // namespace
+
+FrmOption::FrmOption(MdlMain& state, const QImage& cardBacks, QWidget* parent)
+    : QDialog(parent),
+      state_(state),
+      cardBacks_(cardBacks),
+      preview_(BackWidth, BackHeight, palette().color(QPalette::Base)) {
+    setObjectName(QStringLiteral("FrmOption"));
+    setWindowTitle(QStringLiteral("設定"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFont(WindowFont());
+    setFixedSize(354, 319);
+
+    CreatePlayerControls();
+    CreateSystemControls();
+
+    CmdOK = new QPushButton(QStringLiteral("OK(&O)"), this);
+    CmdOK->setObjectName(QStringLiteral("CmdOK"));
+    CmdOK->setGeometry(196, 296, 79, 23);
+    CmdOK->setDefault(true);
+    connect(CmdOK, &QPushButton::clicked, this, &FrmOption::CmdOK_Click);
+    CmdCancel = new QPushButton(QStringLiteral("キャンセル(&C)"), this);
+    CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
+    CmdCancel->setGeometry(274, 296, 79, 23);
+    connect(CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    Form_Load();
+    for (int i = 1; i < SeatCount; ++i) {
+        connect(HScrSpirit[i], &QScrollBar::valueChanged, this,
+                [this, i] { HScrSpirit_Change(i); });
+    }
+    connect(VScrCardBG, &QScrollBar::valueChanged, this, &FrmOption::VScrCardBG_Change);
+}
+
+void FrmOption::CreatePlayerControls() {
+    FramePlayers = new QGroupBox(QStringLiteral("プレーヤーの名前"), this);
+    FramePlayers->setObjectName(QStringLiteral("FramePlayers"));
+    FramePlayers->setGeometry(0, 0, 353, 121);
+    const std::array<QString, 4> rowCaptions = {
+        QStringLiteral("自分　: "), QStringLiteral("左側の人 : "),
+        QStringLiteral("向かい側の人 : "), QStringLiteral("右側の人 : ")};
+    for (int i = 0; i < SeatCount; ++i) {
+        const int top = 24 + 24 * i;
+        LblName[i] = MakeLabel(rowCaptions[i], Qt::AlignRight, QRect(8, top, 81, 17), FramePlayers);
+        LblName[i]->setObjectName(QStringLiteral("LblName%1").arg(i));
+        TxtPName[i] = new QLineEdit(FramePlayers);
+        TxtPName[i]->setObjectName(QStringLiteral("TxtPName%1").arg(i));
+        TxtPName[i]->setGeometry(96, top, 97, 18);
+    }
+    LblCaption1 = MakeLabel(QStringLiteral("コンピュータの思考タイプ"), Qt::AlignLeft,
+                            QRect(208, 24, 129, 17), FramePlayers);
+    LblCaption1->setObjectName(QStringLiteral("LblCaption1"));
+    for (int i = 1; i < SeatCount; ++i) {
+        const int top = 24 + 24 * i;
+        HScrSpirit[i] = new QScrollBar(Qt::Horizontal, FramePlayers);
+        HScrSpirit[i]->setObjectName(QStringLiteral("HScrSpirit%1").arg(i));
+        HScrSpirit[i]->setRange(0, PatternCount - 1);
+        HScrSpirit[i]->setPageStep(1);
+        HScrSpirit[i]->setGeometry(208, top, 97, 17);
+        LblSpirit[i] =
+            MakeLabel(SpiritCaption(0), Qt::AlignLeft, QRect(312, top, 33, 17), FramePlayers);
+        LblSpirit[i]->setObjectName(QStringLiteral("LblSpirit%1").arg(i));
+    }
+}
+
+void FrmOption::CreateSystemControls() {
+    FrameSystem = new QGroupBox(QStringLiteral("システム"), this);
+    FrameSystem->setObjectName(QStringLiteral("FrameSystem"));
+    FrameSystem->setGeometry(0, 128, 353, 161);
+    Label1[0] = MakeLabel(QStringLiteral("データ保存の設定 : "), Qt::AlignRight,
+                          QRect(8, 20, 105, 17), FrameSystem);
+    Label1[1] = MakeLabel(QStringLiteral("カードの模様 : "), Qt::AlignRight, QRect(16, 51, 97, 17),
+                          FrameSystem);
+    Label1[2] = MakeLabel(QStringLiteral("模様のプレビュー : "), Qt::AlignRight,
+                          QRect(160, 51, 113, 17), FrameSystem);
+    for (int i = 0; i < 3; ++i) {
+        Label1[i]->setObjectName(QStringLiteral("Label1%1").arg(i));
+    }
+
+    CmbSaveData = new QComboBox(FrameSystem);
+    CmbSaveData->setObjectName(QStringLiteral("CmbSaveData"));
+    CmbSaveData->addItems({QStringLiteral("終了時に確認"), QStringLiteral("常に保存する"),
+                           QStringLiteral("一切保存しない")});
+    CmbSaveData->setGeometry(112, 16, 233, 20);
+
+    // Only shows the design; the arrows choose it.
+    TxtCardBG = new QLineEdit(FrameSystem);
+    TxtCardBG->setObjectName(QStringLiteral("TxtCardBG"));
+    TxtCardBG->setReadOnly(true);
+    TxtCardBG->setGeometry(112, 48, 49, 20);
+
+    // Qt's vertical bars count up towards the bottom; the negated range makes the up arrow
+    // count up, with design 4 at the top end.
+    VScrCardBG = new QScrollBar(Qt::Vertical, FrameSystem);
+    VScrCardBG->setObjectName(QStringLiteral("VScrCardBG"));
+    VScrCardBG->setRange(-(CardTypeCount - 1), 0);
+    VScrCardBG->setPageStep(1);
+    VScrCardBG->setGeometry(142, 50, 17, 16);
+
+    PictCardBG = new SurfaceView(preview_, FrameSystem);
+    PictCardBG->setObjectName(QStringLiteral("PictCardBG"));
+    PictCardBG->setGeometry(272, 48, BackWidth, BackHeight);
+}
+
+int FrmOption::CardDesign() const {
+    return -VScrCardBG->value();
+}
+
+void FrmOption::Form_Load() {
+    for (int i = 0; i < SeatCount; ++i) {
+        TxtPName[i]->setText(QString::fromStdString(state_.Players[i].Name));
+    }
+    // The bars and the list clamp stored values that lie outside their ranges.
+    for (int i = 1; i < SeatCount; ++i) {
+        HScrSpirit[i]->setValue(state_.Players[i].Pattern);
+        HScrSpirit_Change(i);
+    }
+    CmbSaveData->setCurrentIndex(std::clamp(state_.SaveType, 0, SaveTypeCount - 1));
+    VScrCardBG->setValue(-std::clamp(state_.CardType, 0, CardTypeCount - 1));
+    VScrCardBG_Change();
+}
+
+void FrmOption::HScrSpirit_Change(int i) {
+    LblSpirit[i]->setText(SpiritCaption(HScrSpirit[i]->value()));
+}
+
+void FrmOption::VScrCardBG_Change() {
+    const int design = CardDesign();
+    TxtCardBG->setText(QString::number(design));
+    preview_.Clear();
+    preview_.BitBlt(0, 0, preview_.Width(), preview_.Height(), cardBacks_, 0, design * BackHeight,
+                    RasterOp::SrcCopy);
+    preview_.Refresh();
+}
+
+void FrmOption::CmdOK_Click() {
+    for (int i = 0; i < SeatCount; ++i) {
+        state_.Players[i].Name = TxtPName[i]->text().toStdString();
+    }
+    for (int i = 1; i < SeatCount; ++i) {
+        state_.Players[i].Pattern = HScrSpirit[i]->value();
+    }
+    state_.SaveType = CmbSaveData->currentIndex();
+    state_.CardType = CardDesign();
+    accept();
+}
+
+}  // namespace kestrins

@@ -1,0 +1,148 @@
+// Money window: scale lines, coin stacks with hand-piled jitter, and the twice-a-second check.
+#include "ui/frm_results.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QRect>
+#include <QScreen>
+#include <QTimer>
+#include <cmath>
+#include <string>
+
+#include "game/constants.h"
+#include "ui/surface_view.h"
+#include "ui/window_font.h"
+
+namespace kestrins {
+
+namespace {
+
+constexpr int CoinWidth = 59;
+constexpr int CoinHeight = 29;
+constexpr int CoinPitch = 5;
+// Rows of the sprites in the coin sheet.
+constexpr int MaskRow = 0;
+constexpr int SilverRow = 29;
+constexpr int RedRow = 58;
+constexpr int BlueRow = 87;
+constexpr int GreenRow = 116;
+
+constexpr uint32_t ChartGreen = 0x008000;
+constexpr uint32_t ChartWhite = 0xFFFFFF;
+
+// Windows rectangles name their right and bottom edges, which lie outside.
+QRect FromEdges(int left, int top, int right, int bottom) {
+    return QRect(left, top, right - left, bottom - top);
+}
+
+}  // namespace
+
+FrmResults::FrmResults(MdlMain& state, RandomSource& random, const QImage& coins, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      state_(state),
+      random_(random),
+      coins_(coins),
+      results_(297, 371, FromBgr(ChartGreen)) {
+    setObjectName(QStringLiteral("FrmResults"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("持ち金の確認"));
+    setFont(WindowFont());
+    results_.SetForeColor(FromBgr(ChartWhite));
+
+    PictResults = new SurfaceView(results_, this);
+    PictResults->setObjectName(QStringLiteral("PictResults"));
+    PictResults->setGeometry(0, 0, results_.Width(), results_.Height());
+    resize(results_.Width(), results_.Height());
+
+    TimerCheckMoney = new QTimer(this);
+    TimerCheckMoney->setObjectName(QStringLiteral("TimerCheckMoney"));
+    TimerCheckMoney->setInterval(500);
+    connect(TimerCheckMoney, &QTimer::timeout, this, &FrmResults::TimerCheckMoney_Timer);
+    TimerCheckMoney->start();
+}
+
+void FrmResults::ShowAtTopLeft() {
+    show();
+    if (const QScreen* desktop = screen()) {
+        move(desktop->availableGeometry().topLeft());
+    }
+}
+
+void FrmResults::closeEvent(QCloseEvent* event) {
+    emit Closed();
+    event->accept();
+}
+
+void FrmResults::resizeEvent(QResizeEvent* /*event*/) {
+    Form_Resize();
+}
+
+void FrmResults::Form_Resize() {
+    const int pictureTop = PictResults->y();
+    // The view resizes its surface only once it is shown; the chart is drawn before that.
+    results_.Resize(width(), height() - pictureTop);
+    PictResults->setGeometry(0, pictureTop, width(), height() - pictureTop);
+    DrawMoneys();
+}
+
+void FrmResults::TimerCheckMoney_Timer() {
+    bool changed = false;
+    for (int i = 0; i < SeatCount; ++i) {
+        changed = changed || state_.Players[i].Money != LastMoneys[i];
+    }
+    if (!changed) {
+        return;
+    }
+    DrawMoneys();
+    for (int i = 0; i < SeatCount; ++i) {
+        LastMoneys[i] = state_.Players[i].Money;
+    }
+}
+
+void FrmResults::DrawMoneys() {
+    results_.Clear();
+    const int width = results_.Width();
+    for (int i = 0; i <= 5; ++i) {
+        const int y = 50 * i + 3;
+        results_.MoveTo(0, y);
+        results_.LineTo(width, y);
+        results_.DrawText(QStringLiteral("%1 枚").arg((6 - i) * 10),
+                          FromEdges(0, 50 * i + 5, 50, 50 * i + 19), TextLeft);
+    }
+    const int height = results_.Height();
+    for (int j = 0; j < SeatCount; ++j) {
+        DrawCoinStack(10 + 70 * j, height - 40, state_.Players[j]);
+    }
+    results_.Refresh();
+}
+
+void FrmResults::DrawCoinStack(int32_t x, int32_t y, const Player& p) {
+    // 64 bits: the most negative amount has no 32-bit opposite.
+    const int64_t m = p.Money;
+    const int64_t amount = m < 0 ? -m : m;
+    const int hundredRow = m < 0 ? GreenRow : BlueRow;
+    const int tenRow = m < 0 ? RedRow : SilverRow;
+    // Coins wholly above the picture are left out, so a huge stored amount cannot stall the
+    // window with millions of invisible copies.
+    const int64_t visible = y > 0 ? (y - 1) / CoinPitch + 1 : 0;
+    int64_t k = 0;
+    const auto putCoins = [&](int64_t count, int colourRow) {
+        for (int64_t n = 0; n < count && k < visible; ++n, ++k) {
+            const int d = static_cast<int>(std::floor(3.0f * random_.Next() - 1.0f));
+            const int top = y - CoinHeight - CoinPitch * static_cast<int>(k);
+            results_.BitBlt(x + d, top, CoinWidth, CoinHeight, coins_, 0, MaskRow,
+                            RasterOp::SrcAnd);
+            results_.BitBlt(x + d, top, CoinWidth, CoinHeight, coins_, 0, colourRow,
+                            RasterOp::SrcInvert);
+        }
+    };
+    putCoins(amount / 100, hundredRow);
+    putCoins(amount % 100 / 10, tenRow);
+
+    results_.DrawText(QString::fromStdString(std::to_string(m) + " $"),
+                      FromEdges(x, y + 4, x + CoinWidth, y + 24), TextCenter);
+    results_.DrawText(QString::fromStdString(p.Name), FromEdges(x, y + 20, x + CoinWidth, y + 40),
+                      TextCenter);
+}
+
+}  // namespace kestrins

@@ -1,0 +1,61 @@
+// The money window: four coin stacks over a scale, repainted when a seat's money changes.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "game/mdl_main.h"
+#include "game/random_source.h"
+#include "platform/surface.h"
+
+class QTimer;
+
+namespace kestrins {
+
+class SurfaceView;
+
+class FrmResults final : public QWidget {
+    Q_OBJECT
+
+public:
+    // coins: the 59 x 145 sheet of the mask and the four coin colours. The window deletes
+    // itself when closed; parent only owns it until then.
+    FrmResults(MdlMain& state, RandomSource& random, const QImage& coins, QWidget* parent);
+
+    // Shows the window at the top-left corner of the desktop's free area.
+    void ShowAtTopLeft();
+
+    // Repaints the whole chart with fresh jitter.
+    void DrawMoneys();
+
+    // The 500 ms check; public so that a test can tick it without waiting.
+    void TimerCheckMoney_Timer();
+
+    const Surface& Picture() const { return results_; }
+
+signals:
+    // Sent whenever the window closes, by its close box or by close(): the check mark of the
+    // menu item goes off.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Resize();
+    // x is the left edge, y the foot of the stack.
+    void DrawCoinStack(int32_t x, int32_t y, const Player& p);
+
+    MdlMain& state_;
+    RandomSource& random_;
+    QImage coins_;
+    Surface results_;
+    std::array<int32_t, 4> LastMoneys{};
+    SurfaceView* PictResults;
+    QTimer* TimerCheckMoney;
+};
+
+}  // namespace kestrins

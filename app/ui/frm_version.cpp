@@ -1,0 +1,125 @@
+// About dialog: the layout, the message from the string resource and its scrolling.
+#include "ui/frm_version.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include "ui/surface_view.h"
+#include "ui/window_font.h"
+
+// The string resource lives in the static ui library, which the linker would otherwise drop.
+static void InitAboutStrings() {
+    Q_INIT_RESOURCE(about_strings);
+}
+
+namespace kestrins {
+
+namespace {
+
+// Where the message top is set back to below the box; fixed, whatever the text's height.
+constexpr int32_t WrapTop = -265;
+constexpr int BoxBorder = 2;
+constexpr int BoxWidth = 249;
+constexpr int BoxHeight = 97;
+
+// The largest font up to the labels' size whose message has wholly left the box by the time it
+// starts again, so the restart never cuts off lines still in view.
+void FitMessageFont(Surface& box, const QString& text) {
+    for (int pixels = 12; pixels > 6; --pixels) {
+        box.SetFontSize(pixels * 0.75);
+        const QRect bounds(2, 0, box.Width() - 2, 1 << 16);
+        if (QFontMetrics(box.Font()).boundingRect(bounds, Qt::TextWordWrap, text).height() <=
+            -WrapTop) {
+            return;
+        }
+    }
+}
+
+}  // namespace
+
+QString LoadAboutMessage() {
+    InitAboutStrings();
+    QFile file(QStringLiteral(":/strings/about_message.txt"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QString();
+    }
+    QString text = QString::fromUtf8(file.readAll());
+    // The file ends with a line feed like any text file; the message does not.
+    if (text.endsWith(QLatin1Char('\n'))) {
+        text.chop(1);
+    }
+    return text;
+}
+
+FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
+    : QDialog(parent),
+      mesBox_(BoxWidth - 2 * BoxBorder, BoxHeight - 2 * BoxBorder,
+              palette().color(QPalette::Window)) {
+    setObjectName(QStringLiteral("FrmVersion"));
+    setWindowTitle(QStringLiteral("ケストリン のバージョン情報"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setFont(WindowFont());
+    setFixedSize(280, 184);
+
+    ImMyIcon = new QLabel(this);
+    ImMyIcon->setObjectName(QStringLiteral("ImMyIcon"));
+    ImMyIcon->setPixmap(QPixmap::fromImage(icon));
+    ImMyIcon->setGeometry(16, 16, 32, 32);
+    LblVersion[0] = new QLabel(QStringLiteral("ケストリン ver.1.02"), this);
+    LblVersion[1] = new QLabel(QStringLiteral("五枚引きポーカー　あなたと三人の対戦"), this);
+    for (int i = 0; i < 2; ++i) {
+        LblVersion[i]->setObjectName(QStringLiteral("LblVersion%1").arg(i));
+        LblVersion[i]->setGeometry(72, 8 + 24 * i, 201, 17);
+    }
+
+    MesBoxFrame = new QFrame(this);
+    MesBoxFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    MesBoxFrame->setLineWidth(BoxBorder);
+    MesBoxFrame->setGeometry(24, 56, BoxWidth, BoxHeight);
+    mesBox_.SetForeColor(palette().color(QPalette::WindowText));
+    PictMesBox = new SurfaceView(mesBox_, MesBoxFrame);
+    PictMesBox->setObjectName(QStringLiteral("PictMesBox"));
+    PictMesBox->setGeometry(BoxBorder, BoxBorder, mesBox_.Width(), mesBox_.Height());
+
+    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    CmdOK->setObjectName(QStringLiteral("CmdOK"));
+    CmdOK->setGeometry(200, 160, 79, 23);
+    CmdOK->setDefault(true);
+    connect(CmdOK, &QPushButton::clicked, this, &QDialog::accept);
+
+    TimerMes = new QTimer(this);
+    TimerMes->setObjectName(QStringLiteral("TimerMes"));
+    TimerMes->setInterval(150);
+    connect(TimerMes, &QTimer::timeout, this, &FrmVersion::TimerMes_Timer);
+
+    Form_Load();
+    TimerMes->start();
+}
+
+void FrmVersion::Form_Load() {
+    MessageTop = mesBox_.Height() + 2;
+    MessageText = LoadAboutMessage();
+    FitMessageFont(mesBox_, MessageText);
+}
+
+void FrmVersion::TimerMes_Timer() {
+    mesBox_.Clear();
+    const int width = mesBox_.Width();
+    const int height = mesBox_.Height();
+    mesBox_.DrawText(MessageText, QRect(2, MessageTop, width - 2, height - MessageTop),
+                     TextWordBreak);
+    mesBox_.Refresh();
+    --MessageTop;
+    if (MessageTop < WrapTop) {
+        MessageTop = height + 5;
+    }
+}
+
+}  // namespace kestrins
