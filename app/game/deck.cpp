@@ -20,13 +20,12 @@ Player& Seat(MdlMain& state, int32_t seat) {
     return state.Players[static_cast<std::size_t>(seat)];
 }
 
-// Takes the card at DeckTop; the deck is consumed from index 51 downwards.
+// Takes the card at DeckTop (never marked: the deck is built unmarked); 51 downwards.
 Card TakeTopCard(MdlMain& state) {
     // 20 dealt plus at most 20 exchanged never exhaust 52 cards.
     assert(state.DeckTop >= 0);
-    Card card = state.Deck[static_cast<std::size_t>(state.DeckTop)];
+    const Card card = state.Deck[static_cast<std::size_t>(state.DeckTop)];
     --state.DeckTop;
-    card.Selected = false;
     return card;
 }
 
