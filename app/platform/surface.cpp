@@ -105,8 +105,8 @@ void Surface::Clear() {
     }
 }
 
-void Surface::BitBlt(int x, int y, int width, int height, const QImage& source, int srcX,
-                     int srcY, RasterOp op) {
+void Surface::BitBlt(int x, int y, int width, int height, const QImage& source, int srcX, int srcY,
+                     RasterOp op) {
     // Trim the block on each side by whatever falls outside either picture; 64 bits so that
     // far-off positions cannot overflow.
     const int64_t tx = x;

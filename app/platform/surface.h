@@ -1,4 +1,5 @@
-// Surface: a picture that keeps what is drawn on it, with block copies, text in rectangles and lines.
+// Surface: a picture that keeps what is drawn on it, with block copies, text in rectangles and
+// lines.
 #pragma once
 
 #include <QColor>

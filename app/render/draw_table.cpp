@@ -1,0 +1,66 @@
+// Cards go down slot by slot round the table, then the panels, the winner's in light yellow.
+#include "render/draw_table.h"
+
+#include <QString>
+
+#include <string>
+
+#include "game/constants.h"
+#include "render/draw_cards.h"
+#include "render/table_geometry.h"
+
+namespace kestrins {
+
+namespace {
+
+constexpr uint32_t TableGreen = 0x008000;
+constexpr uint32_t PanelWhite = 0xFFFFFF;
+constexpr uint32_t WinnerYellow = 0x80FFFF;
+constexpr double TableFontSize = 12;
+
+QString Dollars(int32_t amount) {
+    return QString::number(amount) + QStringLiteral(" $");
+}
+
+QString StatusLine(const Player& player) {
+    return (player.Dropped ? QStringLiteral("Dropped : ") : QStringLiteral("BET : ")) +
+           Dollars(player.Bet);
+}
+
+void DrawPanel(Surface& playField, int32_t seat, const Player& player) {
+    const TextFormat align = PanelRightAligned(seat) ? TextRight : TextLeft;
+    playField.DrawText(QString::fromStdString(player.Name), PanelLineRect(seat, 1), align);
+    playField.DrawText(Dollars(player.Money), PanelLineRect(seat, 2), align);
+    playField.DrawText(StatusLine(player), PanelLineRect(seat, 0), align);
+}
+
+}  // namespace
+
+Surface MakePlayField(int width, int height) {
+    Surface playField(width, height, FromBgr(TableGreen));
+    playField.SetForeColor(FromBgr(PanelWhite));
+    playField.SetFontSize(TableFontSize);
+    return playField;
+}
+
+void DrawTable(const MdlMain& main, Surface& playField, const Sprites& sprites,
+               std::string_view mode) {
+    playField.Clear();
+    for (int32_t slot = 0; slot < HandSize; ++slot) {
+        for (int32_t seat = 0; seat < SeatCount; ++seat) {
+            DrawCardInPlace(main, playField, sprites, seat, slot, mode);
+        }
+    }
+    for (int32_t seat = 0; seat < SeatCount; ++seat) {
+        if (seat == main.Winner) {
+            playField.SetForeColor(FromBgr(WinnerYellow));
+            playField.SetFontBold(true);
+        }
+        DrawPanel(playField, seat, main.Players.at(static_cast<size_t>(seat)));
+        playField.SetForeColor(FromBgr(PanelWhite));
+        playField.SetFontBold(false);
+    }
+    playField.Refresh();
+}
+
+}  // namespace kestrins

@@ -1,0 +1,20 @@
+// The whole table: twenty card places and four seat panels, repainted from the state.
+#pragma once
+
+#include <string_view>
+
+#include "game/mdl_main.h"
+#include "platform/surface.h"
+#include "render/sprites.h"
+
+namespace kestrins {
+
+// A play field as the table expects it: green, white 12-point text.
+Surface MakePlayField(int width, int height);
+
+// mode "Open" shows the computer hands face up; any other mode ("" or "Close") face down.
+// Refreshes the play field once at the end, so the repaint shows as one change.
+void DrawTable(const MdlMain& main, Surface& playField, const Sprites& sprites,
+               std::string_view mode);
+
+}  // namespace kestrins

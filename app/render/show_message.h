@@ -1,0 +1,13 @@
+// The one-line message strip under the table.
+#pragma once
+
+#include <string>
+
+#include "platform/surface.h"
+
+namespace kestrins {
+
+// Replaces the strip's text (UTF-8) and shows it at once; the empty text clears the strip.
+void ShowMessage(Surface& info, const std::string& text);
+
+}  // namespace kestrins

@@ -1,0 +1,19 @@
+// The closing animations of a match: "Win" over the coins picture, "Lose" over the plain table.
+#pragma once
+
+#include <string>
+
+#include "platform/pacer.h"
+#include "platform/surface.h"
+#include "render/app_path.h"
+#include "render/sprites.h"
+
+namespace kestrins {
+
+// Leaves folder + "/Coins.bmp" set as the field's background picture for the caller to remove;
+// when that file is missing or unreadable the words fly over the plain table.
+void PlayWinAnimation(Surface& playField, const Sprites& sprites, Pacer& pacer,
+                      const std::string& folder = GetAppPath());
+void PlayLoseAnimation(Surface& playField, const Sprites& sprites, Pacer& pacer);
+
+}  // namespace kestrins

@@ -1,0 +1,49 @@
+// The message strip: text inside a 2-pixel margin, cleared by the next message, shown at once.
+#include "render/show_message.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrins {
+namespace {
+
+constexpr QRgb Grey = 0xffF0F0F0;
+
+Surface Strip() {
+    Surface info(520, 20, QColor::fromRgb(Grey));
+    info.SetFontSize(9);
+    return info;
+}
+
+TEST(ShowMessage, DrawsTheTextLeftAlignedInsideTheMargin) {
+    Surface info = Strip();
+    ShowMessage(info, "F2 を押してください。");
+    Surface reference = Strip();
+    reference.DrawText(QStringLiteral("F2 を押してください。"), QRect(2, 2, 516, 16), TextLeft);
+    EXPECT_EQ(info.Image(), reference.Image());
+    EXPECT_NE(info.Image(), Strip().Image()) << "something was drawn";
+}
+
+TEST(ShowMessage, ReplacesTheLastMessageAndTheEmptyTextClears) {
+    Surface info = Strip();
+    int refreshes = 0;
+    info.SetRefreshHandler([&] { ++refreshes; });
+    ShowMessage(info, "最初からから始めます");
+    ShowMessage(info, "");
+    EXPECT_EQ(info.Image(), Strip().Image());
+    EXPECT_EQ(refreshes, 2);
+}
+
+TEST(ShowMessage, LongTextStaysOffTheMargin) {
+    Surface info = Strip();
+    ShowMessage(info, std::string(200, 'W'));
+    for (int y = 0; y < info.Height(); ++y) {
+        for (int x = 0; x < info.Width(); ++x) {
+            if (x < 2 || y < 2 || x >= 518 || y >= 18) {
+                ASSERT_EQ(info.Image().pixel(x, y), Grey) << x << "," << y;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kestrins
