@@ -1,0 +1,263 @@
+// Options dialog: filling from the state, OK applying, Cancel and the close box discarding,
+// the design selector's direction and ends, and stored values outside the controls' ranges.
+#include "ui/frm_option.h"
+
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+#include <climits>
+#include <functional>
+#include <string>
+
+namespace kestrins {
+namespace {
+
+// Five designs, each band filled with its own colour so the preview tells which one it shows.
+QImage SyntheticBacks() {
+    QImage sheet(167, 480, QImage::Format_RGB32);
+    for (int design = 0; design < 5; ++design) {
+        for (int y = 0; y < 96; ++y) {
+            for (int x = 0; x < 167; ++x) {
+                sheet.setPixel(x, design * 96 + y, qRgb(40 * design, 255 - 40 * design, y));
+            }
+        }
+    }
+    return sheet;
+}
+
+MdlMain SampleState() {
+    MdlMain state;
+    const char* names[] = {"あなた", "左の人", "向かいの人", "右の人"};
+    for (int i = 0; i < 4; ++i) {
+        state.Players[i].Name = names[i];
+        state.Players[i].Pattern = i;
+        state.Players[i].Money = 100 * i;
+    }
+    state.SaveType = 1;
+    state.CardType = 2;
+    return state;
+}
+
+template <typename T>
+T* Control(FrmOption& dialog, const QString& name) {
+    T* control = dialog.findChild<T*>(name);
+    EXPECT_NE(control, nullptr) << name.toStdString();
+    return control;
+}
+
+QLineEdit* NameBox(FrmOption& dialog, int i) {
+    return Control<QLineEdit>(dialog, QStringLiteral("TxtPName%1").arg(i));
+}
+QScrollBar* SpiritBar(FrmOption& dialog, int i) {
+    return Control<QScrollBar>(dialog, QStringLiteral("HScrSpirit%1").arg(i));
+}
+QString SpiritCaption(FrmOption& dialog, int i) {
+    return Control<QLabel>(dialog, QStringLiteral("LblSpirit%1").arg(i))->text();
+}
+QComboBox* SaveList(FrmOption& dialog) {
+    return Control<QComboBox>(dialog, QStringLiteral("CmbSaveData"));
+}
+QString DesignBox(FrmOption& dialog) {
+    return Control<QLineEdit>(dialog, QStringLiteral("TxtCardBG"))->text();
+}
+
+// Presses and releases the mouse on the selector's upper or lower arrow, as the player does.
+void PressArrow(FrmOption& dialog, bool up) {
+    auto* bar = Control<QScrollBar>(dialog, QStringLiteral("VScrCardBG"));
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->value();
+    option.subControls = QStyle::SC_All;
+    const QRect arrow = bar->style()->subControlRect(
+        QStyle::CC_ScrollBar, &option,
+        up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, bar);
+    const QPointF at = arrow.center();
+    QMouseEvent press(QEvent::MouseButtonPress, at, bar->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, bar->mapToGlobal(at), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(bar, &release);
+}
+
+// Whether the preview shows exactly the upright back of the design.
+bool PreviewShows(const FrmOption& dialog, const QImage& backs, int design) {
+    return dialog.Preview().Image() ==
+           backs.copy(0, 96 * design, 71, 96).convertToFormat(QImage::Format_RGB32);
+}
+
+void ChangeEverything(FrmOption& dialog) {
+    for (int i = 0; i < 4; ++i) {
+        NameBox(dialog, i)->setText(QStringLiteral("別名%1").arg(i));
+    }
+    for (int i = 1; i < 4; ++i) {
+        SpiritBar(dialog, i)->setValue(3 - i);
+    }
+    SaveList(dialog)->setCurrentIndex(2);
+    PressArrow(dialog, true);
+}
+
+TEST(FrmOptionTest, OpensWithTheStateShown) {
+    MdlMain state = SampleState();
+    const QImage backs = SyntheticBacks();
+    FrmOption dialog(state, backs, nullptr);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(NameBox(dialog, i)->text().toStdString(), state.Players[i].Name);
+    }
+    EXPECT_EQ(SpiritCaption(dialog, 1), QStringLiteral("普通"));
+    EXPECT_EQ(SpiritCaption(dialog, 2), QStringLiteral("大胆"));
+    EXPECT_EQ(SpiritCaption(dialog, 3), QStringLiteral("無謀"));
+    EXPECT_EQ(SaveList(dialog)->currentText(), QStringLiteral("常に保存する"));
+    EXPECT_EQ(DesignBox(dialog), QStringLiteral("2"));
+    EXPECT_TRUE(PreviewShows(dialog, backs, 2));
+    // The human's temperament has no bar.
+    EXPECT_EQ(dialog.findChild<QScrollBar*>(QStringLiteral("HScrSpirit0")), nullptr);
+}
+
+TEST(FrmOptionTest, EveryWayOfClosingButOkDiscardsEveryChange) {
+    const std::function<void(FrmOption&)> closers[] = {
+        [](FrmOption& dialog) {
+            Control<QPushButton>(dialog, QStringLiteral("CmdCancel"))->click();
+        },
+        [](FrmOption& dialog) { dialog.close(); },
+        [](FrmOption& dialog) { dialog.reject(); },
+    };
+    for (const auto& closeDialog : closers) {
+        MdlMain state = SampleState();
+        const MdlMain before = state;
+        FrmOption dialog(state, SyntheticBacks(), nullptr);
+        dialog.show();
+        ChangeEverything(dialog);
+        closeDialog(dialog);
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        EXPECT_EQ(state.Players, before.Players);
+        EXPECT_EQ(state.SaveType, before.SaveType);
+        EXPECT_EQ(state.CardType, before.CardType);
+    }
+}
+
+TEST(FrmOptionTest, OkAppliesEveryField) {
+    MdlMain state = SampleState();
+    FrmOption dialog(state, SyntheticBacks(), nullptr);
+    dialog.show();
+    ChangeEverything(dialog);
+    NameBox(dialog, 2)->clear();
+    Control<QPushButton>(dialog, QStringLiteral("CmdOK"))->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(state.Players[0].Name, "別名0");
+    EXPECT_EQ(state.Players[1].Name, "別名1");
+    EXPECT_EQ(state.Players[2].Name, "");
+    EXPECT_EQ(state.Players[3].Name, "別名3");
+    EXPECT_EQ(state.Players[0].Pattern, 0);
+    EXPECT_EQ(state.Players[1].Pattern, 2);
+    EXPECT_EQ(state.Players[2].Pattern, 1);
+    EXPECT_EQ(state.Players[3].Pattern, 0);
+    EXPECT_EQ(state.SaveType, 2);
+    EXPECT_EQ(state.CardType, 3);
+    EXPECT_EQ(state.Players[3].Money, 300);
+}
+
+TEST(FrmOptionTest, OkWithoutChangesWritesTheSameValues) {
+    MdlMain state = SampleState();
+    const MdlMain before = state;
+    FrmOption dialog(state, SyntheticBacks(), nullptr);
+    Control<QPushButton>(dialog, QStringLiteral("CmdOK"))->click();
+    EXPECT_EQ(state.Players, before.Players);
+    EXPECT_EQ(state.SaveType, before.SaveType);
+    EXPECT_EQ(state.CardType, before.CardType);
+}
+
+TEST(FrmOptionTest, DesignSelectorCountsUpwardsAndStopsAtItsEnds) {
+    struct Press {
+        int from;
+        bool up;
+        int to;
+    };
+    const Press presses[] = {{0, true, 1},  {3, true, 4},  {4, true, 4},
+                             {4, false, 3}, {1, false, 0}, {0, false, 0}};
+    const QImage backs = SyntheticBacks();
+    for (const Press& p : presses) {
+        SCOPED_TRACE(::testing::Message() << p.from << (p.up ? " up" : " down"));
+        MdlMain state = SampleState();
+        state.CardType = p.from;
+        FrmOption dialog(state, backs, nullptr);
+        dialog.show();
+        PressArrow(dialog, p.up);
+        EXPECT_EQ(DesignBox(dialog), QString::number(p.to));
+        EXPECT_TRUE(PreviewShows(dialog, backs, p.to));
+        Control<QPushButton>(dialog, QStringLiteral("CmdOK"))->click();
+        EXPECT_EQ(state.CardType, p.to);
+    }
+}
+
+TEST(FrmOptionTest, TemperamentBarShowsItsCaption) {
+    MdlMain state = SampleState();
+    FrmOption dialog(state, SyntheticBacks(), nullptr);
+    const char* captions[] = {"慎重", "普通", "大胆", "無謀"};
+    for (int value = 0; value < 4; ++value) {
+        SpiritBar(dialog, 2)->setValue(value);
+        EXPECT_EQ(SpiritCaption(dialog, 2), QString::fromUtf8(captions[value]));
+    }
+    // Bars go no further than their ends.
+    SpiritBar(dialog, 2)->setValue(9);
+    EXPECT_EQ(SpiritCaption(dialog, 2), QStringLiteral("無謀"));
+}
+
+TEST(FrmOptionTest, StoredValuesOutsideTheRangesAreShownClamped) {
+    struct Stored {
+        int32_t pattern;
+        int32_t saveType;
+        int32_t cardType;
+        const char* caption;
+        int shownSave;
+        int shownDesign;
+    };
+    const Stored cases[] = {
+        {-1, -1, -1, "慎重", 0, 0},
+        {7, 3, 5, "無謀", 2, 4},
+        {INT32_MIN, INT32_MIN, INT32_MIN, "慎重", 0, 0},
+        {INT32_MAX, INT32_MAX, INT32_MAX, "無謀", 2, 4},
+    };
+    const QImage backs = SyntheticBacks();
+    for (const Stored& c : cases) {
+        SCOPED_TRACE(c.cardType);
+        MdlMain state = SampleState();
+        state.Players[1].Pattern = c.pattern;
+        state.SaveType = c.saveType;
+        state.CardType = c.cardType;
+        FrmOption dialog(state, backs, nullptr);
+        EXPECT_EQ(SpiritCaption(dialog, 1), QString::fromUtf8(c.caption));
+        EXPECT_EQ(SaveList(dialog)->currentIndex(), c.shownSave);
+        EXPECT_EQ(DesignBox(dialog), QString::number(c.shownDesign));
+        EXPECT_TRUE(PreviewShows(dialog, backs, c.shownDesign));
+        // Cancel leaves even an out-of-range value as it was.
+        dialog.reject();
+        EXPECT_EQ(state.CardType, c.cardType);
+        EXPECT_EQ(state.SaveType, c.saveType);
+    }
+}
+
+TEST(FrmOptionTest, MissingCardBackSheetLeavesABlankPreview) {
+    MdlMain state = SampleState();
+    FrmOption dialog(state, QImage(), nullptr);
+    QImage blank(71, 96, QImage::Format_RGB32);
+    blank.fill(dialog.palette().color(QPalette::Base));
+    EXPECT_EQ(dialog.Preview().Image(), blank);
+    EXPECT_EQ(DesignBox(dialog), QStringLiteral("2"));
+}
+
+}  // namespace
+}  // namespace kestrins
