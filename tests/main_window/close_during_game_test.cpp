@@ -1,0 +1,122 @@
+// A close request while a game runs: deferred to the next checkpoint, asked once, then closed.
+#include <QPushButton>
+#include <optional>
+
+#include "game/constants.h"
+#include "main_window_fixture.h"
+#include "settings/settings.h"
+
+namespace kestrins::testing {
+namespace {
+
+class CloseDuringGameTest : public MainWindowTest {
+protected:
+    void Start(int32_t saveType) {
+        state.SaveType = saveType;
+        ChooseTitle(1);
+        Deal();
+        GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
+    }
+    bool MoneyStored() {
+        int32_t value = 0;
+        return store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", &value) != 0;
+    }
+    size_t Questions() const {
+        size_t count = 0;
+        for (const ShownBox& box : boxes.Shown) {
+            count += box.Text == "現在の所持金を保存しますか？" ? 1 : 0;
+        }
+        return count;
+    }
+};
+
+TEST_F(CloseDuringGameTest, WhileTheHumanDecidesTheGameEndsUnsettledAndCloses) {
+    struct Case {
+        int32_t saveType;
+        std::optional<MessageAnswer> answer;
+        bool moneySaved;
+    };
+    for (const Case& c : {Case{1, {}, true}, Case{2, {}, false}, Case{0, MessageAnswer::No, false},
+                          Case{0, MessageAnswer::Yes, true}}) {
+        SCOPED_TRACE(c.saveType);
+        TempConfigHome fresh;
+        window = std::make_unique<FrmMain>(
+            GameContext{state, random, pacer, boxes, modal, store, sprites}, false);
+        window->show();
+        boxes.Shown.clear();
+        state.GameState = StateTitle;
+        Start(c.saveType);
+        ScriptKeepAllExchanges();
+        ScriptCpuCall();
+        if (c.answer) {
+            boxes.Answers.push_back(*c.answer);
+        }
+        pacer.AtWait.push_back([this] { window->close(); });
+        window->CmdChange->click();
+
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(Questions(), c.answer ? 1u : 0u);
+        EXPECT_EQ(MoneyStored(), c.moneySaved);
+        EXPECT_EQ(state.Players[0].Money, 100);  // nothing settled
+        EXPECT_EQ(random.Left(), 0u);            // no computer acted after the close
+        EXPECT_TRUE(modal.Titles.empty());
+    }
+}
+
+TEST_F(CloseDuringGameTest, CancelledQuestionLetsTheGameGoOn) {
+    Start(0);
+    ScriptKeepAllExchanges();
+    ScriptCpuCall();
+    boxes.Answers.push_back(MessageAnswer::Cancel);
+    pacer.AtWait.push_back([this] { window->close(); });
+    pacer.AtWait.push_back([this] {
+        ScriptCpuCall();
+        ScriptCpuCall();
+        window->CmdBet[0]->click();
+    });
+    window->CmdChange->click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(state.GameState, StateGameOver);
+    EXPECT_EQ(Game().CloseChoice, 0);
+    EXPECT_EQ(state.Players[0].Money, 103);
+}
+
+TEST_F(CloseDuringGameTest, AtTheExchangeCheckpointTheLaterSeatsDoNotExchange) {
+    Start(2);
+    for (int i = 0; i < 5; ++i) {
+        random.Push(0.0f);  // seat 1 still chooses; seats 2 and 3 never do
+    }
+    pacer.AtDoEvents.push_back([this] { window->close(); });
+    window->CmdChange->click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(random.Left(), 0u);
+    EXPECT_EQ(Questions(), 0u);
+    EXPECT_FALSE(MoneyStored());
+}
+
+TEST_F(CloseDuringGameTest, AfterTheLastCheckpointTheGameFinishesAndTheNextCloseUsesTheChoice) {
+    Start(0);
+    ScriptKeepAllExchanges();
+    ScriptCpuCall();
+    PressAtWait({0});
+    ScriptCpuCall();
+    ScriptCpuCall();
+    boxes.Answers.push_back(MessageAnswer::Yes);
+    modal.Handler = [this](QDialog& sheet) {
+        window->close();  // during the result sheet
+        sheet.accept();
+    };
+    window->CmdChange->click();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(state.GameState, StateGameOver);
+    EXPECT_EQ(Game().CloseChoice, 1);
+    EXPECT_FALSE(MoneyStored());
+
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(Questions(), 1u);
+    EXPECT_TRUE(MoneyStored());
+}
+
+}  // namespace
+}  // namespace kestrins::testing

@@ -1,0 +1,93 @@
+// Builds the window as the program does after start-up, and drives it the way a player would.
+#include "main_window_fixture.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <numeric>
+
+#include "game/constants.h"
+#include "settings/startup.h"
+
+namespace kestrins::testing {
+
+MainWindowTest::MainWindowTest() {
+    StartUp(state, store);
+    window = std::make_unique<FrmMain>(
+        GameContext{state, random, pacer, boxes, modal, store, sprites}, false);
+    window->show();
+    // An unscripted wait ends the game as a close would, instead of hanging the test.
+    pacer.WhenStuck = [this] { Game().CloseChoice = 2; };
+}
+
+MainWindowTest::~MainWindowTest() = default;
+
+QWidget& MainWindowTest::PlayFieldWidget() {
+    return *window->findChild<QWidget*>(QStringLiteral("PictPlayField"));
+}
+
+void MainWindowTest::ClickTable(int x, int y, Qt::MouseButton button) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y), button, button,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&PlayFieldWidget(), &press);
+}
+
+void MainWindowTest::MoveOnTable(int x, int y) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), QPointF(x, y), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&PlayFieldWidget(), &move);
+}
+
+void MainWindowTest::ChooseTitle(int row) {
+    ClickTable(100, window->PlayField().Height() - 150 + 35 * row + 14);
+}
+
+void MainWindowTest::Deal() {
+    for (int i = 0; i < 1000; ++i) {
+        random.Push(0.0f);
+    }
+    window->MnuitemStart->trigger();
+}
+
+void MainWindowTest::GiveHands(const Hand& human, const Hand& left, const Hand& top,
+                               const Hand& right) {
+    state.Players[0].Cards = human;
+    state.Players[1].Cards = left;
+    state.Players[2].Cards = top;
+    state.Players[3].Cards = right;
+}
+
+void MainWindowTest::ScriptKeepAllExchanges() {
+    for (int i = 0; i < 15; ++i) {
+        random.Push(0.0f);
+    }
+}
+
+void MainWindowTest::ScriptCpuCall() {
+    random.Push(0.0f);
+    random.Push(0.0f);
+}
+
+void MainWindowTest::PressAtWait(std::initializer_list<int> buttons) {
+    std::vector<int> presses(buttons);
+    pacer.AtWait.push_back([this, presses] {
+        for (const int index : presses) {
+            window->CmdBet[index]->click();
+        }
+    });
+}
+
+int64_t MainWindowTest::TotalMoney() const {
+    return std::accumulate(state.Players.begin(), state.Players.end(), int64_t{0},
+                           [](int64_t sum, const Player& p) { return sum + p.Money; });
+}
+
+std::vector<std::string> MainWindowTest::BoxTitles() const {
+    std::vector<std::string> titles;
+    for (const ShownBox& box : boxes.Shown) {
+        titles.push_back(box.Title);
+    }
+    return titles;
+}
+
+}  // namespace kestrins::testing

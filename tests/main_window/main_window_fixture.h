@@ -1,0 +1,63 @@
+// A real main window over a temporary store, with scripted draws, pacing, boxes and dialogs.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <initializer_list>
+#include <memory>
+
+#include "game/mdl_main.h"
+#include "platform/hivekit_binding.h"
+#include "render/sprites.h"
+#include "support/scripted_dialogs.h"
+#include "support/scripted_pacer.h"
+#include "support/scripted_random.h"
+#include "support/temp_config_home.h"
+#include "ui/frm_main.h"
+
+namespace kestrins::testing {
+
+using Hand = std::array<Card, 5>;
+
+// Hands that stand pat and call: no pair, no three of a suit, no straight.
+inline const Hand NoHandLeft{{{0, 2}, {1, 4}, {2, 6}, {3, 8}, {0, 10}}};
+inline const Hand NoHandTop{{{1, 3}, {2, 5}, {3, 7}, {0, 9}, {1, 11}}};
+inline const Hand NoHandRight{{{3, 3}, {0, 5}, {1, 7}, {2, 9}, {3, 12}}};
+inline const Hand PairOfAces{{{0, 1}, {1, 1}, {2, 4}, {3, 13}, {0, 12}}};
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest();
+    ~MainWindowTest() override;
+
+    Round& Game() { return window->Game(); }
+    QWidget& PlayFieldWidget();
+    void ClickTable(int x, int y, Qt::MouseButton button = Qt::LeftButton);
+    void MoveOnTable(int x, int y);
+    // Clicks the middle of title row 1 ("最初から") or 2 ("続きから").
+    void ChooseTitle(int row);
+    // F2 with a shuffle that leaves the deck in order (every swap draw 0).
+    void Deal();
+    void GiveHands(const Hand& human, const Hand& left, const Hand& top, const Hand& right);
+    // The three computer seats keep their no-hand cards: five draws of 0 each.
+    void ScriptKeepAllExchanges();
+    // One computer turn with no hand: bluff roll and call limit both 0, a call.
+    void ScriptCpuCall();
+    // At the human's next wait, press these bet buttons in order.
+    void PressAtWait(std::initializer_list<int> buttons);
+    int64_t TotalMoney() const;
+    std::vector<std::string> BoxTitles() const;
+
+    TempConfigHome home;
+    MdlMain state;
+    ScriptedRandom random;
+    ScriptedPacer pacer;
+    ScriptedBoxes boxes;
+    ScriptedModal modal;
+    HivekitBinding store{DefaultHivekitPaths()};
+    Sprites sprites;
+    std::unique_ptr<FrmMain> window;
+};
+
+}  // namespace kestrins::testing

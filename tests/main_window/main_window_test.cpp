@@ -1,0 +1,175 @@
+// The main window outside a running game: title screen, F2, card selection, layout, the bet
+// panel's buttons, and closing with each save policy.
+#include <QPushButton>
+#include <optional>
+
+#include "game/constants.h"
+#include "main_window_fixture.h"
+#include "render/table_geometry.h"
+#include "settings/settings.h"
+
+namespace kestrins::testing {
+namespace {
+
+TEST_F(MainWindowTest, TitleRowsStartOverOrContinueAndOtherRowsDoNothing) {
+    state.Players[0].Money = 42;
+    state.Players[2].Money = 7;
+    state.DropCount = 1;
+    const int h = window->PlayField().Height();
+    ClickTable(100, h - 150 + 34);   // row 0, just above row 1
+    ClickTable(100, h - 150 + 105);  // row 3, just below row 2
+    EXPECT_EQ(state.GameState, StateTitle);
+    EXPECT_TRUE(boxes.Shown.empty());
+
+    window->MnuitemStart->trigger();  // F2 before the title choice does nothing
+    EXPECT_EQ(state.GameState, StateTitle);
+    EXPECT_EQ(random.Taken(), 0u);
+
+    ChooseTitle(2);
+    EXPECT_EQ(state.GameState, StateReady);
+    EXPECT_EQ(boxes.Shown.back().Text, "続きから始めます。");
+    EXPECT_EQ(state.Players[0].Money, 42);
+    EXPECT_EQ(state.DropCount, 1);
+    EXPECT_TRUE(window->MnuitemStart->isEnabled());
+    EXPECT_EQ(window->MnuitemStart->shortcut(), QKeySequence(Qt::Key_F2));
+}
+
+TEST_F(MainWindowTest, StartingOverResetsMoneyAndDrops) {
+    state.Players[0].Money = -5;
+    state.Players[3].Money = 9999;
+    state.DropCount = 0;
+    ChooseTitle(1);
+    EXPECT_EQ(boxes.Shown.back().Text, "初期化しました。");
+    EXPECT_EQ(boxes.Shown.back().Title, "Kestrin");
+    EXPECT_EQ(state.Players[0].Money, 100);
+    EXPECT_EQ(state.Players[3].Money, 500);
+    EXPECT_EQ(state.DropCount, 5);
+}
+
+TEST_F(MainWindowTest, HoveringRowTwoWritesTheMessageStripAndOtherRowsDoNot) {
+    const QImage before = window->Info().Image();
+    MoveOnTable(100, window->PlayField().Height() - 150 + 105);  // row 3
+    EXPECT_EQ(window->Info().Image(), before);
+    MoveOnTable(100, window->PlayField().Height() - 150 + 80);  // row 2
+    EXPECT_NE(window->Info().Image(), before);
+}
+
+TEST_F(MainWindowTest, DealtCardsToggleOnlyByLeftClicksOnTheLowerPart) {
+    ChooseTitle(1);
+    Deal();
+    ASSERT_EQ(state.GameState, StateDealt);
+    EXPECT_FALSE(window->MnuitemStart->isEnabled());
+    EXPECT_TRUE(window->CmdChange->isVisible());
+    const int h = window->PlayField().Height();
+    const int x0 = ComputeTableOrigin(window->PlayField().Width(), h).X0;
+    const int lower = h - 50;
+
+    ClickTable(x0 + 10, lower);     // card 0
+    ClickTable(x0 + 60, lower);     // overlap of cards 1 and 0: the later card, 1
+    ClickTable(x0 + 110, lower);    // card 2
+    ClickTable(x0 + 110, lower);    // card 2 again: unmarked
+    ClickTable(x0 + 160, h - 101);  // above the hit band
+    ClickTable(x0 + 160, lower, Qt::RightButton);
+    ClickTable(x0 + 255, lower);  // the last 21 pixels of card 4 do not count
+    ClickTable(x0 - 1, lower);
+    const std::array<bool, 5> want{true, true, false, false, false};
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_EQ(state.Players[0].Cards[c].Selected, want[c]) << c;
+    }
+}
+
+TEST_F(MainWindowTest, LayoutFollowsTheWindowSize) {
+    window->resize(700, 500 + (window->height() - window->centralWidget()->height()));
+    const QSize client = window->centralWidget()->size();
+    EXPECT_EQ(window->PlayField().Width(), client.width());
+    EXPECT_EQ(window->PlayField().Height(), client.height() - 21);
+    EXPECT_EQ(window->CmdChange->y(), 220);
+    EXPECT_EQ(window->PictBet->y(), 190);
+    EXPECT_EQ(window->CmdChange->x(), RoundHalfEven((client.width() - 105) / 2.0));
+    EXPECT_EQ(window->PictBet->x(), RoundHalfEven((client.width() - 215) / 2.0));
+}
+
+TEST_F(MainWindowTest, RaiseClicksCancelAndTheCapAtNinetyNine) {
+    struct Case {
+        int32_t callAmount;
+        std::vector<int> presses;
+        int32_t wantBet;
+        bool wantRaise;
+    };
+    const Case cases[] = {
+        {10, {1, 1, 1, 3, 0}, 10, false},  // raise three times, take it back, call
+        {10, {1, 1, 0}, 12, true},
+        {99, {1, 1, 0}, 99, false},  // the cap: "決定" counts as a call
+        {98, {1, 1, 1, 0}, 99, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.callAmount);
+        state.Players[0].Bet = 1;
+        pacer.AtWait.push_back([this, c] {
+            for (const int index : c.presses) {
+                window->CmdBet[index]->click();
+                if (index == 1) {
+                    EXPECT_EQ(window->CmdBet[0]->text(), QStringLiteral("決定"));
+                    EXPECT_TRUE(window->CmdBet[3]->isEnabled());
+                }
+            }
+        });
+        EXPECT_EQ(Game().OwnPlayerBet(c.callAmount), c.wantRaise);
+        EXPECT_EQ(state.Players[0].Bet, c.wantBet);
+        EXPECT_EQ(state.BetAction, BetNone);
+        EXPECT_FALSE(window->PictBet->isVisible());
+        EXPECT_EQ(window->CmdBet[0]->text(), QStringLiteral("コール"));
+        EXPECT_FALSE(window->CmdBet[3]->isEnabled());
+    }
+}
+
+TEST_F(MainWindowTest, BetButtonsDoNothingWhileThePanelIsHidden) {
+    state.Players[0].Bet = 4;
+    window->CmdBet[1]->click();
+    window->CmdBet[2]->click();
+    EXPECT_EQ(state.Players[0].Bet, 4);
+    EXPECT_EQ(state.BetAction, BetNone);
+    EXPECT_FALSE(state.Players[0].Dropped);
+}
+
+int32_t StoredNumber(HivekitBinding& store, const char* name, int32_t fallback) {
+    int32_t value = fallback;
+    store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, name, &value);
+    return value;
+}
+
+TEST_F(MainWindowTest, ClosingOutsideAGameFollowsTheSavePolicy) {
+    struct Case {
+        int32_t saveType;
+        std::optional<MessageAnswer> answer;
+        bool closed, moneySaved;
+    };
+    const Case cases[] = {
+        {0, MessageAnswer::Yes, true, true},
+        {0, MessageAnswer::No, true, false},
+        {0, MessageAnswer::Cancel, false, false},
+        {1, {}, true, true},
+        {2, {}, true, false},
+        {7, {}, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.saveType);
+        TempConfigHome fresh;
+        window->show();
+        boxes.Shown.clear();
+        state.SaveType = c.saveType;
+        state.Players[1].Money = 321;
+        state.DropCount = 3;
+        if (c.answer) {
+            boxes.Answers.push_back(*c.answer);
+        }
+        window->close();
+        EXPECT_EQ(window->isVisible(), !c.closed);
+        EXPECT_EQ(boxes.Shown.size(), c.answer ? 1u : 0u);
+        EXPECT_EQ(StoredNumber(store, "PlayerMoney1", -1), c.moneySaved ? 321 : -1);
+        EXPECT_EQ(StoredNumber(store, "DropCount", -1), c.closed ? 3 : -1);
+    }
+}
+
+}  // namespace
+}  // namespace kestrins::testing

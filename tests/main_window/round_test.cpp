@@ -1,0 +1,294 @@
+// Whole games through the real main window: who opens, raises, the turn limit, drops, draws,
+// settlement, and the endings of a match.
+#include <QPushButton>
+
+#include "game/constants.h"
+#include "main_window_fixture.h"
+
+namespace kestrins::testing {
+namespace {
+
+class RoundTest : public MainWindowTest {
+protected:
+    // Title row 1, a deal in order, the standard hands, nobody exchanges.
+    void StartStandardGame() {
+        ChooseTitle(1);
+        Deal();
+        GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
+        ScriptKeepAllExchanges();
+    }
+    void PlayAfterExchange() { window->CmdChange->click(); }
+
+    void LoseAndStop(MessageAnswer save) {
+        state.Players[0].Money = 0;
+        ScriptCpuCall();
+        pacer.AtWait.push_back([this] {
+            ScriptCpuCall();
+            ScriptCpuCall();
+            window->CmdBet[2]->click();
+        });
+        boxes.Answers = {MessageAnswer::No, save};
+        PlayAfterExchange();
+        EXPECT_EQ(boxes.Shown.back().Text, "現在の所持金を保存しますか？");
+        EXPECT_EQ(state.GameState, StateGameOver);
+    }
+};
+
+TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
+    StartStandardGame();
+    ScriptCpuCall();  // seat 3 before the human
+    pacer.AtWait.push_back([this] {
+        EXPECT_EQ(random.Left(), 0u) << "only seat 3 may have acted before the human";
+        ScriptCpuCall();
+        ScriptCpuCall();
+        window->CmdBet[0]->click();
+    });
+    PlayAfterExchange();
+
+    EXPECT_EQ(state.Winner, 0);
+    EXPECT_EQ(state.Players[0].Money, 103);
+    for (int seat = 1; seat < 4; ++seat) {
+        EXPECT_EQ(state.Players[seat].Money, 499);
+    }
+    EXPECT_EQ(TotalMoney(), 1600);
+    EXPECT_EQ(state.RaiseCount, 4);
+    EXPECT_EQ(state.DropCount, 7);  // the human's win grants two drops
+    EXPECT_EQ(state.GameState, StateGameOver);
+    EXPECT_TRUE(window->MnuitemStart->isEnabled());
+    EXPECT_EQ(modal.Titles.back(), QStringLiteral("戦績 : プレイヤー 0 の勝利です"));
+
+    Deal();
+    GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
+    ScriptKeepAllExchanges();
+    pacer.AtWait.push_back([this] {
+        EXPECT_EQ(random.Left(), 0u) << "the winner opens: no computer before the human";
+        for (int i = 0; i < 3; ++i) {
+            ScriptCpuCall();
+        }
+        window->CmdBet[0]->click();
+    });
+    PlayAfterExchange();
+    EXPECT_EQ(random.Left(), 0u);
+    EXPECT_EQ(state.Players[0].Money, 106);
+}
+
+TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
+    StartStandardGame();
+    ScriptCpuCall();  // seat 3
+    PressAtWait({0});
+    for (const float draw : {0.0f, 0.99f, 0.0f}) {  // seat 1: no bluff, high limit, raise by 1
+        random.Push(draw);
+    }
+    ScriptCpuCall();  // seat 2
+    ScriptCpuCall();  // seat 3 again (its second bluff roll)
+    PressAtWait({0});
+    PlayAfterExchange();
+
+    EXPECT_EQ(pacer.WaitCount, 2);
+    EXPECT_EQ(random.Left(), 0u);
+    EXPECT_EQ(state.RaiseCount, 6);
+    EXPECT_EQ(std::vector<int32_t>(state.RaiseHistory.begin(), state.RaiseHistory.begin() + 6),
+              (std::vector<int32_t>{0, 0, 1, 0, 0, 0}));
+    for (const Player& player : state.Players) {
+        EXPECT_EQ(player.Bet, 2);
+    }
+    EXPECT_EQ(state.Players[0].Money, 106);
+    EXPECT_EQ(TotalMoney(), 1600);
+}
+
+TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
+    // Two computers whose call limits always top 99 raise every turn, also at the cap.
+    const Hand royalFlush{{{0, 1}, {0, 10}, {0, 11}, {0, 12}, {0, 13}}};
+    const Hand straightFlush{{{1, 9}, {1, 10}, {1, 11}, {1, 12}, {1, 13}}};
+    ChooseTitle(1);
+    Deal();
+    GiveHands(PairOfAces, royalFlush, NoHandTop, straightFlush);
+    state.Players[1].Pattern = 3;
+    state.Players[3].Pattern = 3;
+    for (int i = 0; i < 5; ++i) {
+        random.Push(0.0f);  // seat 2 keeps its cards; the flushes stand pat
+    }
+    for (int turn = 3; turn < 50; ++turn) {
+        const int seat = turn % 4;
+        if (seat == 0) {
+            PressAtWait({0});
+        } else if (seat == 2) {
+            if (turn == 6) {
+                random.Push(0.0f);  // bluff roll, then a drop against the large raises
+            }
+        } else {
+            random.Push(0.99f);  // call limit
+            random.Push(0.0f);   // raise size
+        }
+    }
+    PlayAfterExchange();
+
+    EXPECT_EQ(random.Left(), 0u);
+    EXPECT_EQ(pacer.WaitCount, 12);   // turns 4, 8, ..., 48
+    EXPECT_EQ(state.RaiseCount, 37);  // turns 3 to 49, less seat 2's ten turns after its drop
+    EXPECT_TRUE(state.Players[2].Dropped);
+    for (const int seat : {0, 1, 3}) {
+        EXPECT_EQ(state.Players[seat].Bet, 99) << seat;
+    }
+    EXPECT_EQ(state.Winner, 1);
+    EXPECT_EQ(state.Players[0].Money, 1);
+    EXPECT_EQ(state.Players[1].Money, 500 + 99 + 99 + 1);
+    EXPECT_EQ(TotalMoney(), 1600);
+}
+
+TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
+    StartStandardGame();
+    state.DropCount = 3;
+    ScriptCpuCall();
+    pacer.AtWait.push_back([this] {
+        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)"));
+        EXPECT_TRUE(window->CmdBet[2]->isEnabled());
+        ScriptCpuCall();
+        ScriptCpuCall();
+        window->CmdBet[2]->click();
+    });
+    PlayAfterExchange();
+
+    EXPECT_TRUE(state.Players[0].Dropped);
+    EXPECT_EQ(state.DropCount, 2);
+    EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)"));
+    EXPECT_EQ(state.Winner, 3);  // the best of the three no-hands
+    EXPECT_EQ(state.Players[0].Money, 99);
+    EXPECT_EQ(state.Players[3].Money, 503);
+    EXPECT_EQ(TotalMoney(), 1600);
+}
+
+TEST_F(RoundTest, NoDropsLeftDisablesTheDropButton) {
+    StartStandardGame();
+    state.DropCount = 0;
+    ScriptCpuCall();
+    pacer.AtWait.push_back([this] {
+        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ不可能"));
+        EXPECT_FALSE(window->CmdBet[2]->isEnabled());
+        window->CmdBet[2]->click();  // a disabled button does nothing
+        ScriptCpuCall();
+        ScriptCpuCall();
+        window->CmdBet[0]->click();
+    });
+    PlayAfterExchange();
+    EXPECT_FALSE(state.Players[0].Dropped);
+    EXPECT_EQ(state.DropCount, 2);  // 0, plus the bonus for the win
+}
+
+TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOne) {
+    const Hand sameAsRight{{{0, 3}, {1, 5}, {2, 7}, {3, 9}, {0, 12}}};
+    ChooseTitle(1);
+    Deal();
+    GiveHands(PairOfAces, sameAsRight, NoHandTop, NoHandRight);
+    ScriptKeepAllExchanges();
+    ScriptCpuCall();
+    pacer.AtWait.push_back([this] {
+        ScriptCpuCall();
+        ScriptCpuCall();
+        window->CmdBet[2]->click();
+    });
+    window->CmdChange->click();
+
+    EXPECT_EQ(state.Winner, WinnerDraw);
+    EXPECT_EQ(modal.Titles.back(), QStringLiteral("戦績 : 引き分けです"));
+    EXPECT_EQ(state.Players[0].Money, 100);  // every bet returned, the dropped one too
+    EXPECT_EQ(state.Players[1].Money, 500);
+    EXPECT_EQ(state.DropCount, 4);  // the drop is spent; no bonus
+
+    Deal();
+    GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
+    ScriptKeepAllExchanges();
+    for (int i = 0; i < 3; ++i) {
+        ScriptCpuCall();  // seats 1, 2, 3 before the human
+    }
+    pacer.AtWait.push_back([this] {
+        EXPECT_EQ(random.Left(), 0u);
+        window->CmdBet[0]->click();
+    });
+    window->CmdChange->click();
+    EXPECT_EQ(state.Winner, 0);
+}
+
+TEST_F(RoundTest, GameOverYesRestartsTheMatchWithExactMoney) {
+    StartStandardGame();
+    state.Players[0].Money = 0;
+    state.Players[2].Money = 9000;
+    ScriptCpuCall();
+    pacer.AtWait.push_back([this] {
+        ScriptCpuCall();
+        ScriptCpuCall();
+        window->CmdBet[2]->click();
+    });
+    boxes.Answers.push_back(MessageAnswer::Yes);
+    PlayAfterExchange();
+
+    ASSERT_FALSE(boxes.Shown.empty());
+    const ShownBox& over = boxes.Shown.back();
+    EXPECT_EQ(over.Title, "ゲームオーバー");
+    EXPECT_EQ(over.Text,
+              "あなたの所持金がマイナスになりました。\r\nゲームオーバーです。続けますか？");
+    EXPECT_EQ(over.Buttons, MessageButtons::YesNo);
+    EXPECT_EQ(state.Players[0].Money, 100);
+    for (int seat = 1; seat < 4; ++seat) {
+        EXPECT_EQ(state.Players[seat].Money, 500);
+    }
+    EXPECT_FALSE(Game().StartShown);
+    EXPECT_EQ(state.GameState, StateGameOver);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(RoundTest, GameOverNoThenYesSavesAndCloses) {
+    StartStandardGame();
+    LoseAndStop(MessageAnswer::Yes);
+    EXPECT_FALSE(window->isVisible());
+    int32_t stored = 0;
+    ASSERT_EQ(store.GetValueDWORD(HKEY_CURRENT_USER, "Software\\Tovarek\\Kestrin\\Settings",
+                                  "PlayerMoney0", &stored),
+              1);
+    EXPECT_EQ(stored, -1);
+}
+
+TEST_F(RoundTest, GameOverNoThenCancelKeepsTheWindowWithDealingDisabled) {
+    StartStandardGame();
+    LoseAndStop(MessageAnswer::Cancel);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(state.GameState, StateGameOver);
+    EXPECT_FALSE(window->MnuitemStart->isEnabled());
+    int32_t stored = 0;
+    EXPECT_EQ(store.GetValueDWORD(HKEY_CURRENT_USER, "Software\\Tovarek\\Kestrin\\Settings",
+                                  "PlayerMoney0", &stored),
+              0);
+}
+
+TEST_F(RoundTest, BeatingAllComputersShowsBothVictoryBoxesAndResetsTheMatch) {
+    StartStandardGame();
+    for (int seat = 1; seat < 4; ++seat) {
+        state.Players[seat].Money = 0;
+    }
+    ScriptCpuCall();
+    pacer.AtWait.push_back([this] {
+        // The raise by 2 makes seats 1, 2 and 3 act: each call takes a bluff roll and a limit.
+        for (int i = 0; i < 3; ++i) {
+            ScriptCpuCall();
+        }
+        window->CmdBet[1]->click();
+        window->CmdBet[1]->click();
+        window->CmdBet[0]->click();
+    });
+    PlayAfterExchange();
+    EXPECT_EQ(random.Left(), 0u);
+
+    EXPECT_EQ(BoxTitles(), (std::vector<std::string>{"Kestrin", "情報", "勝利", "勝利"}));
+    EXPECT_EQ(boxes.Shown[2].Text,
+              "コンピュータプレイヤー全員の所持金がマイナスになりました。\r\nあなたの勝利です。");
+    EXPECT_EQ(boxes.Shown[3].Text, "初期化します。\r\nOK を押してください。");
+    EXPECT_EQ(state.Players[0].Money, 100);
+    for (int seat = 1; seat < 4; ++seat) {
+        EXPECT_EQ(state.Players[seat].Money, 500);
+    }
+    EXPECT_FALSE(window->PlayField().HasBackgroundPicture());
+    EXPECT_FALSE(Game().StartShown);
+}
+
+}  // namespace
+}  // namespace kestrins::testing

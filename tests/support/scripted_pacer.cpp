@@ -1,0 +1,36 @@
+// Zero-time pacing with scripted checkpoint actions.
+#include "support/scripted_pacer.h"
+
+#include <gtest/gtest.h>
+
+namespace kestrins::testing {
+
+void ScriptedPacer::Sleep(int ms) {
+    TotalMs += ms;
+    Sleeps.push_back(ms);
+}
+
+void ScriptedPacer::DoEvents() {
+    ++DoEventsCount;
+    if (!AtDoEvents.empty()) {
+        const auto action = std::move(AtDoEvents.front());
+        AtDoEvents.pop_front();
+        action();
+    }
+}
+
+void ScriptedPacer::WaitForEvents() {
+    ++WaitCount;
+    if (AtWait.empty()) {
+        ADD_FAILURE() << "the game waited for input that the test did not script";
+        if (WhenStuck) {
+            WhenStuck();
+        }
+        return;
+    }
+    const auto action = std::move(AtWait.front());
+    AtWait.pop_front();
+    action();
+}
+
+}  // namespace kestrins::testing
