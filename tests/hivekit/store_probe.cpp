@@ -157,16 +157,24 @@ ScopedEnv::~ScopedEnv() {
     }
 }
 
-int RunInChild(const std::function<int()>& body) {
+pid_t StartChild(const std::function<int()>& body) {
     const pid_t child = fork();
     if (child == 0) {
         _exit(body());
     }
+    return child;
+}
+
+int WaitForChild(pid_t child) {
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child) {
         return -1;
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+int RunInChild(const std::function<int()>& body) {
+    return WaitForChild(StartChild(body));
 }
 
 }  // namespace kestrins::testing

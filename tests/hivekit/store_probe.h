@@ -69,8 +69,11 @@ private:
     std::optional<std::string> previous_;
 };
 
-// Runs body in a forked child and returns its exit status, or 128 + the signal that ended it.
-// The child leaves with _exit, so it never runs the parent's test teardown.
+// Runs body in a forked child, which leaves with _exit and body's result so it never runs the
+// parent's test teardown. Returns the child's id (-1 if fork failed).
+pid_t StartChild(const std::function<int()>& body);
+// The child's exit status, or 128 + the signal that ended it; -1 if it cannot be waited for.
+int WaitForChild(pid_t child);
 int RunInChild(const std::function<int()>& body);
 
 }  // namespace kestrins::testing
