@@ -1,7 +1,7 @@
 // The art generator's building blocks: symmetric pips, standard pip counts, matching corner
 // indices, exact sideways backs and sprites whose masks agree with their colours.
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 #include <vector>
 
@@ -59,8 +59,8 @@ int CountBlobs(const QImage& image, QRect area) {
 
 TEST(Pips, AreMirrorSymmetricAtEverySize) {
     for (int suit = 0; suit < 4; ++suit) {
-        for (const auto& [width, height] :
-             {std::pair{7, 8}, std::pair{11, 12}, std::pair{29, 32}, std::pair{37, 40}, std::pair{10, 10}}) {
+        for (const auto& [width, height] : {std::pair{7, 8}, std::pair{11, 12}, std::pair{29, 32},
+                                            std::pair{37, 40}, std::pair{10, 10}}) {
             const QImage pip = PipCoverage(suit, width, height);
             ASSERT_EQ(pip.size(), QSize(width, height));
             int covered = 0;
@@ -179,7 +179,8 @@ TEST(Sprites, CoinMaskIsExactlyTheColouredCoin) {
                 const bool masked = (sheet.pixel(x, y) & 0xFFFFFF) == 0;
                 const bool coloured = (sheet.pixel(x, coin * CoinHeight + y) & 0xFFFFFF) != 0;
                 ASSERT_EQ(masked, coloured) << "coin " << coin << " at " << x << "," << y;
-                ASSERT_EQ(masked, (sheet.pixel(CoinWidth - 1 - x, y) & 0xFFFFFF) == 0) << "symmetric";
+                ASSERT_EQ(masked, (sheet.pixel(CoinWidth - 1 - x, y) & 0xFFFFFF) == 0)
+                    << "symmetric";
             }
         }
     }
@@ -236,7 +237,7 @@ TEST(PixelOps, RotationsMovePixelsExactly) {
     image.fill(Black);
     image.setPixel(0, 0, White);  // top-left
     EXPECT_EQ(Rotated90(image).size(), QSize(2, 3));
-    EXPECT_EQ(Rotated90(image).pixel(1, 0), White);  // goes to top-right
+    EXPECT_EQ(Rotated90(image).pixel(1, 0), White);   // goes to top-right
     EXPECT_EQ(Rotated180(image).pixel(2, 1), White);  // goes to bottom-right
     EXPECT_EQ(Rotated90(Rotated90(image)), Rotated180(image));
 }

@@ -1,9 +1,9 @@
 // The BMP writer: header fields, bottom-up BGR rows and the padding of each row to four bytes.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 #include "bmp_writer.h"
 

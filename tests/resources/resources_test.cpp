@@ -1,10 +1,10 @@
 // The embedded pictures load from a program linking `resources`, at their sizes, with masks that
 // match their colour sprites, and Coins.bmp lies beside the program as a 24-bit bitmap.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
-#include <gtest/gtest.h>
 
 #include "resources/art_sheet.h"
 
