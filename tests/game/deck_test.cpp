@@ -173,10 +173,10 @@ MdlMain DealtGame() {
     return state;
 }
 
+// Seat 2 holds 2S 7S 9H 3C KC in every case.
 struct ExchangeCase {
     const char* name;
-    const char* hand;
-    std::vector<int> marked;
+    const char* marks;      // one character per card: x marked, . kept
     const char* emptied;    // the hand with the marked places empty
     const char* afterTake;  // the hand with the new cards in the old places
     const char* sorted;
@@ -190,9 +190,9 @@ TEST_P(ExchangeCardsTest, ReplacesMarkedCardsFromTheTopInHandOrder) {
     MdlMain state = DealtGame();
     const auto othersBefore = state.Players;
     Player& seat = state.Players[2];
-    seat.Cards = HandOf(c.hand);
-    for (int slot : c.marked) {
-        seat.Cards[static_cast<std::size_t>(slot)].Selected = true;
+    seat.Cards = HandOf("2S 7S 9H 3C KC");
+    for (std::size_t slot = 0; slot < seat.Cards.size(); ++slot) {
+        seat.Cards[slot].Selected = c.marks[slot] == 'x';
     }
     RecordingView view(state);
     ExchangeCards(state, 2, view);
@@ -217,33 +217,16 @@ TEST_P(ExchangeCardsTest, ReplacesMarkedCardsFromTheTopInHandOrder) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Marks, ExchangeCardsTest,
-    ::testing::Values(
-        ExchangeCase{"All",
-                     "2S 7S 9H 3C KC",
-                     {0, 1, 2, 3, 4},
-                     "-- -- -- -- --",
-                     "6D 5D 4D 3D 2D",
-                     "2D 3D 4D 5D 6D",
-                     26},
-        ExchangeCase{
-            "None", "2S 7S 9H 3C KC", {}, "2S 7S 9H 3C KC", "2S 7S 9H 3C KC", "2S 7S 9H 3C KC", 31},
-        ExchangeCase{"Two",
-                     "2S 7S 9H 3C KC",
-                     {1, 3},
-                     "2S -- 9H -- KC",
-                     "2S 6D 9H 5D KC",
-                     "2S 9H 5D 6D KC",
-                     29},
-        ExchangeCase{"Last",
-                     "2S 7S 9H 3C KC",
-                     {4},
-                     "2S 7S 9H 3C --",
-                     "2S 7S 9H 3C 6D",
-                     "2S 7S 9H 6D 3C",
-                     30}),
+// The top of the dealt deck is 6D, then 5D, 4D, 3D, 2D.
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Marks, ExchangeCardsTest, ::testing::Values(
+    //           name    marks    emptied           afterTake         sorted            DeckTop
+    ExchangeCase{"All",  "xxxxx", "-- -- -- -- --", "6D 5D 4D 3D 2D", "2D 3D 4D 5D 6D", 26},
+    ExchangeCase{"None", ".....", "2S 7S 9H 3C KC", "2S 7S 9H 3C KC", "2S 7S 9H 3C KC", 31},
+    ExchangeCase{"Two",  ".x.x.", "2S -- 9H -- KC", "2S 6D 9H 5D KC", "2S 9H 5D 6D KC", 29},
+    ExchangeCase{"Last", "....x", "2S 7S 9H 3C --", "2S 7S 9H 3C 6D", "2S 7S 9H 6D 3C", 30}),
     [](const ::testing::TestParamInfo<ExchangeCase>& testCase) { return testCase.param.name; });
+// clang-format on
 
 TEST(ExchangeCards, ASecondExchangeOfTheSameSeatReplacesNothing) {
     MdlMain state = DealtGame();
