@@ -10,8 +10,10 @@ namespace kestrins::art {
 
 namespace {
 
-// Design space: the icon is drawn in a 256 x 256 square.
+// Design space of the large icons: a 256 x 256 square.
 constexpr double DesignSize = 256.0;
+const QColor BackRed(170, 30, 40);
+const QColor BirdBrown(120, 60, 20);
 
 QPainterPath Kestrel() {
     // A falcon gliding, seen from below: long pointed wings, slim body, narrow tail; 100 x 100 box.
@@ -51,29 +53,68 @@ void PaintCard(QPainter& painter, double angle, const QColor& face, double penWi
     painter.restore();
 }
 
-}  // namespace
-
-QImage PaintIcon(int size) {
-    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
+// Large sizes: both cards tilted, fanned from one point near the bottom.
+void PaintFannedIcon(QPainter& painter, int size) {
     painter.setRenderHint(QPainter::Antialiasing);
     const double scale = size / DesignSize;
     painter.scale(scale, scale);
-    // At least one device pixel, so the card edges survive at 16 pixels.
     const double penWidth = std::max(6.0, 1.0 / scale);
-
-    PaintCard(painter, -16, QColor(170, 30, 40), penWidth);
+    PaintCard(painter, -16, BackRed, penWidth);
     PaintCard(painter, 12, QColor(White), penWidth);
-
     painter.translate(128, 236);
     painter.rotate(12);
     painter.translate(-50 * 1.05, -122 - 50 * 1.05);
     painter.scale(1.05, 1.05);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(120, 60, 20));
+    painter.setBrush(BirdBrown);
     painter.drawPath(Kestrel());
-    painter.end();
+}
+
+// One upright card on whole pixels: border, corners cut off, face inset.
+void PaintPixelCard(QImage& icon, QRect card, QRgb face, int inset) {
+    for (int y = card.top(); y <= card.bottom(); ++y) {
+        for (int x = card.left(); x <= card.right(); ++x) {
+            const bool edgeX = x == card.left() || x == card.right();
+            const bool edgeY = y == card.top() || y == card.bottom();
+            if (edgeX && edgeY) {
+                continue;
+            }
+            const bool inner = QRect(card.adjusted(inset, inset, -inset, -inset)).contains(x, y);
+            icon.setPixel(x, y, edgeX || edgeY ? CardBorder : inner ? face : White);
+        }
+    }
+}
+
+// Small sizes: tilted edges would only blur, so the cards stand upright, offset, on whole pixels.
+void PaintSmallIcon(QImage& icon) {
+    const int size = icon.width();
+    const int cardWidth = size * 9 / 16;
+    const int cardHeight = size * 13 / 16;
+    PaintPixelCard(icon, QRect(0, 0, cardWidth, cardHeight), BackRed.rgb(), size >= 24 ? 2 : 1);
+    const QRect front(size - cardWidth, size - cardHeight, cardWidth, cardHeight);
+    PaintPixelCard(icon, front, White, 1);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double birdSize = cardWidth - 1.0;
+    painter.translate(front.center().x() + 0.5 - birdSize / 2,
+                      front.center().y() + 0.5 - birdSize / 2);
+    painter.scale(birdSize / 100.0, birdSize / 100.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(BirdBrown);
+    painter.drawPath(Kestrel());
+}
+
+}  // namespace
+
+QImage PaintIcon(int size) {
+    QImage icon(size, size, QImage::Format_ARGB32_Premultiplied);
+    icon.fill(Qt::transparent);
+    if (size <= 32) {
+        PaintSmallIcon(icon);
+    } else {
+        QPainter painter(&icon);
+        PaintFannedIcon(painter, size);
+    }
     return icon.convertToFormat(QImage::Format_ARGB32);
 }
 
