@@ -90,11 +90,11 @@ TEST(CardFaces, SpotCardsShowTheirNumberOfPips) {
     }
 }
 
-// Lower pips face the other way and mirror the upper ones to the pixel, so a card without upright
-// middle pips looks the same turned half round.
-TEST(CardFaces, SpotCardsWithoutMiddlePipsLookTheSameTurnedHalfRound) {
+// Lower pips face the other way and mirror the upper ones to the pixel, and a court figure's
+// lower half is its upper half turned, so these cards look the same either way up.
+TEST(CardFaces, DoubleEndedCardsLookTheSameTurnedHalfRound) {
     for (int suit = 0; suit < 4; ++suit) {
-        for (const int number : {2, 4, 10}) {
+        for (const int number : {2, 4, 10, 11, 12, 13}) {
             const QImage face = PaintCardFace(suit, number);
             EXPECT_EQ(face, Rotated180(face)) << "suit " << suit << " number " << number;
         }

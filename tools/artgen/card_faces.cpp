@@ -3,7 +3,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-#include <array>
 #include <vector>
 
 #include "card_parts.h"
@@ -21,6 +20,7 @@ constexpr int PipTop = 12;
 // Rows are placed in twelfths of the span between the top and the bottom row of pips, so every
 // standard position (halves, thirds, quarters, sixths) lands on a whole pixel.
 constexpr int PipRowStep = (CardHeight - 2 * PipTop - PipHeight) / 12;
+static_assert(PipRowStep * 12 == CardHeight - 2 * PipTop - PipHeight);
 constexpr int PipColumnStep = 14;
 
 struct PipPlace {
@@ -113,7 +113,7 @@ void PaintQueenHair(QPainter& painter, const QColor& suit) {
     painter.drawPath(hair);
 }
 
-// King: a three-pointed crown with jewels, a beard and a sceptre.
+// King: a three-pointed crown, a beard and a sceptre.
 void PaintKingAttire(QPainter& painter, const QColor& suit, const QColor& gold) {
     QPainterPath beard;
     beard.moveTo(15.5, 18);

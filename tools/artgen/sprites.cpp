@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string_view>
