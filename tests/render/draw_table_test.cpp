@@ -208,14 +208,5 @@ TEST(DrawTable, RefreshesOnceWithTheFinishedPicture) {
     EXPECT_EQ(shown, field.Image());
 }
 
-TEST(DrawTable, PlayFieldStartsGreenWithWhiteTwelvePointText) {
-    const Surface field = MakePlayField(Width, Height);
-    EXPECT_EQ(field.Image().pixel(0, 0), Green);
-    EXPECT_EQ(field.BackColor(), QColor(Green));
-    EXPECT_EQ(field.ForeColor(), QColor(Qt::white));
-    EXPECT_EQ(field.FontSize(), 12);
-    EXPECT_FALSE(field.FontBold());
-}
-
 }  // namespace
 }  // namespace kestrins

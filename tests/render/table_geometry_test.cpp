@@ -52,13 +52,6 @@ TEST(CardPlace, TwentyPlacesFollowTheTableSize) {
     }
 }
 
-TEST(CardPlace, SeatsAreTurnedByTheirSide) {
-    EXPECT_EQ(SeatOrientation(0), "");
-    EXPECT_EQ(SeatOrientation(1), "L");
-    EXPECT_EQ(SeatOrientation(2), "Center");
-    EXPECT_EQ(SeatOrientation(3), "R");
-}
-
 TEST(PanelLineRect, StatusAboveNameAboveMoneyAtFixedPlaces) {
     const struct {
         int32_t seat;

@@ -351,16 +351,6 @@ TEST(SurfaceText, BoldAndUnderlineAddInk) {
     EXPECT_GT(inkCount(false, true), normal);
 }
 
-TEST(SurfaceText, TextInTheForeColour) {
-    Surface surface(60, 30, QColor::fromRgb(Background));
-    surface.SetFontSize(20);
-    surface.SetForeColor(FromBgr(0x80FFFF));
-    surface.DrawText(QStringLiteral("I"), QRect(0, 0, 60, 30), TextLeft);
-    EXPECT_TRUE(InkBox(surface, surface.Image().rect(), [](QRgb pixel) {
-                    return pixel == qRgb(255, 255, 128);
-                }).has_value());
-}
-
 TEST(SurfaceRefresh, CallsTheHandlerEachTime) {
     Surface surface(2, 2);
     surface.Refresh();  // no handler yet: nothing happens
