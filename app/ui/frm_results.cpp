@@ -2,7 +2,6 @@
 #include "ui/frm_results.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
 #include <QTimer>
@@ -62,10 +61,11 @@ FrmResults::FrmResults(MdlMain& state, RandomSource& random, const QImage& coins
 }
 
 void FrmResults::ShowAtTopLeft() {
-    show();
+    // Placed before it shows, so it does not appear elsewhere first.
     if (const QScreen* desktop = screen()) {
         move(desktop->availableGeometry().topLeft());
     }
+    show();
 }
 
 void FrmResults::closeEvent(QCloseEvent* event) {

@@ -73,7 +73,7 @@ FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
     ImMyIcon->setPixmap(QPixmap::fromImage(icon));
     ImMyIcon->setGeometry(16, 16, 32, 32);
     LblVersion[0] = new QLabel(QStringLiteral("ケストリン ver.1.02"), this);
-    LblVersion[1] = new QLabel(QStringLiteral("五枚引きポーカー　あなたと三人の対戦"), this);
+    LblVersion[1] = new QLabel(QStringLiteral("コンピュータ三人と遊ぶポーカー"), this);
     for (int i = 0; i < 2; ++i) {
         LblVersion[i]->setObjectName(QStringLiteral("LblVersion%1").arg(i));
         LblVersion[i]->setGeometry(72, 8 + 24 * i, 201, 17);
@@ -98,6 +98,8 @@ FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
     TimerMes->setObjectName(QStringLiteral("TimerMes"));
     TimerMes->setInterval(150);
     connect(TimerMes, &QTimer::timeout, this, &FrmVersion::TimerMes_Timer);
+    // A closed dialog that is kept a while must not go on drawing.
+    connect(this, &QDialog::finished, TimerMes, &QTimer::stop);
 
     Form_Load();
     TimerMes->start();

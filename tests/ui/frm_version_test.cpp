@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
+#include <QTimer>
 
 namespace kestrins {
 namespace {
@@ -93,6 +95,24 @@ TEST(FrmVersionTest, EveryOpeningStartsTheMessageAgain) {
         EXPECT_EQ(dialog.Picture().Image(), Blank(dialog));
         dialog.TimerMes_Timer();
         EXPECT_EQ(dialog.Picture().Image(), Expected(dialog, LoadAboutMessage(), BoxHeight - 1));
+    }
+}
+
+TEST(FrmVersionTest, OkAndTheCloseBoxCloseTheDialogAndStopTheMessage) {
+    for (bool useOk : {true, false}) {
+        FrmVersion dialog(QImage(), nullptr);
+        dialog.show();
+        auto* timer = dialog.findChild<QTimer*>(QStringLiteral("TimerMes"));
+        ASSERT_NE(timer, nullptr);
+        EXPECT_TRUE(timer->isActive());
+        EXPECT_EQ(timer->interval(), 150);
+        if (useOk) {
+            dialog.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+        } else {
+            dialog.close();
+        }
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_FALSE(timer->isActive());
     }
 }
 
