@@ -132,7 +132,6 @@ TEST(FrmOptionTest, EveryWayOfClosingButOkDiscardsEveryChange) {
             Control<QPushButton>(dialog, QStringLiteral("CmdCancel"))->click();
         },
         [](FrmOption& dialog) { dialog.close(); },
-        [](FrmOption& dialog) { dialog.reject(); },
     };
     for (const auto& closeDialog : closers) {
         MdlMain state = SampleState();
@@ -154,6 +153,8 @@ TEST(FrmOptionTest, OkAppliesEveryField) {
     FrmOption dialog(state, SyntheticBacks(), nullptr);
     dialog.show();
     ChangeEverything(dialog);
+    EXPECT_EQ(SpiritCaption(dialog, 1), QStringLiteral("大胆"));
+    EXPECT_EQ(SpiritCaption(dialog, 3), QStringLiteral("慎重"));
     NameBox(dialog, 2)->clear();
     Control<QPushButton>(dialog, QStringLiteral("CmdOK"))->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
@@ -168,16 +169,6 @@ TEST(FrmOptionTest, OkAppliesEveryField) {
     EXPECT_EQ(state.SaveType, 2);
     EXPECT_EQ(state.CardType, 3);
     EXPECT_EQ(state.Players[3].Money, 300);
-}
-
-TEST(FrmOptionTest, OkWithoutChangesWritesTheSameValues) {
-    MdlMain state = SampleState();
-    const MdlMain before = state;
-    FrmOption dialog(state, SyntheticBacks(), nullptr);
-    Control<QPushButton>(dialog, QStringLiteral("CmdOK"))->click();
-    EXPECT_EQ(state.Players, before.Players);
-    EXPECT_EQ(state.SaveType, before.SaveType);
-    EXPECT_EQ(state.CardType, before.CardType);
 }
 
 TEST(FrmOptionTest, DesignSelectorCountsUpwardsAndStopsAtItsEnds) {
@@ -201,19 +192,6 @@ TEST(FrmOptionTest, DesignSelectorCountsUpwardsAndStopsAtItsEnds) {
         Control<QPushButton>(dialog, QStringLiteral("CmdOK"))->click();
         EXPECT_EQ(state.CardType, p.to);
     }
-}
-
-TEST(FrmOptionTest, TemperamentBarShowsItsCaption) {
-    MdlMain state = SampleState();
-    FrmOption dialog(state, SyntheticBacks(), nullptr);
-    const char* captions[] = {"慎重", "普通", "大胆", "無謀"};
-    for (int value = 0; value < 4; ++value) {
-        SpiritBar(dialog, 2)->setValue(value);
-        EXPECT_EQ(SpiritCaption(dialog, 2), QString::fromUtf8(captions[value]));
-    }
-    // Bars go no further than their ends.
-    SpiritBar(dialog, 2)->setValue(9);
-    EXPECT_EQ(SpiritCaption(dialog, 2), QStringLiteral("無謀"));
 }
 
 TEST(FrmOptionTest, StoredValuesOutsideTheRangesAreShownClamped) {
@@ -248,15 +226,6 @@ TEST(FrmOptionTest, StoredValuesOutsideTheRangesAreShownClamped) {
         EXPECT_EQ(state.CardType, c.cardType);
         EXPECT_EQ(state.SaveType, c.saveType);
     }
-}
-
-TEST(FrmOptionTest, MissingCardBackSheetLeavesABlankPreview) {
-    MdlMain state = SampleState();
-    FrmOption dialog(state, QImage(), nullptr);
-    QImage blank(71, 96, QImage::Format_RGB32);
-    blank.fill(dialog.palette().color(QPalette::Base));
-    EXPECT_EQ(dialog.Preview().Image(), blank);
-    EXPECT_EQ(DesignBox(dialog), QStringLiteral("2"));
 }
 
 }  // namespace

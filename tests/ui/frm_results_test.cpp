@@ -169,27 +169,6 @@ TEST_F(FrmResultsTest, ExtremeAmountsDrawOnlyVisibleCoinsAndTheExactLabel) {
     }
 }
 
-TEST_F(FrmResultsTest, ScaleLinesAndLabelsStayAtTheTop) {
-    ScriptedRandom random;
-    FrmResults* window = Open(random);
-    window->DrawMoneys();
-    Surface expected(297, 371, QColor(Green));
-    expected.SetForeColor(QColor(White));
-    for (int i = 0; i <= 5; ++i) {
-        const int y = 50 * i + 3;
-        EXPECT_EQ(PixelAt(*window, 0, y), White);
-        EXPECT_EQ(PixelAt(*window, 296, y), White);
-        EXPECT_EQ(PixelAt(*window, 296, y + 1), Green);
-        expected.MoveTo(0, y);
-        expected.LineTo(297, y);
-        expected.DrawText(QString::number((6 - i) * 10) + QStringLiteral(" 枚"),
-                          QRect(0, 50 * i + 5, 50, 14), TextLeft);
-    }
-    const QRect scale(0, 0, 297, 270);
-    EXPECT_TRUE(window->Picture().Image().copy(scale) == expected.Image().copy(scale));
-    delete window;
-}
-
 TEST_F(FrmResultsTest, TickRepaintsOnlyWhenSomeMoneyChanged) {
     ScriptedRandom random{0.5f, 0.5f, 0.5f, 0.5f, 0.5f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
     FrmResults* window = Open(random);
@@ -233,8 +212,12 @@ TEST_F(FrmResultsTest, TallerWindowMovesStacksDownAndKeepsTheScale) {
     ASSERT_EQ(window->Picture().Height(), 471);
     EXPECT_EQ(window->Picture().Width(), 297);
     EXPECT_EQ(StackColours(*window, 0), Coins(2, Silver));
-    EXPECT_EQ(PixelAt(*window, 150, 253), White);
-    EXPECT_EQ(PixelAt(*window, 150, 303), Green);
+    // The scale keeps its distance from the top: its lowest line stays at 253.
+    for (int y = 3; y <= 253; y += 50) {
+        EXPECT_EQ(PixelAt(*window, 296, y), White) << y;
+        EXPECT_EQ(PixelAt(*window, 296, y + 1), Green) << y;
+    }
+    EXPECT_EQ(PixelAt(*window, 296, 303), Green);
     window->close();
 }
 

@@ -40,16 +40,6 @@ TEST(FrmVersionTest, MessageHasTwentyTwoLinesAndTheAddressLinesEmpty) {
     EXPECT_FALSE(lines[21].isEmpty());
 }
 
-TEST(FrmVersionTest, ShowsTheVersionLineInABoxOfTheLayoutSize) {
-    FrmVersion dialog(QImage(), nullptr);
-    const auto* version = dialog.findChild<QLabel*>(QStringLiteral("LblVersion0"));
-    ASSERT_NE(version, nullptr);
-    EXPECT_EQ(version->text(), QStringLiteral("ケストリン ver.1.02"));
-    EXPECT_EQ(dialog.Picture().Width(), BoxWidth);
-    EXPECT_EQ(dialog.Picture().Height(), BoxHeight);
-    EXPECT_EQ(dialog.size(), QSize(280, 184));
-}
-
 TEST(FrmVersionTest, FirstTicksDrawNothingThenTheMessageClimbsOnePixelEach) {
     FrmVersion dialog(QImage(), nullptr);
     const QString message = LoadAboutMessage();
@@ -83,18 +73,6 @@ TEST(FrmVersionTest, AfterTopMinus265TheMessageStartsFiveBelowTheBox) {
     for (int top = BoxHeight - 1; top >= BoxHeight - 20; --top) {
         dialog.TimerMes_Timer();
         ASSERT_EQ(dialog.Picture().Image(), Expected(dialog, message, top)) << "top " << top;
-    }
-}
-
-TEST(FrmVersionTest, EveryOpeningStartsTheMessageAgain) {
-    for (int opening = 0; opening < 2; ++opening) {
-        FrmVersion dialog(QImage(), nullptr);
-        for (int tick = 0; tick < 3; ++tick) {
-            dialog.TimerMes_Timer();
-        }
-        EXPECT_EQ(dialog.Picture().Image(), Blank(dialog));
-        dialog.TimerMes_Timer();
-        EXPECT_EQ(dialog.Picture().Image(), Expected(dialog, LoadAboutMessage(), BoxHeight - 1));
     }
 }
 
