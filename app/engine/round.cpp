@@ -88,8 +88,9 @@ void Round::PlayGame() {
         }
         const int32_t winner = ChooseWinner(state_, handValues);
         SettleBets(state_, winner);
-        painter_.DrawTable("Open");
+        // The winner first, so the open table highlights this game's winner, not the last one's.
         state_.Winner = winner;
+        painter_.DrawTable("Open");
         window_.ShowParts();
         finished = CheckMoney();
     }

@@ -22,7 +22,9 @@ public:
     // The library's own messages (its read limit) go here; set before the first call.
     void SetMessageFunction(HivekitMessageFunction function) { messageFunction_ = function; }
     // Called once, on the first call that finds the library or one of its functions missing.
-    void SetUnavailableNotice(std::function<void()> notice) { unavailableNotice_ = std::move(notice); }
+    void SetUnavailableNotice(std::function<void()> notice) {
+        unavailableNotice_ = std::move(notice);
+    }
 
     unsigned char DeleteValue(HKEY root, const char* keyPath, const char* valueName);
     unsigned char GetValueDWORD(HKEY root, const char* keyPath, const char* valueName,

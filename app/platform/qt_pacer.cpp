@@ -21,7 +21,9 @@ void QtPacer::Sleep(int ms) {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-void QtPacer::DoEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void QtPacer::DoEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void QtPacer::WaitForEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);

@@ -12,7 +12,10 @@
 #include "render/show_message.h"
 #include "render/table_geometry.h"
 #include "settings/settings.h"
+#include "ui/frm_option.h"
 #include "ui/frm_parts.h"
+#include "ui/frm_results.h"
+#include "ui/frm_version.h"
 #include "ui/surface_view.h"
 
 namespace kestrins {
@@ -46,6 +49,9 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
     context_.State.GameState = StateTitle;
     Layout();
     DrawTitle(0);
+    if (showMoney_) {
+        OpenResults();
+    }
 }
 
 FrmMain::~FrmMain() = default;
@@ -62,13 +68,15 @@ void FrmMain::CreateMenus() {
     MnuitemResults = MnuGame->addAction(QStringLiteral("所持金の確認(&R)"));
     MnuitemResults->setShortcut(Qt::Key_F4);
     MnuitemResults->setCheckable(true);
-    MnuitemResults->setChecked(showMoney_);
+    connect(MnuitemOption, &QAction::triggered, this, &FrmMain::MnuitemOption_Click);
+    connect(MnuitemResults, &QAction::triggered, this, &FrmMain::MnuitemResults_Click);
     MnuGame->addSeparator();
     MnuitemEnd = MnuGame->addAction(QStringLiteral("終了(&X)"));
     connect(MnuitemEnd, &QAction::triggered, this, &FrmMain::Unload);
 
     QMenu* MnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     MnuitemHelp = MnuHelp->addAction(QStringLiteral("バージョン情報(&V)"));
+    connect(MnuitemHelp, &QAction::triggered, this, &FrmMain::MnuitemHelp_Click);
 }
 
 void FrmMain::CreateControls() {
@@ -215,6 +223,44 @@ void FrmMain::CmdBet_Click(int index) {
     }
 }
 
+void FrmMain::MnuitemOption_Click() {
+    FrmOption option(context_.State, context_.Sheets.CardBacks, this);
+    context_.Modal.Run(option);
+    // A changed card back or name shows at once on a table with a game on it.
+    switch (context_.State.GameState) {
+        case StateGameOver:
+            painter_.DrawTable("Open");
+            break;
+        case StateDealt:
+        case StatePlaying:
+            painter_.DrawTable();
+            break;
+        default:
+            break;
+    }
+}
+
+void FrmMain::OpenResults() {
+    results_ = new FrmResults(context_.State, context_.Random, context_.Sheets.Coins, this);
+    connect(results_, &FrmResults::Closed, this, [this] { MnuitemResults->setChecked(false); });
+    results_->ShowAtTopLeft();
+    MnuitemResults->setChecked(true);
+}
+
+void FrmMain::MnuitemResults_Click() {
+    // The action has already toggled its check mark: it now says what the player asked for.
+    if (MnuitemResults->isChecked()) {
+        OpenResults();
+    } else if (results_ != nullptr) {
+        results_->close();
+    }
+}
+
+void FrmMain::MnuitemHelp_Click() {
+    FrmVersion version(QImage(QStringLiteral(":/art/icon_32.png")), this);
+    context_.Modal.Run(version);
+}
+
 void FrmMain::closeEvent(QCloseEvent* event) {
     if (Form_QueryUnload()) {
         event->accept();
@@ -248,6 +294,9 @@ bool FrmMain::Form_QueryUnload() {
     }
     DeleteSettings(choice, context_.Store);
     SaveSettings(state, choice, MnuitemResults->isChecked(), context_.Store);
+    if (results_ != nullptr) {
+        results_->close();
+    }
     return true;
 }
 

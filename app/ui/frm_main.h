@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -10,6 +11,7 @@
 #include "engine/round_window.h"
 #include "engine/table_painter.h"
 #include "platform/surface.h"
+#include "ui/frm_results.h"
 #include "ui/game_context.h"
 
 class QAction;
@@ -37,6 +39,11 @@ public:
     void PictPlayField_MouseDown(Qt::MouseButton button, int x, int y);
     void PictPlayField_MouseMove(int x, int y);
     void DrawTitle(int row);
+    void MnuitemOption_Click();
+    void MnuitemResults_Click();
+    void MnuitemHelp_Click();
+    // The money window, while it is open.
+    FrmResults* Results() const { return results_; }
 
     QAction* MnuitemStart;
     QAction* MnuitemOption;
@@ -53,6 +60,7 @@ protected:
 
 private:
     void CreateMenus();
+    void OpenResults();
     void CreateControls();
     void Layout();
     // Settles the save choice and writes the settings; false keeps the window open.
@@ -73,6 +81,7 @@ private:
     Surface info_;
     TablePainter painter_;
     Round round_;
+    QPointer<FrmResults> results_;
     SurfaceView* PictPlayField;
     SurfaceView* PictInfo;
 };
