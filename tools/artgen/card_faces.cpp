@@ -84,8 +84,8 @@ void PaintIndex(QImage& card, int suit, int number) {
     constexpr int IndexCentre = 6;
     const QImage glyph = RankGlyph(number);
     Stamp(card, glyph, IndexCentre - (glyph.width() - 1) / 2, 5, SuitColour(suit), false);
-    const QImage pip = PipCoverage(suit, 7, 8);
-    Stamp(card, pip, IndexCentre - 3, 16, SuitColour(suit), false);
+    const QImage pip = PipCoverage(suit, 9, 9);
+    Stamp(card, pip, IndexCentre - 4, 16, SuitColour(suit), false);
 }
 
 // Court frame, inclusive pixel bounds; its halves mirror each other about the card's centre.
@@ -230,7 +230,7 @@ QImage PaintCourtHalf(int suit, int number) {
     }
     painter.end();
 
-    Stamp(half, PipCoverage(suit, 7, 8), 2, 2, SuitColour(suit), false);
+    Stamp(half, PipCoverage(suit, 9, 9), 2, 2, SuitColour(suit), false);
     return half;
 }
 
