@@ -11,6 +11,7 @@
 #include "game/constants.h"
 #include "render/app_path.h"
 #include "render/draw_table.h"
+#include "render/flying_words.h"
 #include "render/game_start_animation.h"
 #include "render/show_message.h"
 #include "render/win_lose_animation.h"
@@ -96,6 +97,12 @@ int Run(const QDir& folder) {
 
     PlayGameStartAnimation(field, pacer);
     Save(folder, "game_start.png", field, "");
+    FlyingWords midway = StartFlyingWords(Width, FieldHeight);
+    for (int step = 0; step < 80; ++step) {
+        StepFlyingWords(midway);
+    }
+    DrawFlyingWordsFrame(field, sprites.WinLose, WordWidth, midway);
+    Save(folder, "lose_midway.png", field, "");
     PlayWinAnimation(field, sprites, pacer);
     Save(folder, "win.png", field, "");
     field.SetBackgroundPicture(QImage());
