@@ -62,6 +62,22 @@ bool MoveWithoutReplacing(const std::string& from, const std::string& to) {
     return renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0;
 }
 
+// Puts the empty file at placeholder in the store's place and the damaged store at
+// placeholder's name in one step, so other processes never find the store missing.
+bool SwapInFreshStore(const std::string& path, const std::string& placeholder) {
+    if (renameat2(AT_FDCWD, placeholder.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) == 0) {
+        return true;
+    }
+    // File systems without the exchange: move it over our own placeholder, then start afresh.
+    if (errno != EINVAL || std::rename(path.c_str(), placeholder.c_str()) != 0) {
+        return false;
+    }
+    // The damaged store is safe under the placeholder's name now; should the fresh file not
+    // appear, the write that follows fails.
+    CreateStoreFile(path);
+    return true;
+}
+
 std::string UtcStamp() {
     std::time_t now = std::time(nullptr);
     std::tm utc{};
@@ -71,23 +87,28 @@ std::string UtcStamp() {
     return stamp;
 }
 
-// The journal goes first: a stale journal left beside the fresh store would be played back
-// into it.
+// Claims a name no file has yet by creating it, so no earlier copy is ever overwritten. The
+// journal goes first: a stale journal left beside the fresh store would be played back into it.
 std::optional<std::string> MoveAside(const std::string& path) {
     const std::string stem = path + ".damaged-" + UtcStamp();
     for (int attempt = 1; attempt <= kNameAttempts; ++attempt) {
         const std::string target = attempt == 1 ? stem : stem + "-" + std::to_string(attempt);
-        if (Exists(target) || Exists(target + "-journal")) {
+        if (Exists(target + "-journal")) {
             continue;
         }
-        if (Exists(path + "-journal") &&
-            !MoveWithoutReplacing(path + "-journal", target + "-journal")) {
+        if (!CreateNewFile(target)) {
+            if (errno == EEXIST) {
+                continue;
+            }
             return std::nullopt;
         }
-        if (!MoveWithoutReplacing(path, target)) {
-            return std::nullopt;
+        const bool journalMoved = !Exists(path + "-journal") ||
+                                  MoveWithoutReplacing(path + "-journal", target + "-journal");
+        if (journalMoved && SwapInFreshStore(path, target)) {
+            return target;
         }
-        return target;
+        unlink(target.c_str());
+        return std::nullopt;
     }
     return std::nullopt;
 }
@@ -106,7 +127,7 @@ Outcome RecoverAndWrite(const StoreLocation& location, const std::function<Outco
     if (!movedTo) {
         return Outcome::Failed;
     }
-    Outcome outcome = CreateStoreFile(location.path) ? write() : Outcome::Failed;
+    Outcome outcome = write();
     ShowMovedAsideMessage(location.path, *movedTo);
     return outcome;
 }

@@ -84,15 +84,19 @@ bool CreateFolder(const std::string& folder) {
     return MakePrivateFolder(folder);
 }
 
-bool CreateStoreFile(const std::string& path) {
+bool CreateNewFile(const std::string& path) {
     int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) {
-        return errno == EEXIST;
+        return false;
     }
-    // open honours umask as well; fix the mode on the file descriptor itself.
+    // open honours umask; fix the mode on the file descriptor itself.
     bool modeSet = fchmod(fd, 0600) == 0;
     close(fd);
     return modeSet;
+}
+
+bool CreateStoreFile(const std::string& path) {
+    return CreateNewFile(path) || errno == EEXIST;
 }
 
 }  // namespace kestrins::hivekit

@@ -21,6 +21,9 @@ std::optional<StoreLocation> LocateStore(HKEY root);
 // Creates the folder and any missing parents with mode 0700; true when it is a folder now.
 bool CreateFolder(const std::string& folder);
 
+// Creates an empty file with mode 0600; false if anything (even a link) is there already.
+bool CreateNewFile(const std::string& path);
+
 // Creates the empty store file with mode 0600 unless it exists; never follows a link.
 bool CreateStoreFile(const std::string& path);
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <optional>
 #include <random>
 #include <string>
@@ -18,10 +19,13 @@
 namespace kestrins {
 namespace {
 
+using testing::CurrentUserStore;
 using testing::FolderEntries;
+using testing::ReadFileBytes;
 using testing::StartChild;
 using testing::TempConfigHome;
 using testing::WaitForChild;
+using testing::WriteFileBytes;
 
 constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
 constexpr int kSlots = 6;
@@ -109,53 +113,82 @@ TEST(HivekitProcessTest, AWriterKilledMidWriteLeavesEveryValueOldOrNew) {
             EXPECT_EQ(*step, *after);
         }
     }
-    EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
+    // A kill before the journal gets its header may leave an empty journal SQLite ignores;
+    // the store itself must never have been taken for damaged.
+    for (const std::string& name : FolderEntries(home.StoreFolder())) {
+        EXPECT_EQ(name.find(".damaged"), std::string::npos) << name;
+    }
+}
+
+constexpr int kValuesEach = 20;
+
+// Starts one writer per prefix, all held at a gate and let go together; each writes its own
+// numbered values and a shared text, and exits with its count of failed calls.
+std::vector<pid_t> StartWritersTogether(const std::vector<const char*>& prefixes) {
+    int gate[2];
+    if (pipe(gate) != 0) {
+        return {};
+    }
+    std::vector<pid_t> writers;
+    for (const char* prefix : prefixes) {
+        writers.push_back(StartChild([&gate, prefix] {
+            close(gate[1]);
+            char ignored = 0;
+            (void)!read(gate[0], &ignored, 1);
+            SetMessageFunction([](const char*, const char*) {});
+            int failures = 0;
+            for (int i = 0; i < kValuesEach; ++i) {
+                const std::string name = prefix + std::to_string(i);
+                failures += SetValueDWORD(HKEY_CURRENT_USER, kKey, name.c_str(), i) == 1 ? 0 : 1;
+                failures += SetValueText(HKEY_CURRENT_USER, kKey, "Shared", prefix) == 1 ? 0 : 1;
+            }
+            return failures;
+        }));
+    }
+    close(gate[0]);
+    close(gate[1]);
+    return writers;
+}
+
+void ExpectEveryWriterSucceededAndNothingLost(const std::vector<pid_t>& writers,
+                                              const std::vector<const char*>& prefixes) {
+    for (pid_t writer : writers) {
+        EXPECT_EQ(WaitForChild(writer), 0);
+    }
+    for (const char* prefix : prefixes) {
+        for (int i = 0; i < kValuesEach; ++i) {
+            const std::string name = prefix + std::to_string(i);
+            int32_t number = -1;
+            EXPECT_EQ(GetValueDWORD(HKEY_CURRENT_USER, kKey, name.c_str(), &number), 1) << name;
+            EXPECT_EQ(number, i) << name;
+        }
+    }
+    char shared[HIVEKIT_TEXT_BUFFER_SIZE] = {};
+    ASSERT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Shared", shared), 1);
+    EXPECT_TRUE(std::string(shared) == "A" || std::string(shared) == "B") << shared;
 }
 
 TEST(HivekitProcessTest, TwoWritersAtOnceBothSucceedAndLoseNothing) {
+    // Fresh homes each round: both writers also race to create the store.
     constexpr int kRounds = 3;
-    constexpr int kValuesEach = 20;
     for (int round = 0; round < kRounds; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
         TempConfigHome home;
-        // Both wait at the gate so they meet the missing store together.
-        int gate[2];
-        ASSERT_EQ(pipe(gate), 0);
-        std::vector<pid_t> writers;
-        for (const char* prefix : {"A", "B"}) {
-            writers.push_back(StartChild([&gate, prefix] {
-                close(gate[1]);
-                char ignored = 0;
-                (void)!read(gate[0], &ignored, 1);
-                int failures = 0;
-                for (int i = 0; i < kValuesEach; ++i) {
-                    const std::string name = prefix + std::to_string(i);
-                    failures +=
-                        SetValueDWORD(HKEY_CURRENT_USER, kKey, name.c_str(), i) == 1 ? 0 : 1;
-                    failures +=
-                        SetValueText(HKEY_CURRENT_USER, kKey, "Shared", prefix) == 1 ? 0 : 1;
-                }
-                return failures;
-            }));
-        }
-        close(gate[0]);
-        close(gate[1]);
-        for (pid_t writer : writers) {
-            EXPECT_EQ(WaitForChild(writer), 0);
-        }
-        for (const char* prefix : {"A", "B"}) {
-            for (int i = 0; i < kValuesEach; ++i) {
-                const std::string name = prefix + std::to_string(i);
-                int32_t number = -1;
-                EXPECT_EQ(GetValueDWORD(HKEY_CURRENT_USER, kKey, name.c_str(), &number), 1) << name;
-                EXPECT_EQ(number, i) << name;
-            }
-        }
-        char shared[HIVEKIT_TEXT_BUFFER_SIZE] = {};
-        ASSERT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Shared", shared), 1);
-        EXPECT_TRUE(std::string(shared) == "A" || std::string(shared) == "B") << shared;
+        const std::vector<const char*> prefixes = {"A", "B"};
+        ExpectEveryWriterSucceededAndNothingLost(StartWritersTogether(prefixes), prefixes);
         EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
     }
+}
+
+TEST(HivekitProcessTest, TwoWritersMeetingADamagedStoreMoveItAsideOnce) {
+    TempConfigHome home;
+    std::filesystem::create_directories(home.StoreFolder());
+    WriteFileBytes(CurrentUserStore(home), std::string(5000, '\x5a'));
+    const std::vector<const char*> prefixes = {"A", "B"};
+    ExpectEveryWriterSucceededAndNothingLost(StartWritersTogether(prefixes), prefixes);
+    const std::vector<std::string> entries = FolderEntries(home.StoreFolder());
+    ASSERT_EQ(entries.size(), 2U);
+    EXPECT_EQ(ReadFileBytes(home.StoreFolder() + "/" + entries[1]), std::string(5000, '\x5a'));
 }
 
 }  // namespace
