@@ -1,0 +1,91 @@
+// The menu items that open the other windows: the money window's check mark follows the window,
+// and the options redraw a table that has a game on it.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "game/constants.h"
+#include "main_window_fixture.h"
+#include "settings/settings.h"
+#include "ui/frm_results.h"
+
+namespace kestrins::testing {
+namespace {
+
+// The chart draws a jitter for every coin it paints; these tests do not count them.
+void AllowCoinJitter(ScriptedRandom& random) {
+    for (int i = 0; i < 2000; ++i) {
+        random.Push(0.5f);
+    }
+}
+
+int32_t StoredShowMoney(HivekitBinding& store) {
+    int32_t value = -1;
+    store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", &value);
+    return value;
+}
+
+TEST_F(MainWindowTest, MoneyWindowAndCheckMarkFollowEachOther) {
+    AllowCoinJitter(random);
+    EXPECT_FALSE(window->MnuitemResults->isChecked());
+    EXPECT_EQ(window->MnuitemResults->shortcut(), QKeySequence(Qt::Key_F4));
+
+    window->MnuitemResults->trigger();
+    ASSERT_NE(window->Results(), nullptr);
+    EXPECT_TRUE(window->Results()->isVisible());
+    EXPECT_TRUE(window->MnuitemResults->isChecked());
+
+    window->Results()->close();  // its own close box
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->Results(), nullptr);
+    EXPECT_FALSE(window->MnuitemResults->isChecked());
+
+    window->MnuitemResults->trigger();
+    window->MnuitemResults->trigger();  // the menu item closes it again
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->Results(), nullptr);
+    EXPECT_FALSE(window->MnuitemResults->isChecked());
+}
+
+TEST_F(MainWindowTest, OpenMoneyWindowIsStoredAsShownAndClosedWithTheMainWindow) {
+    AllowCoinJitter(random);
+    window = std::make_unique<FrmMain>(
+        GameContext{state, random, pacer, boxes, modal, store, sprites}, true);
+    window->show();
+    ASSERT_NE(window->Results(), nullptr);
+    EXPECT_TRUE(window->MnuitemResults->isChecked());
+
+    state.SaveType = 2;
+    window->close();
+    EXPECT_EQ(StoredShowMoney(store), 1);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->Results(), nullptr);
+}
+
+TEST_F(MainWindowTest, OptionsRedrawTheTableOnlyWhenAGameIsOnIt) {
+    ChooseTitle(1);
+    Deal();
+    const QImage dealt = window->PlayField().Image();
+    modal.Handler = [](QDialog& options) {
+        options.findChild<QLineEdit*>(QStringLiteral("TxtPName1"))
+            ->setText(QStringLiteral("ハヤブサ"));
+        options.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+    };
+    window->MnuitemOption->trigger();
+    EXPECT_EQ(state.Players[1].Name, "ハヤブサ");
+    EXPECT_NE(window->PlayField().Image(), dealt) << "the new name shows at once";
+}
+
+TEST_F(MainWindowTest, OptionsLeaveTheTitleScreenAlone) {
+    const QImage title = window->PlayField().Image();
+    modal.Handler = [](QDialog& options) {
+        options.findChild<QLineEdit*>(QStringLiteral("TxtPName0"))->setText(QStringLiteral("X"));
+        options.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
+    };
+    window->MnuitemOption->trigger();
+    EXPECT_EQ(state.Players[0].Name, "X");
+    EXPECT_EQ(window->PlayField().Image(), title);
+}
+
+}  // namespace
+}  // namespace kestrins::testing
