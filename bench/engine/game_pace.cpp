@@ -1,6 +1,7 @@
 // Timing program: a whole game at the real pace against the sum of its pauses, and the CPU the
 // program uses while the human's bet waits. Runs offscreen in a temporary settings folder.
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
