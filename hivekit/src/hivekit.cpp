@@ -14,45 +14,50 @@
 
 namespace {
 
-using kestrins::hivekit::LocateStore;
 using kestrins::hivekit::Outcome;
 using kestrins::hivekit::StoredValue;
+using kestrins::hivekit::StoreLocation;
 using kestrins::hivekit::ValueAddress;
 using kestrins::hivekit::ValueType;
 
 constexpr std::size_t kNumberSize = 4;
 
-std::optional<ValueAddress> Address(const char* keyPath, const char* valueName) {
-    if (keyPath == nullptr) {
+// Where a call's value lives: the root's store file and the value within it.
+struct Target {
+    StoreLocation location;
+    ValueAddress address;
+};
+
+std::optional<Target> Resolve(HKEY root, const char* keyPath, const char* valueName) {
+    std::optional<StoreLocation> location = kestrins::hivekit::LocateStore(root);
+    if (!location || keyPath == nullptr) {
         return std::nullopt;
     }
-    return ValueAddress{kestrins::hivekit::NormalKeyPath(keyPath),
-                        valueName != nullptr ? valueName : ""};
+    return Target{std::move(*location), ValueAddress{kestrins::hivekit::NormalKeyPath(keyPath),
+                                                     valueName != nullptr ? valueName : ""}};
 }
 
 std::optional<StoredValue> Read(HKEY root, const char* keyPath, const char* valueName) {
-    std::optional<ValueAddress> address = Address(keyPath, valueName);
-    std::optional<kestrins::hivekit::StoreLocation> location = LocateStore(root);
-    if (!address || !location) {
+    std::optional<Target> target = Resolve(root, keyPath, valueName);
+    if (!target) {
         return std::nullopt;
     }
-    return kestrins::hivekit::ReadStoredValue(location->path, *address);
+    return kestrins::hivekit::ReadStoredValue(target->location.path, target->address);
 }
 
 unsigned char Write(HKEY root, const char* keyPath, const char* valueName,
                     const StoredValue& value) {
-    std::optional<ValueAddress> address = Address(keyPath, valueName);
-    std::optional<kestrins::hivekit::StoreLocation> location = LocateStore(root);
-    if (!address || !location || !kestrins::hivekit::CreateFolder(location->folder) ||
-        !kestrins::hivekit::CreateStoreFile(location->path)) {
+    std::optional<Target> target = Resolve(root, keyPath, valueName);
+    if (!target || !kestrins::hivekit::CreateFolder(target->location.folder) ||
+        !kestrins::hivekit::CreateStoreFile(target->location.path)) {
         return 0;
     }
     auto write = [&] {
-        return kestrins::hivekit::WriteStoredValue(location->path, *address, value);
+        return kestrins::hivekit::WriteStoredValue(target->location.path, target->address, value);
     };
     Outcome outcome = write();
     if (outcome == Outcome::Damaged) {
-        outcome = kestrins::hivekit::RecoverAndWrite(*location, write);
+        outcome = kestrins::hivekit::RecoverAndWrite(target->location, write);
     }
     return outcome == Outcome::Done ? 1 : 0;
 }
@@ -79,13 +84,14 @@ int32_t NumberFromBytes(const std::string& bytes) {
 extern "C" {
 
 unsigned char DeleteValue(HKEY root, const char* keyPath, const char* valueName) {
-    std::optional<ValueAddress> address = Address(keyPath, valueName);
-    std::optional<kestrins::hivekit::StoreLocation> location = LocateStore(root);
-    if (!address || !location) {
+    std::optional<Target> target = Resolve(root, keyPath, valueName);
+    if (!target) {
         return 0;
     }
     // A damaged store is left alone here: deleting from a fresh one could only fail anyway.
-    return kestrins::hivekit::DeleteStoredValue(location->path, *address) == Outcome::Done ? 1 : 0;
+    const Outcome outcome =
+        kestrins::hivekit::DeleteStoredValue(target->location.path, target->address);
+    return outcome == Outcome::Done ? 1 : 0;
 }
 
 unsigned char GetValueDWORD(HKEY root, const char* keyPath, const char* valueName, int32_t* value) {
