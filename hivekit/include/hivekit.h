@@ -29,7 +29,10 @@ typedef struct HivekitRoot* HKEY;
 /* The caller's buffer for GetValueText must hold at least this many bytes. */
 #define HIVEKIT_TEXT_BUFFER_SIZE 2048
 
-/* Key paths separate their levels with backslashes; text is UTF-8 (any bytes but zero are kept). */
+/* Key paths separate their levels with backslashes; key paths and value names compare without
+ * regard to ASCII case; a NULL value name is the key's default value. Text is UTF-8 (any bytes
+ * but zero are kept). A NULL key path, text, buffer or number pointer fails (0). Each root is one
+ * store file in $XDG_CONFIG_HOME/hivekit/ (or ~/.config/hivekit/). */
 HIVEKIT_API unsigned char DeleteValue(HKEY root, const char* keyPath, const char* valueName);
 HIVEKIT_API unsigned char GetValueDWORD(HKEY root, const char* keyPath, const char* valueName,
                                         int32_t* value);
@@ -41,6 +44,8 @@ HIVEKIT_API unsigned char SetValueText(HKEY root, const char* keyPath, const cha
                                        const char* text);
 
 /* Shows a message to the user: caption, then text; returns once the user has seen it.
+ * The library's messages are the read limit (caption "制限") and a damaged store that was kept
+ * under another name and replaced by a fresh one (caption "Hivekit").
  * With none set, messages go to standard error. */
 typedef void (*HivekitMessageFunction)(const char* caption, const char* text);
 HIVEKIT_API void SetMessageFunction(HivekitMessageFunction function);
