@@ -14,6 +14,7 @@
 
 namespace {
 
+using kestrins::hivekit::FolderUse;
 using kestrins::hivekit::Outcome;
 using kestrins::hivekit::StoredValue;
 using kestrins::hivekit::StoreLocation;
@@ -28,9 +29,13 @@ struct Target {
     ValueAddress address;
 };
 
-std::optional<Target> Resolve(HKEY root, const char* keyPath, const char* valueName) {
-    std::optional<StoreLocation> location = kestrins::hivekit::LocateStore(root);
-    if (!location || keyPath == nullptr) {
+std::optional<Target> Resolve(HKEY root, const char* keyPath, const char* valueName,
+                              FolderUse use) {
+    if (keyPath == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<StoreLocation> location = kestrins::hivekit::LocateStore(root, use);
+    if (!location) {
         return std::nullopt;
     }
     return Target{std::move(*location), ValueAddress{kestrins::hivekit::NormalKeyPath(keyPath),
@@ -38,7 +43,7 @@ std::optional<Target> Resolve(HKEY root, const char* keyPath, const char* valueN
 }
 
 std::optional<StoredValue> Read(HKEY root, const char* keyPath, const char* valueName) {
-    std::optional<Target> target = Resolve(root, keyPath, valueName);
+    std::optional<Target> target = Resolve(root, keyPath, valueName, FolderUse::Existing);
     if (!target) {
         return std::nullopt;
     }
@@ -47,9 +52,8 @@ std::optional<StoredValue> Read(HKEY root, const char* keyPath, const char* valu
 
 unsigned char Write(HKEY root, const char* keyPath, const char* valueName,
                     const StoredValue& value) {
-    std::optional<Target> target = Resolve(root, keyPath, valueName);
-    if (!target || !kestrins::hivekit::CreateFolder(target->location.folder) ||
-        !kestrins::hivekit::CreateStoreFile(target->location.path)) {
+    std::optional<Target> target = Resolve(root, keyPath, valueName, FolderUse::Create);
+    if (!target || !kestrins::hivekit::CreateStoreFile(target->location.path)) {
         return 0;
     }
     auto write = [&] {
@@ -84,7 +88,7 @@ int32_t NumberFromBytes(const std::string& bytes) {
 extern "C" {
 
 unsigned char DeleteValue(HKEY root, const char* keyPath, const char* valueName) {
-    std::optional<Target> target = Resolve(root, keyPath, valueName);
+    std::optional<Target> target = Resolve(root, keyPath, valueName, FolderUse::Existing);
     if (!target) {
         return 0;
     }

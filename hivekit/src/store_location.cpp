@@ -58,19 +58,6 @@ bool MakePrivateFolder(const std::string& path) {
     return errno == EEXIST && IsFolder(path);
 }
 
-}  // namespace
-
-std::optional<StoreLocation> LocateStore(HKEY root) {
-    const char* fileName = RootFileName(root);
-    std::optional<std::string> configHome = ConfigHome();
-    if (fileName == nullptr || !configHome) {
-        return std::nullopt;
-    }
-    std::string folder = *configHome + "/hivekit";
-    std::string path = folder + "/" + fileName;
-    return StoreLocation{std::move(folder), std::move(path)};
-}
-
 bool CreateFolder(const std::string& folder) {
     if (IsFolder(folder)) {
         return true;
@@ -82,6 +69,37 @@ bool CreateFolder(const std::string& folder) {
         }
     }
     return MakePrivateFolder(folder);
+}
+
+// SQLite refuses a path with a link anywhere in it, yet a linked config folder is common.
+std::optional<std::string> WithoutLinks(const std::string& folder) {
+    char* resolved = realpath(folder.c_str(), nullptr);
+    if (resolved == nullptr) {
+        return std::nullopt;
+    }
+    std::string path = resolved;
+    std::free(resolved);
+    return path;
+}
+
+}  // namespace
+
+std::optional<StoreLocation> LocateStore(HKEY root, FolderUse use) {
+    const char* fileName = RootFileName(root);
+    std::optional<std::string> configHome = ConfigHome();
+    if (fileName == nullptr || !configHome) {
+        return std::nullopt;
+    }
+    const std::string configured = *configHome + "/hivekit";
+    if (use == FolderUse::Create && !CreateFolder(configured)) {
+        return std::nullopt;
+    }
+    std::optional<std::string> folder = WithoutLinks(configured);
+    if (!folder) {
+        return std::nullopt;
+    }
+    std::string path = *folder + "/" + fileName;
+    return StoreLocation{std::move(*folder), std::move(path)};
 }
 
 bool CreateNewFile(const std::string& path) {

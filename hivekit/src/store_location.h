@@ -13,13 +13,15 @@ struct StoreLocation {
     std::string path;  // folder + "/" + the root's file name
 };
 
-// $XDG_CONFIG_HOME/hivekit (or $HOME/.config/hivekit when XDG_CONFIG_HOME is unset, empty or
-// relative) and the root's file in it. Nothing for an unknown root or when no absolute folder
-// can be found. The file name comes from the root alone, never from a key path.
-std::optional<StoreLocation> LocateStore(HKEY root);
+enum class FolderUse { Existing, Create };
 
-// Creates the folder and any missing parents with mode 0700; true when it is a folder now.
-bool CreateFolder(const std::string& folder);
+// $XDG_CONFIG_HOME/hivekit (or $HOME/.config/hivekit when XDG_CONFIG_HOME is unset, empty or
+// relative) and the root's file in it. With Create, the folder and any missing parents are made
+// with mode 0700. The folder comes back with links resolved, so only the store file itself is
+// refused as a link. Nothing for an unknown root, when no absolute folder can be found, or when
+// the folder is missing (Existing) or cannot be made (Create). The file name comes from the root
+// alone, never from a key path.
+std::optional<StoreLocation> LocateStore(HKEY root, FolderUse use);
 
 // Creates an empty file with mode 0600; false if anything (even a link) is there already.
 bool CreateNewFile(const std::string& path);

@@ -96,6 +96,32 @@ TEST(HivekitStoreFileTest, StoreIsMarkedAndLeavesNoJournalBehind) {
     sqlite3_close(db);
 }
 
+TEST(HivekitStoreFileTest, LinkedFoldersOnTheWayToTheStoreAreFollowed) {
+    // Dotfile managers often link ~/.config or its folders elsewhere.
+    struct Case {
+        const char* label;
+        const char* linkedFolder;  // below the temporary home; the rest is created by the library
+        const char* configHome;
+    };
+    const std::vector<Case> cases = {
+        {"config home is a link", "/config", "/config"},
+        {"store folder is a link", "/config/hivekit", "/config"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TempConfigHome home;
+        const std::string real = home.Path() + "/real";
+        const std::string link = home.Path() + c.linkedFolder;
+        std::filesystem::create_directories(real);
+        std::filesystem::create_directories(std::filesystem::path(link).parent_path());
+        ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
+        ScopedEnv xdg("XDG_CONFIG_HOME", (home.Path() + c.configHome).c_str());
+        ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "linked"), 1);
+        EXPECT_EQ(ReadText("Name"), "linked");
+        EXPECT_EQ(DeleteValue(HKEY_CURRENT_USER, kKey, "Name"), 1);
+    }
+}
+
 TEST(HivekitStoreFileTest, AStoreFileThatIsALinkIsNeverFollowed) {
     TempConfigHome home;
     MakeStoreFolder(home);
