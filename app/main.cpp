@@ -1,6 +1,5 @@
 // Kestrins: start-up, then the main window's event loop until it closes.
 #include <QApplication>
-#include <QFont>
 
 #include "game/mdl_main.h"
 #include "game/random_source.h"
@@ -11,14 +10,12 @@
 #include "render/sprites.h"
 #include "settings/startup.h"
 #include "ui/frm_main.h"
+#include "ui/window_font.h"
 
 int main(int argc, char** argv) {
     using namespace kestrins;
     QApplication app(argc, argv);
-    QFont font = QApplication::font();
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                      QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")});
-    QApplication::setFont(font);
+    QApplication::setFont(WindowFont());
 
     MersenneRandom random(StartupSeed());
     MdlMain state;

@@ -11,6 +11,7 @@
 #include "game/part_name.h"
 #include "platform/message_box.h"
 #include "render/show_message.h"
+#include "ui/window_font.h"
 
 namespace kestrins {
 
@@ -19,6 +20,7 @@ FrmParts::FrmParts(MdlMain& state, Surface& info, const QImage& winnerMarker, Me
     : QDialog(parent), state_(state), boxes_(boxes) {
     setObjectName(QStringLiteral("FrmParts"));
     setFixedSize(298, 128);
+    setFont(WindowFont());
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
 
