@@ -23,7 +23,6 @@ namespace kestrins {
 namespace {
 
 constexpr int InfoHeight = 20;
-constexpr uint32_t TableGreen = 0x008000;
 constexpr uint32_t InfoGrey = 0xC0C0C0;
 
 }  // namespace
@@ -31,15 +30,13 @@ constexpr uint32_t InfoGrey = 0xC0C0C0;
 FrmMain::FrmMain(GameContext context, bool showMoney)
     : context_(context),
       showMoney_(showMoney),
-      playField_(520, 400 - InfoHeight - 1, FromBgr(TableGreen)),
+      playField_(MakePlayField(520, 400 - InfoHeight - 1)),
       info_(520, InfoHeight, FromBgr(InfoGrey)),
       painter_(context.State, playField_, info_, context.Sheets, context.Pace),
       round_(context.State, context.Random, painter_, *this, context.Boxes) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("ケストリン"));
     setWindowIcon(QIcon(QStringLiteral(":/art/icon_32.png")));
-    playField_.SetForeColor(Qt::white);
-    playField_.SetFontSize(12);
 
     CreateControls();
     CreateMenus();
