@@ -110,17 +110,6 @@ TEST_F(SettingsTest, SingleMissingValuesTakeTheirOwnDefault) {
     EXPECT_TRUE(showMoney);
 }
 
-TEST_F(SettingsTest, ValueOfTheWrongKindCountsAsMissing) {
-    SetText("PlayerMoney0", "250");
-    SetText("DropCount", "9");
-    SetNumber("PlayerName0", 12);
-    MdlMain state;
-    LoadSettings(state, store);
-    EXPECT_EQ(state.Players[0].Money, 100);
-    EXPECT_EQ(state.DropCount, 5);
-    EXPECT_EQ(state.Players[0].Name, "プレイヤー 0");
-}
-
 TEST_F(SettingsTest, OutOfRangeValuesAreClampedWhereTheyWouldIndexArtOrTables) {
     struct Case {
         int32_t pattern, cardType, dropCount, saveType;
