@@ -33,17 +33,5 @@ TEST(ShowMessage, ReplacesTheLastMessageAndTheEmptyTextClears) {
     EXPECT_EQ(refreshes, 2);
 }
 
-TEST(ShowMessage, LongTextStaysOffTheMargin) {
-    Surface info = Strip();
-    ShowMessage(info, std::string(200, 'W'));
-    for (int y = 0; y < info.Height(); ++y) {
-        for (int x = 0; x < info.Width(); ++x) {
-            if (x < 2 || y < 2 || x >= 518 || y >= 18) {
-                ASSERT_EQ(info.Image().pixel(x, y), Grey) << x << "," << y;
-            }
-        }
-    }
-}
-
 }  // namespace
 }  // namespace kestrins

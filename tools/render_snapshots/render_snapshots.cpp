@@ -7,15 +7,14 @@
 #include <cstdio>
 #include <string>
 
-#include "counting_pacer.h"
 #include "game/constants.h"
+#include "platform/qt_pacer.h"
 #include "render/app_path.h"
 #include "render/draw_table.h"
 #include "render/flying_words.h"
 #include "render/game_start_animation.h"
 #include "render/show_message.h"
 #include "render/win_lose_animation.h"
-#include "synthetic_sprites.h"
 
 namespace kestrins {
 namespace {
@@ -48,7 +47,7 @@ MdlMain DealtState() {
 }
 
 // The table with the message strip under it, as the window shows them.
-void Save(const QDir& folder, const char* name, const Surface& field, const std::string& message) {
+bool Save(const QDir& folder, const char* name, const Surface& field, const std::string& message) {
     Surface info(Width, StripHeight, QColor(0xF0, 0xF0, 0xF0));
     ShowMessage(info, message);
     QImage window(Width, FieldHeight + 1 + StripHeight, QImage::Format_RGB32);
@@ -58,34 +57,35 @@ void Save(const QDir& folder, const char* name, const Surface& field, const std:
     painter.drawImage(0, FieldHeight + 1, info.Image());
     painter.end();
     const QString path = folder.filePath(QString::fromUtf8(name));
-    std::printf("%s %s\n", qPrintable(path), window.save(path) ? "saved" : "FAILED");
+    const bool saved = window.save(path);
+    std::printf("%s %s\n", qPrintable(path), saved ? "saved" : "FAILED");
+    return saved;
 }
 
 int Run(const QDir& folder) {
-    Sprites sprites = LoadSprites();
-    const bool realArt =
-        !sprites.CardFaces.isNull() && !sprites.CardBacks.isNull() && !sprites.WinLose.isNull();
-    if (!realArt) {
-        sprites = SyntheticSprites();
+    const Sprites sprites = LoadSprites();
+    if (sprites.CardFaces.isNull() || sprites.CardBacks.isNull() || sprites.WinLose.isNull()) {
+        std::fprintf(stderr, "render_snapshots: the built-in art could not be read\n");
+        return 1;
     }
-    std::printf("art: %s\n", realArt ? "resources" : "synthetic sheets");
-    CountingPacer pacer;
+    QtPacer pacer(0);  // the pictures need no pauses
+    bool saved = true;
     Surface field = MakePlayField(Width, FieldHeight);
     MdlMain main = DealtState();
 
     DrawTable(main, field, sprites, "");
-    Save(folder, "table_dealt.png", field, "交換するカードを選んでください。");
+    saved &= Save(folder, "table_dealt.png", field, "交換するカードを選んでください。");
 
     main.Players[0].Cards[1].Selected = true;
     main.Players[0].Cards[3].Selected = true;
     main.Players[2].Cards[0].Selected = true;
     DrawTable(main, field, sprites, "");
-    Save(folder, "table_two_selected.png", field, "");
+    saved &= Save(folder, "table_two_selected.png", field, "");
 
     main.Players[0].Cards[1].Number = 0;
     main.Players[0].Cards[3].Number = 0;
     DrawTable(main, field, sprites, "");
-    Save(folder, "table_exchange.png", field, "");
+    saved &= Save(folder, "table_exchange.png", field, "");
 
     main = DealtState();
     main.Players[1].Dropped = true;
@@ -93,23 +93,23 @@ int Run(const QDir& folder) {
     main.Winner = 2;
     main.CardType = 2;
     DrawTable(main, field, sprites, "Open");
-    Save(folder, "table_open.png", field, "ハヤブサ の勝ちです");
+    saved &= Save(folder, "table_open.png", field, "ハヤブサ の勝ちです");
 
     PlayGameStartAnimation(field, pacer);
-    Save(folder, "game_start.png", field, "");
+    saved &= Save(folder, "game_start.png", field, "");
     FlyingWords midway = StartFlyingWords(Width, FieldHeight);
     for (int step = 0; step < 80; ++step) {
         StepFlyingWords(midway);
     }
     DrawFlyingWordsFrame(field, sprites.WinLose, WordWidth, midway);
-    Save(folder, "lose_midway.png", field, "");
+    saved &= Save(folder, "lose_midway.png", field, "");
     PlayWinAnimation(field, sprites, pacer);
-    Save(folder, "win.png", field, "");
+    saved &= Save(folder, "win.png", field, "");
     field.SetBackgroundPicture(QImage());
     PlayLoseAnimation(field, sprites, pacer);
-    Save(folder, "lose.png", field, "");
+    saved &= Save(folder, "lose.png", field, "");
     std::printf("Coins.bmp looked for in \"%s\"\n", GetAppPath().c_str());
-    return 0;
+    return saved ? 0 : 1;
 }
 
 }  // namespace
