@@ -2,12 +2,10 @@
 #include "hivekit/store_probe.h"
 
 #include <sqlite3.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -21,23 +19,11 @@ namespace {
 
 MessageRecorder* activeRecorder = nullptr;
 
-// A read-only or read-write connection that closes itself; throws when the file cannot open.
-class Database {
-public:
-    Database(const std::string& path, int flags) {
-        if (sqlite3_open_v2(path.c_str(), &db_, flags, nullptr) != SQLITE_OK) {
-            sqlite3_close(db_);
-            throw std::runtime_error("cannot open " + path);
-        }
-    }
-    ~Database() { sqlite3_close(db_); }
-    Database(const Database&) = delete;
-    Database& operator=(const Database&) = delete;
-    sqlite3* Handle() const { return db_; }
-
-private:
-    sqlite3* db_ = nullptr;
-};
+int CollectFirstColumn(void* rows, int, char** values, char**) {
+    static_cast<std::vector<std::string>*>(rows)->emplace_back(values[0] != nullptr ? values[0]
+                                                                                    : "");
+    return 0;
+}
 
 }  // namespace
 
@@ -55,11 +41,6 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-bool PathExists(const std::string& path) {
-    struct stat info {};
-    return lstat(path.c_str(), &info) == 0;
-}
-
 std::vector<std::string> FolderEntries(const std::string& folder) {
     std::vector<std::string> names;
     std::error_code error;
@@ -70,56 +51,21 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
     return names;
 }
 
-mode_t PermissionBits(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0;
-}
-
-std::optional<StoredRow> ReadRow(const std::string& storePath, const std::string& keyPath,
-                                 const std::string& valueName) {
-    Database db(storePath, SQLITE_OPEN_READONLY);
-    sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db.Handle(),
-                       "SELECT type, data FROM entries WHERE key_path = ?1 COLLATE BINARY "
-                       "AND value_name = ?2 COLLATE BINARY",
-                       -1, &statement, nullptr);
-    sqlite3_bind_text(statement, 1, keyPath.data(), static_cast<int>(keyPath.size()),
-                      SQLITE_TRANSIENT);
-    sqlite3_bind_text(statement, 2, valueName.data(), static_cast<int>(valueName.size()),
-                      SQLITE_TRANSIENT);
-    std::optional<StoredRow> row;
-    if (sqlite3_step(statement) == SQLITE_ROW) {
-        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, 1));
-        row = StoredRow{sqlite3_column_int(statement, 0),
-                        std::string(bytes != nullptr ? bytes : "",
-                                    static_cast<std::size_t>(sqlite3_column_bytes(statement, 1)))};
-    }
-    sqlite3_finalize(statement);
-    return row;
-}
-
-std::vector<std::string> StoredKeys(const std::string& storePath) {
-    Database db(storePath, SQLITE_OPEN_READONLY);
-    sqlite3_stmt* statement = nullptr;
-    sqlite3_prepare_v2(db.Handle(),
-                       "SELECT key_path FROM entries WHERE value_name = '' ORDER BY key_path", -1,
-                       &statement, nullptr);
-    std::vector<std::string> keys;
-    while (sqlite3_step(statement) == SQLITE_ROW) {
-        keys.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
-    }
-    sqlite3_finalize(statement);
-    return keys;
-}
-
-void ExecSql(const std::string& path, const std::string& sql) {
-    Database db(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+std::vector<std::string> RunSql(const std::string& path, const std::string& sql) {
+    sqlite3* db = nullptr;
+    std::vector<std::string> rows;
     char* error = nullptr;
-    if (sqlite3_exec(db.Handle(), sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-        std::string message = error != nullptr ? error : "unknown error";
-        sqlite3_free(error);
-        throw std::runtime_error(message);
+    int result = sqlite3_open(path.c_str(), &db);
+    if (result == SQLITE_OK) {
+        result = sqlite3_exec(db, sql.c_str(), &CollectFirstColumn, &rows, &error);
     }
+    const std::string message = error != nullptr ? error : sqlite3_errmsg(db);
+    sqlite3_free(error);
+    sqlite3_close(db);
+    if (result != SQLITE_OK) {
+        throw std::runtime_error(path + ": " + message);
+    }
+    return rows;
 }
 
 MessageRecorder::MessageRecorder() {
@@ -138,25 +84,6 @@ void MessageRecorder::Record(const char* caption, const char* text) {
     }
 }
 
-ScopedEnv::ScopedEnv(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name); old != nullptr) {
-        previous_ = old;
-    }
-    if (value != nullptr) {
-        setenv(name, value, 1);
-    } else {
-        unsetenv(name);
-    }
-}
-
-ScopedEnv::~ScopedEnv() {
-    if (previous_) {
-        setenv(name_.c_str(), previous_->c_str(), 1);
-    } else {
-        unsetenv(name_.c_str());
-    }
-}
-
 pid_t StartChild(const std::function<int()>& body) {
     const pid_t child = fork();
     if (child == 0) {
@@ -171,10 +98,6 @@ int WaitForChild(pid_t child) {
         return -1;
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
-
-int RunInChild(const std::function<int()>& body) {
-    return WaitForChild(StartChild(body));
 }
 
 }  // namespace kestrins::testing
