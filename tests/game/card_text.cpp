@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
+#include <sstream>
 
 namespace kestrins::testing {
 
@@ -16,14 +16,9 @@ constexpr std::string_view Numbers[] = {"",  "A", "2", "3",  "4", "5", "6",
 }  // namespace
 
 Card CardOf(std::string_view text) {
-    if (text.size() < 2) {
-        ADD_FAILURE() << "bad card text '" << text << "'";
-        return {};
-    }
-    const std::size_t suit = Suits.find(text.back());
-    const std::string_view number = text.substr(0, text.size() - 1);
-    for (int n = 1; n <= 13; ++n) {
-        if (Numbers[n] == number && suit != std::string_view::npos) {
+    const std::size_t suit = text.empty() ? std::string_view::npos : Suits.find(text.back());
+    for (int n = 1; n <= 13 && suit != std::string_view::npos; ++n) {
+        if (Numbers[n] == text.substr(0, text.size() - 1)) {
             return Card{static_cast<int32_t>(suit), n, false};
         }
     }
@@ -33,19 +28,15 @@ Card CardOf(std::string_view text) {
 
 Hand HandOf(std::string_view text) {
     Hand cards{};
-    std::size_t slot = 0;
-    while (!text.empty()) {
-        const std::size_t space = text.find(' ');
-        const std::string_view word = text.substr(0, space);
-        if (slot == cards.size()) {
-            ADD_FAILURE() << "more than five cards in '" << text << "'";
-            return cards;
+    std::istringstream words{std::string(text)};
+    std::size_t count = 0;
+    for (std::string word; words >> word; ++count) {
+        if (count < cards.size()) {
+            cards[count] = CardOf(word);
         }
-        cards[slot++] = CardOf(word);
-        text = space == std::string_view::npos ? std::string_view{} : text.substr(space + 1);
     }
-    if (slot != cards.size()) {
-        ADD_FAILURE() << "fewer than five cards";
+    if (count != cards.size()) {
+        ADD_FAILURE() << "not five cards in '" << text << "'";
     }
     return cards;
 }
@@ -60,10 +51,7 @@ std::string TextOf(const Card& card) {
 std::string TextOf(const Hand& cards) {
     std::string text;
     for (const Card& card : cards) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += TextOf(card);
+        text += (text.empty() ? "" : " ") + TextOf(card);
     }
     return text;
 }

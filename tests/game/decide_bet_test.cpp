@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "card_text.h"
-#include "game/bet_message.h"
 #include "game/constants.h"
 #include "recording_view.h"
 #include "support/scripted_random.h"
@@ -90,32 +89,32 @@ TEST_P(DecideBetTest, DecidesByTheRule) {
     EXPECT_EQ(cpu.BluffRolls[seat], c.rollsAfter);
     EXPECT_EQ(state.RaiseHistory, historyBefore);
     EXPECT_EQ(state.RaiseCount, static_cast<int32_t>(c.history.size()));
-    const std::vector<std::string> steps = {"sleep 1000", "message " + BetMessage("Tobi", c.action),
+    const std::string word = c.action == BetRaise  ? "レイズ"
+                             : c.action == BetCall ? "コール"
+                                                   : "ドロップ";
+    const std::vector<std::string> steps = {"sleep 1000", "message Tobi は" + word + "します",
                                             "table"};
     EXPECT_EQ(view.Steps, steps);
 }
 
-// Bluff rolls: a call amount of 99 is at or above every call limit here, so each turn calls.
 // clang-format off
+// A first turn whose bluff roll comes out as `roll`; 99 to call is at or above every call limit
+// here, so the turn calls.
+BetCase FirstRoll(const char* name, const char* hand, int32_t pattern, int roll, bool bluffs) {
+    return {.name = name, .hand = hand, .pattern = pattern, .bluffRolls = 0, .callAmount = 99,
+            .draws = {Draw(roll, 6), Draw(10, 11)}, .bet = 99, .bluffingAfter = bluffs,
+            .rollsAfter = 1};
+}
+
 INSTANTIATE_TEST_SUITE_P(BluffRolls, DecideBetTest, ::testing::Values(
-    BetCase{.name = "NoHandCautiousBluffsOnFive", .bluffRolls = 0, .callAmount = 99,
-            .draws = {Draw(5, 6), Draw(10, 11)}, .bet = 99, .bluffingAfter = true, .rollsAfter = 1},
-    BetCase{.name = "NoHandNormalNotOnFour", .pattern = 1, .bluffRolls = 0, .callAmount = 99,
-            .draws = {Draw(4, 6), Draw(10, 11)}, .bet = 99, .rollsAfter = 1},
-    BetCase{.name = "NoHandBoldBluffsOnFour", .pattern = 2, .bluffRolls = 0, .callAmount = 99,
-            .draws = {Draw(4, 6), Draw(10, 11)}, .bet = 99, .bluffingAfter = true, .rollsAfter = 1},
-    BetCase{.name = "NoHandRecklessNotOnThree", .pattern = 3, .bluffRolls = 0, .callAmount = 99,
-            .draws = {Draw(3, 6), Draw(10, 11)}, .bet = 99, .rollsAfter = 1},
-    BetCase{.name = "PairNormalBluffsOnFour", .hand = Pair, .pattern = 1, .bluffRolls = 0,
-            .callAmount = 99, .draws = {Draw(4, 6), Draw(10, 11)}, .bet = 99,
-            .bluffingAfter = true, .rollsAfter = 1},
-    BetCase{.name = "PairCautiousNotOnThree", .hand = Pair, .bluffRolls = 0, .callAmount = 99,
-            .draws = {Draw(3, 6), Draw(10, 11)}, .bet = 99, .rollsAfter = 1},
-    BetCase{.name = "PairRecklessBluffsOnThree", .hand = Pair, .pattern = 3, .bluffRolls = 0,
-            .callAmount = 99, .draws = {Draw(3, 6), Draw(10, 11)}, .bet = 99,
-            .bluffingAfter = true, .rollsAfter = 1},
-    BetCase{.name = "PairBoldNotOnTwo", .hand = Pair, .pattern = 2, .bluffRolls = 0,
-            .callAmount = 99, .draws = {Draw(2, 6), Draw(10, 11)}, .bet = 99, .rollsAfter = 1},
+    FirstRoll("NoHandCautiousBluffsOnFive", NoHand, 0, 5, true),
+    FirstRoll("NoHandNormalNotOnFour", NoHand, 1, 4, false),
+    FirstRoll("NoHandBoldBluffsOnFour", NoHand, 2, 4, true),
+    FirstRoll("NoHandRecklessNotOnThree", NoHand, 3, 3, false),
+    FirstRoll("PairNormalBluffsOnFour", Pair, 1, 4, true),
+    FirstRoll("PairCautiousNotOnThree", Pair, 0, 3, false),
+    FirstRoll("PairRecklessBluffsOnThree", Pair, 3, 3, true),
+    FirstRoll("PairBoldNotOnTwo", Pair, 2, 2, false),
     BetCase{.name = "SecondTurnStillRolls", .bluffRolls = 1, .callAmount = 99,
             .draws = {Draw(5, 6), Draw(10, 11)}, .bet = 99, .bluffingAfter = true},
     BetCase{.name = "ThirdTurnDoesNotRoll", .pattern = 3, .callAmount = 99,
@@ -135,7 +134,6 @@ INSTANTIATE_TEST_SUITE_P(CallOrRaise, DecideBetTest, ::testing::Values(
             .draws = {Draw(2, 11), Draw(0, 3)}, .action = BetRaise, .bet = 2},
     BetCase{.name = "CautiousRaisesAtMostThree", .seat = 1,
             .draws = {Draw(2, 11), Draw(2, 3)}, .action = BetRaise, .bet = 4},
-    BetCase{.name = "NormalCallsOnlyOnZero", .seat = 1, .pattern = 1, .draws = {Draw(0, 11)}},
     BetCase{.name = "NormalRaisesInStepsOfTwo", .seat = 1, .pattern = 1,
             .draws = {Draw(1, 11), Draw(2, 3)}, .action = BetRaise, .bet = 7},
     BetCase{.name = "ThreeCardCallsAtBasePlusSteps", .seat = 3, .hand = Three, .pattern = 1,
@@ -160,8 +158,6 @@ INSTANTIATE_TEST_SUITE_P(CallOrRaise, DecideBetTest, ::testing::Values(
 
 // No bet goes above 99; a raise that the cap swallows still counts as a raise.
 INSTANTIATE_TEST_SUITE_P(Cap, DecideBetTest, ::testing::Values(
-    BetCase{.name = "RaiseToNinetyEightStays", .hand = Royal, .pattern = 3, .callAmount = 73,
-            .draws = {Draw(0, 11), Draw(0, 5)}, .action = BetRaise, .bet = 98},
     BetCase{.name = "RaiseToNinetyNineStays", .hand = Royal, .pattern = 3, .callAmount = 74,
             .draws = {Draw(0, 11), Draw(0, 5)}, .action = BetRaise, .bet = 99},
     BetCase{.name = "RaiseToAHundredIsCut", .hand = Royal, .pattern = 3, .callAmount = 75,
@@ -172,7 +168,8 @@ INSTANTIATE_TEST_SUITE_P(Cap, DecideBetTest, ::testing::Values(
 
 // The drop rule over the raise history.
 INSTANTIATE_TEST_SUITE_P(Drop, DecideBetTest, ::testing::Values(
-    BetCase{.name = "LargeRaiseDropsASmallBetter", .hand = Three, .history = {16},
+    // The best hand below a flush still drops.
+    BetCase{.name = "RoyalStraightDrops", .hand = "AS 10H JS QS KS", .history = {16},
             .callAmount = 17, .action = BetDrop},
     BetCase{.name = "FourteenStillDrops", .hand = Three, .ownBet = 14, .history = {16},
             .callAmount = 30, .action = BetDrop, .bet = 14},
@@ -222,13 +219,6 @@ TEST(DecideBet, ReadsNoFurtherThanTheHistoryHolds) {
     EXPECT_FALSE(DecideBet(state, cpu, 2, 15, random, view));
     EXPECT_FALSE(state.Players[2].Dropped);
     EXPECT_EQ(state.Players[2].Bet, 15);
-}
-
-TEST(BetMessage, NamesTheSeatAndTheAction) {
-    EXPECT_EQ(BetMessage("Tobi", BetRaise), "Tobi はレイズします");
-    EXPECT_EQ(BetMessage("Tobi", BetCall), "Tobi はコールします");
-    EXPECT_EQ(BetMessage("あなた", BetDrop), "あなた はドロップします");
-    EXPECT_TRUE(BetActionWord(BetNone).empty());
 }
 
 }  // namespace

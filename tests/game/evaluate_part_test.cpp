@@ -11,7 +11,6 @@ namespace kestrins {
 namespace {
 
 using testing::HandOf;
-using testing::TextOf;
 
 struct ValueCase {
     const char* hand;
@@ -27,6 +26,7 @@ TEST_P(EvaluatePartTest, ValuesTheHand) {
     EXPECT_EQ(result.Suit, GetParam().expected.Suit);
 }
 
+// Bounds of every category are checked over all hands elsewhere; these pin exact values.
 INSTANTIATE_TEST_SUITE_P(
     Hands, EvaluatePartTest,
     ::testing::Values(ValueCase{"KH AH QH 10H JH", {PartRoyalFlush, 0, SuitHeart}},
@@ -34,53 +34,34 @@ INSTANTIATE_TEST_SUITE_P(
                       // Ace low makes a straight, valued with the ace as 14.
                       ValueCase{"5D 3D AD 4D 2D", {PartStraightFlush, 28, SuitDiamond}},
                       ValueCase{"5D 3C AD 4D 2D", {PartStraight, 28, 0}},
-                      ValueCase{"9C KC 10C JC QC", {PartStraightFlush, 55, SuitClub}},
-                      ValueCase{"2S 3S 4S 5S 6S", {PartStraightFlush, 20, SuitSpade}},
                       ValueCase{"3S 4H 5S 6S 7S", {PartStraight, 25, 0}},
                       ValueCase{"4S 5H 6S 7S 8S", {PartStraight, 30, 0}},
-                      ValueCase{"9H 10S JS QS KS", {PartStraight, 55, 0}},
                       // No wrap-around straight.
                       ValueCase{"JS QH KS AS 2S", {PartNone, 52, 0}},
-                      ValueCase{"JC QC KC AC 2C", {PartFlush, 0, SuitClub}},
                       ValueCase{"2C 4C 6C 8C KC", {PartFlush, 0, SuitClub}},
                       ValueCase{"AS AH AD AC KS", {PartFourCard, 14, 0}},
-                      ValueCase{"2S 2H 2D 2C AS", {PartFourCard, 2, 0}},
                       ValueCase{"QS QH QD AC AS", {PartFullHouse, 26, 0}},
                       ValueCase{"KS KH KD 2C 2S", {PartFullHouse, 15, 0}},
-                      ValueCase{"AS AH AD 2C 3S", {PartThreeCard, 14, 0}},
                       ValueCase{"AS AH KD KC 2S", {PartTwoPair, 27, 0}},
-                      ValueCase{"2S 2H 3D 3C 4S", {PartTwoPair, 5, 0}},
                       ValueCase{"AS AH 3D 8C QS", {PartOnePair, 14, 0}},
                       ValueCase{"KS KH 3D 8C QS", {PartOnePair, 13, 0}},
-                      ValueCase{"AS KH QD JC 9S", {PartNone, 59, 0}},
-                      ValueCase{"2S 3H 4D 5C 7S", {PartNone, 21, 0}}));
+                      ValueCase{"AS KH QD JC 9S", {PartNone, 59, 0}}));
 
-TEST(EvaluatePart, LeavesTheSeatsCardsInDisplayOrder) {
-    MdlMain state;
-    state.Players[2].Cards = HandOf("KS 2H 9D AS 5C");
-    state.Players[2].Cards[1].Selected = true;
-    const Player before = state.Players[2];
-    EXPECT_EQ(EvaluatePart(state, 2).Part, PartNone);
-    EXPECT_EQ(state.Players[2], before);
-}
-
-TEST(EvaluatePart, ValuesTheNamedSeat) {
+TEST(EvaluatePart, ValuesTheNamedSeatAndLeavesItsCardsAsTheyLie) {
     MdlMain state;
     state.Players[0].Cards = HandOf("AS AH 3D 8C QS");
-    state.Players[3].Cards = HandOf("2C 4C 6C 8C KC");
+    state.Players[3].Cards = HandOf("KC 2C 9C AC 5C");
+    state.Players[3].Cards[1].Selected = true;
+    const Player before = state.Players[3];
     EXPECT_EQ(EvaluatePart(state, 0).Part, PartOnePair);
     EXPECT_EQ(EvaluatePart(state, 3).Part, PartFlush);
+    EXPECT_EQ(state.Players[3], before);
 }
 
-TEST(PartName, NamesEveryCategoryAndNothingElse) {
-    const char* expected[] = {
-        "手役なし",           "ワンペア",   "ツーペア",   "スリーカード", "ストレート",
-        "ロイヤルストレート", "フラッシュ", "フルハウス", "フォーカード", "ストレートフラッシュ",
-        "ロイヤルフラッシュ"};
-    for (int32_t part = PartNone; part <= PartRoyalFlush; ++part) {
-        EXPECT_EQ(PartName(part), expected[part]) << part;
-    }
-    EXPECT_TRUE(PartName(-1).empty());
+TEST(PartName, NamesTheFirstAndLastCategoryAndNothingOutside) {
+    EXPECT_EQ(PartName(PartNone), "手役なし");
+    EXPECT_EQ(PartName(PartRoyalFlush), "ロイヤルフラッシュ");
+    EXPECT_TRUE(PartName(PartNone - 1).empty());
     EXPECT_TRUE(PartName(PartRoyalFlush + 1).empty());
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "card_text.h"
 #include "game/mdl_main.h"
 #include "game/table_view.h"
 
@@ -15,9 +16,20 @@ public:
     explicit RecordingView(const MdlMain& state) : state_(state) {}
 
     void ClearField() override { Steps.push_back("clear"); }
-    void DrawDealtCard(int32_t seat, int32_t slot) override;
+    void DrawDealtCard(int32_t seat, int32_t slot) override {
+        const Card& card =
+            state_.Players[static_cast<std::size_t>(seat)].Cards[static_cast<std::size_t>(slot)];
+        Steps.push_back("deal " + std::to_string(seat) + " " + std::to_string(slot) + " " +
+                        TextOf(card));
+    }
     void RefreshField() override { Steps.push_back("refresh"); }
-    void DrawTable() override;
+    void DrawTable() override {
+        Steps.push_back("table");
+        Tables.push_back({});
+        for (std::size_t seat = 0; seat < Tables.back().size(); ++seat) {
+            Tables.back()[seat] = TextOf(state_.Players[seat].Cards);
+        }
+    }
     void ShowMessage(const std::string& text) override { Steps.push_back("message " + text); }
     void Sleep(int32_t ms) override { Steps.push_back("sleep " + std::to_string(ms)); }
 
