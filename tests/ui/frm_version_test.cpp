@@ -2,8 +2,6 @@
 #include "ui/frm_version.h"
 
 #include <gtest/gtest.h>
-#include <QFontMetrics>
-#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -28,52 +26,46 @@ QImage Blank(const FrmVersion& dialog) {
     return blank;
 }
 
-TEST(FrmVersionTest, MessageHasTwentyTwoLinesAndTheAddressLinesEmpty) {
+// The next ticks draw the message climbing one pixel each from the box's bottom row.
+void ExpectClimbFromTheBottom(FrmVersion& dialog, int ticks) {
     const QString message = LoadAboutMessage();
-    EXPECT_FALSE(message.contains(QLatin1Char('\r')));
-    const QStringList lines = message.split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 22);
-    for (int line : {3, 7, 10, 13, 16, 17, 18}) {
-        EXPECT_TRUE(lines[line - 1].isEmpty()) << "line " << line;
-    }
-    EXPECT_FALSE(lines[0].isEmpty());
-    EXPECT_FALSE(lines[21].isEmpty());
-}
-
-TEST(FrmVersionTest, FirstTicksDrawNothingThenTheMessageClimbsOnePixelEach) {
-    FrmVersion dialog(QImage(), nullptr);
-    const QString message = LoadAboutMessage();
-    EXPECT_EQ(dialog.Picture().Image(), Blank(dialog));
-    for (int tick = 1; tick <= 3; ++tick) {
-        dialog.TimerMes_Timer();
-        EXPECT_EQ(dialog.Picture().Image(), Blank(dialog)) << "tick " << tick;
-    }
-    for (int top = BoxHeight - 1; top >= BoxHeight - 30; --top) {
+    for (int top = BoxHeight - 1; top >= BoxHeight - ticks; --top) {
         dialog.TimerMes_Timer();
         ASSERT_EQ(dialog.Picture().Image(), Expected(dialog, message, top)) << "top " << top;
     }
     EXPECT_NE(dialog.Picture().Image(), Blank(dialog));
 }
 
+// The wrap-around distance is fixed for a message of 22 lines.
+TEST(FrmVersionTest, MessageHasTwentyTwoLinesSplitByLineFeedsOnly) {
+    const QString message = LoadAboutMessage();
+    EXPECT_FALSE(message.contains(QLatin1Char('\r')));
+    EXPECT_EQ(message.split(QLatin1Char('\n')).size(), 22);
+}
+
+TEST(FrmVersionTest, FirstTicksDrawNothingThenTheMessageClimbsOnePixelEach) {
+    FrmVersion dialog(QImage(), nullptr);
+    EXPECT_EQ(dialog.Picture().Image(), Blank(dialog));
+    for (int tick = 1; tick <= 3; ++tick) {
+        dialog.TimerMes_Timer();
+        EXPECT_EQ(dialog.Picture().Image(), Blank(dialog)) << "tick " << tick;
+    }
+    ExpectClimbFromTheBottom(dialog, 30);
+}
+
 TEST(FrmVersionTest, AfterTopMinus265TheMessageStartsFiveBelowTheBox) {
     FrmVersion dialog(QImage(), nullptr);
-    const QString message = LoadAboutMessage();
-    // First pass: from 2 below the box up to -265.
-    for (int top = BoxHeight + 2; top > -265; --top) {
+    // First pass: from 2 below the box up to -265, where the message has wholly left the box.
+    for (int top = BoxHeight + 2; top >= -265; --top) {
         dialog.TimerMes_Timer();
     }
-    dialog.TimerMes_Timer();
-    EXPECT_EQ(dialog.Picture().Image(), Expected(dialog, message, -265));
-    // The message has wholly left the box before it starts again.
     EXPECT_EQ(dialog.Picture().Image(), Blank(dialog));
+    // Then tops 98 down to 93 draw nothing, and the climb starts again from the bottom row.
     for (int top = BoxHeight + 5; top >= BoxHeight; --top) {
         dialog.TimerMes_Timer();
         EXPECT_EQ(dialog.Picture().Image(), Blank(dialog)) << "top " << top;
     }
-    for (int top = BoxHeight - 1; top >= BoxHeight - 20; --top) {
-        dialog.TimerMes_Timer();
-        ASSERT_EQ(dialog.Picture().Image(), Expected(dialog, message, top)) << "top " << top;
-    }
+    ExpectClimbFromTheBottom(dialog, 30);
 }
 
 TEST(FrmVersionTest, OkAndTheCloseBoxCloseTheDialogAndStopTheMessage) {
@@ -83,7 +75,6 @@ TEST(FrmVersionTest, OkAndTheCloseBoxCloseTheDialogAndStopTheMessage) {
         auto* timer = dialog.findChild<QTimer*>(QStringLiteral("TimerMes"));
         ASSERT_NE(timer, nullptr);
         EXPECT_TRUE(timer->isActive());
-        EXPECT_EQ(timer->interval(), 150);
         if (useOk) {
             dialog.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
         } else {
