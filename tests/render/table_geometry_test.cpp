@@ -1,4 +1,4 @@
-// Card places for the table sizes the window can have.
+// Card places follow the table size, with X0 and Y0 rounded half to even.
 #include "render/table_geometry.h"
 
 #include <gtest/gtest.h>
@@ -8,36 +8,27 @@
 namespace kestrins {
 namespace {
 
-TEST(TableOrigin, HalvesRoundToTheEvenNeighbour) {
-    const struct {
-        int32_t width, height, x0, y0;
-    } cases[] = {{600, 400, 164, 114}, {602, 378, 166, 104}, {100, 50, -86, -60}};
-    for (const auto& c : cases) {
-        const TableOrigin origin = ComputeTableOrigin(c.width, c.height);
-        EXPECT_EQ(origin.X0, c.x0) << c.width;
-        EXPECT_EQ(origin.Y0, c.y0) << c.height;
-    }
-}
-
 using SeatPlaces = std::array<std::array<QPoint, 5>, 4>;
 
-TEST(CardPlace, TwentyPlacesFollowTheTableSize) {
+TEST(CardPlace, TwentyPlacesFollowTheTableSizeWithHalvesToEven) {
     const struct {
         int32_t width, height;
         SeatPlaces places;
     } cases[] = {
-        {520,
-         379,
-         {{{{{124, 279}, {174, 279}, {224, 279}, {274, 279}, {324, 279}}},
-           {{{4, 204}, {4, 179}, {4, 154}, {4, 129}, {4, 104}}},
-           {{{124, 4}, {174, 4}, {224, 4}, {274, 4}, {324, 4}}},
-           {{{420, 104}, {420, 129}, {420, 154}, {420, 179}, {420, 204}}}}}},
-        {602,
+        // X0 164.5 and Y0 114.5 go down to the even neighbour.
+        {600,
          400,
-         {{{{{166, 300}, {216, 300}, {266, 300}, {316, 300}, {366, 300}}},
+         {{{{{164, 300}, {214, 300}, {264, 300}, {314, 300}, {364, 300}}},
            {{{4, 214}, {4, 189}, {4, 164}, {4, 139}, {4, 114}}},
+           {{{164, 4}, {214, 4}, {264, 4}, {314, 4}, {364, 4}}},
+           {{{500, 114}, {500, 139}, {500, 164}, {500, 189}, {500, 214}}}}}},
+        // X0 165.5 and Y0 103.5 go up to the even neighbour.
+        {602,
+         378,
+         {{{{{166, 278}, {216, 278}, {266, 278}, {316, 278}, {366, 278}}},
+           {{{4, 204}, {4, 179}, {4, 154}, {4, 129}, {4, 104}}},
            {{{166, 4}, {216, 4}, {266, 4}, {316, 4}, {366, 4}}},
-           {{{502, 114}, {502, 139}, {502, 164}, {502, 189}, {502, 214}}}}}},
+           {{{502, 104}, {502, 129}, {502, 154}, {502, 179}, {502, 204}}}}}},
     };
     for (const auto& c : cases) {
         for (int32_t seat = 0; seat < 4; ++seat) {
