@@ -76,16 +76,5 @@ TEST_F(MainWindowTest, OptionsRedrawTheTableOnlyWhenAGameIsOnIt) {
     EXPECT_NE(window->PlayField().Image(), dealt) << "the new name shows at once";
 }
 
-TEST_F(MainWindowTest, OptionsLeaveTheTitleScreenAlone) {
-    const QImage title = window->PlayField().Image();
-    modal.Handler = [](QDialog& options) {
-        options.findChild<QLineEdit*>(QStringLiteral("TxtPName0"))->setText(QStringLiteral("X"));
-        options.findChild<QPushButton*>(QStringLiteral("CmdOK"))->click();
-    };
-    window->MnuitemOption->trigger();
-    EXPECT_EQ(state.Players[0].Name, "X");
-    EXPECT_EQ(window->PlayField().Image(), title);
-}
-
 }  // namespace
 }  // namespace kestrins::testing
