@@ -230,7 +230,7 @@ void FrmMain::MnuitemOption_Click() {
             break;
         case StateDealt:
         case StatePlaying:
-            painter_.DrawTable();
+            painter_.DrawTable("Close");
             break;
         default:
             break;
