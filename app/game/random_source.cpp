@@ -1,9 +1,9 @@
 // Mersenne Twister draws reduced to 24 bits, which a float holds exactly, so r < 1 always.
 #include "game/random_source.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
-#include <cerrno>
 
 namespace kestrins {
 
@@ -22,7 +22,8 @@ uint32_t StartupSeed() {
         }
     }
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::microseconds>(now).count());
+    return static_cast<uint32_t>(
+        std::chrono::duration_cast<std::chrono::microseconds>(now).count());
 }
 
 }  // namespace kestrins

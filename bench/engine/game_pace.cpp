@@ -102,8 +102,9 @@ int Run() {
     window.CmdChange_Click();
     const double gameMs = static_cast<double>(wall.nsecsElapsed()) / 1e6;
     std::printf("whole game: wall %.1f ms, described pauses %lld ms, above by %.2f %%\n", gameMs,
-                pacer.PausesMs, 100.0 * (gameMs - static_cast<double>(pacer.PausesMs)) /
-                                    static_cast<double>(pacer.PausesMs));
+                pacer.PausesMs,
+                100.0 * (gameMs - static_cast<double>(pacer.PausesMs)) /
+                    static_cast<double>(pacer.PausesMs));
 
     // Game 2: the human thinks for 10 s at every turn.
     double waitCpu = 0.0;
