@@ -97,10 +97,7 @@ TEST_F(CloseDuringGameTest, AtTheExchangeCheckpointTheLaterSeatsDoNotExchange) {
 TEST_F(CloseDuringGameTest, AfterTheLastCheckpointTheGameFinishesAndTheNextCloseUsesTheChoice) {
     Start(0);
     ScriptKeepAllExchanges();
-    ScriptCpuCall();
-    PressAtWait({0});
-    ScriptCpuCall();
-    ScriptCpuCall();
+    ScriptFirstRound(0);
     boxes.Answers.push_back(MessageAnswer::Yes);
     modal.Handler = [this](QDialog& sheet) {
         window->close();  // during the result sheet

@@ -68,6 +68,13 @@ void MainWindowTest::ScriptCpuCall() {
     random.Push(0.0f);
 }
 
+void MainWindowTest::ScriptFirstRound(int button) {
+    ScriptCpuCall();
+    PressAtWait({button});
+    ScriptCpuCall();
+    ScriptCpuCall();
+}
+
 void MainWindowTest::PressAtWait(std::initializer_list<int> buttons) {
     std::vector<int> presses(buttons);
     pacer.AtWait.push_back([this, presses] {

@@ -44,6 +44,9 @@ protected:
     void ScriptKeepAllExchanges();
     // One computer turn with no hand: bluff roll and call limit both 0, a call.
     void ScriptCpuCall();
+    // A first game's round with no raise: seat 3 calls, the human presses `button`, seats 1 and
+    // 2 call.
+    void ScriptFirstRound(int button);
     // At the human's next wait, press these bet buttons in order.
     void PressAtWait(std::initializer_list<int> buttons);
     int64_t TotalMoney() const;

@@ -4,6 +4,7 @@
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
+#include "settings/settings.h"
 
 namespace kestrins::testing {
 namespace {
@@ -21,12 +22,7 @@ protected:
 
     void LoseAndStop(MessageAnswer save) {
         state.Players[0].Money = 0;
-        ScriptCpuCall();
-        pacer.AtWait.push_back([this] {
-            ScriptCpuCall();
-            ScriptCpuCall();
-            window->CmdBet[2]->click();
-        });
+        ScriptFirstRound(2);
         boxes.Answers = {MessageAnswer::No, save};
         PlayAfterExchange();
         EXPECT_EQ(boxes.Shown.back().Text, "現在の所持金を保存しますか？");
@@ -181,12 +177,7 @@ TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOne) {
     Deal();
     GiveHands(PairOfAces, sameAsRight, NoHandTop, NoHandRight);
     ScriptKeepAllExchanges();
-    ScriptCpuCall();
-    pacer.AtWait.push_back([this] {
-        ScriptCpuCall();
-        ScriptCpuCall();
-        window->CmdBet[2]->click();
-    });
+    ScriptFirstRound(2);
     window->CmdChange->click();
 
     EXPECT_EQ(state.Winner, WinnerDraw);
@@ -213,12 +204,7 @@ TEST_F(RoundTest, GameOverYesRestartsTheMatchWithExactMoney) {
     StartStandardGame();
     state.Players[0].Money = 0;
     state.Players[2].Money = 9000;
-    ScriptCpuCall();
-    pacer.AtWait.push_back([this] {
-        ScriptCpuCall();
-        ScriptCpuCall();
-        window->CmdBet[2]->click();
-    });
+    ScriptFirstRound(2);
     boxes.Answers.push_back(MessageAnswer::Yes);
     PlayAfterExchange();
 
@@ -242,9 +228,7 @@ TEST_F(RoundTest, GameOverNoThenYesSavesAndCloses) {
     LoseAndStop(MessageAnswer::Yes);
     EXPECT_FALSE(window->isVisible());
     int32_t stored = 0;
-    ASSERT_EQ(store.GetValueDWORD(HKEY_CURRENT_USER, "Software\\Tovarek\\Kestrin\\Settings",
-                                  "PlayerMoney0", &stored),
-              1);
+    ASSERT_EQ(store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", &stored), 1);
     EXPECT_EQ(stored, -1);
 }
 
@@ -255,9 +239,7 @@ TEST_F(RoundTest, GameOverNoThenCancelKeepsTheWindowWithDealingDisabled) {
     EXPECT_EQ(state.GameState, StateGameOver);
     EXPECT_FALSE(window->MnuitemStart->isEnabled());
     int32_t stored = 0;
-    EXPECT_EQ(store.GetValueDWORD(HKEY_CURRENT_USER, "Software\\Tovarek\\Kestrin\\Settings",
-                                  "PlayerMoney0", &stored),
-              0);
+    EXPECT_EQ(store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", &stored), 0);
 }
 
 TEST_F(RoundTest, BeatingAllComputersShowsBothVictoryBoxesAndResetsTheMatch) {
