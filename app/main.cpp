@@ -1,6 +1,7 @@
 // Kestrins: start-up, then the main window's event loop until it closes.
 #include <QApplication>
 
+#include "command_line.h"
 #include "game/mdl_main.h"
 #include "game/random_source.h"
 #include "platform/hivekit_binding.h"
@@ -11,11 +12,20 @@
 #include "settings/startup.h"
 #include "ui/frm_main.h"
 #include "ui/window_font.h"
+#include "version.h"
 
 int main(int argc, char** argv) {
     using namespace kestrins;
+    if (const std::optional<int> exitCode = AnswerCommandLine(argc, argv)) {
+        return *exitCode;
+    }
     QApplication app(argc, argv);
+    if (const std::optional<int> exitCode = RejectUnknownArguments(QApplication::arguments())) {
+        return *exitCode;
+    }
     QApplication::setFont(WindowFont());
+    // Desktops match the window to its desktop entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(KestrinsAppId));
 
     MersenneRandom random(StartupSeed());
     MdlMain state;

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   clang-format
+  dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool
 )
 
 missing=()

@@ -3,6 +3,7 @@
 
 #include <dlfcn.h>
 
+#include "platform/install_paths.h"
 #include "platform/program_folder.h"
 
 namespace kestrins {
@@ -101,10 +102,8 @@ unsigned char HivekitBinding::SetValueText(HKEY root, const char* keyPath, const
 }
 
 std::vector<std::string> DefaultHivekitPaths() {
-    std::vector<std::string> paths;
-    if (const std::string folder = ProgramFolder(); !folder.empty()) {
-        paths.push_back(folder + "/libhivekit.so.1");
-    }
+    std::vector<std::string> paths =
+        BesideOrInstalled(ProgramFolder(), KESTRINS_LIBDIR_FROM_BINDIR, "libhivekit.so.1");
     paths.push_back(KESTRINS_INSTALL_LIBDIR "/libhivekit.so.1");
     return paths;
 }

@@ -52,8 +52,8 @@ private:
     void* setValueText_ = nullptr;
 };
 
-// The program's folder first, then the folder the library is installed to; never the
-// current directory or the loader's search path.
+// The program's folder first, then the library folder of the install relative to it, then the
+// configured library folder; never the current directory or the loader's search path.
 std::vector<std::string> DefaultHivekitPaths();
 
 }  // namespace kestrins

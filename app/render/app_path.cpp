@@ -1,6 +1,9 @@
 // Only the root folder ends in a separator; dropping it keeps "folder + /name" a valid path.
 #include "render/app_path.h"
 
+#include <filesystem>
+
+#include "platform/install_paths.h"
 #include "platform/program_folder.h"
 
 namespace kestrins {
@@ -14,6 +17,15 @@ std::string AppPathFrom(std::string folder) {
         folder.pop_back();
     }
     return folder;
+}
+
+std::string DataFolder() {
+    const std::string coins =
+        FindFile(BesideOrInstalled(ProgramFolder(), KESTRINS_DATADIR_FROM_BINDIR, "Coins.bmp"));
+    if (coins.empty()) {
+        return GetAppPath();
+    }
+    return AppPathFrom(std::filesystem::path(coins).parent_path().string());
 }
 
 }  // namespace kestrins

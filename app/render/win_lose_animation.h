@@ -13,7 +13,7 @@ namespace kestrins {
 // Leaves folder + "/Coins.bmp" set as the field's background picture for the caller to remove;
 // when that file is missing or unreadable the words fly over the plain table.
 void PlayWinAnimation(Surface& playField, const Sprites& sprites, Pacer& pacer,
-                      const std::string& folder = GetAppPath());
+                      const std::string& folder = DataFolder());
 void PlayLoseAnimation(Surface& playField, const Sprites& sprites, Pacer& pacer);
 
 }  // namespace kestrins

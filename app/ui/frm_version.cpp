@@ -12,6 +12,7 @@
 
 #include "ui/surface_view.h"
 #include "ui/window_font.h"
+#include "version.h"
 
 // The string resource lives in the static ui library, which the linker would otherwise drop.
 static void InitAboutStrings() {
@@ -72,7 +73,12 @@ FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
     ImMyIcon->setObjectName(QStringLiteral("ImMyIcon"));
     ImMyIcon->setPixmap(QPixmap::fromImage(icon));
     ImMyIcon->setGeometry(16, 16, 32, 32);
-    LblVersion[0] = new QLabel(QStringLiteral("ケストリン ver.1.02"), this);
+    // 1.0.2 reads "1.02".
+    LblVersion[0] = new QLabel(QStringLiteral("ケストリン ver.%1.%2%3")
+                                   .arg(KestrinsVersionMajor)
+                                   .arg(KestrinsVersionMinor)
+                                   .arg(KestrinsVersionPatch),
+                               this);
     LblVersion[1] = new QLabel(QStringLiteral("コンピュータ三人と遊ぶポーカー"), this);
     for (int i = 0; i < 2; ++i) {
         LblVersion[i]->setObjectName(QStringLiteral("LblVersion%1").arg(i));

@@ -1,7 +1,12 @@
-// The program folder without a trailing separator, so "/Coins.bmp" can be appended.
+// The program folder without a trailing separator, so "/Coins.bmp" can be appended; the paths
+// of an installed layout relative to it.
 #include "render/app_path.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "platform/install_paths.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +25,36 @@ TEST(AppPath, DropsOnlyTheRootsTrailingSeparator) {
 
 TEST(AppPath, IsTheFolderOfTheRunningProgram) {
     EXPECT_EQ(GetAppPath(), QCoreApplication::applicationDirPath().toStdString());
+}
+
+TEST(AppPath, DataFolderHoldsTheCoinsPictureBesideTheBuiltProgram) {
+    EXPECT_EQ(DataFolder(), GetAppPath());
+}
+
+TEST(InstallPaths, BesideFirstThenRelativeToTheProgramFolder) {
+    EXPECT_EQ(BesideOrInstalled("/opt/kestrins/bin", "../lib/x86_64-linux-gnu", "libhivekit.so.1"),
+              (std::vector<std::string>{"/opt/kestrins/bin/libhivekit.so.1",
+                                        "/opt/kestrins/lib/x86_64-linux-gnu/libhivekit.so.1"}));
+    // A program at the root: ".." of "/" is "/" itself.
+    EXPECT_EQ(BesideOrInstalled("/", "../share/kestrins", "Coins.bmp"),
+              (std::vector<std::string>{"/Coins.bmp", "/share/kestrins/Coins.bmp"}));
+    // An unknown program folder must not turn into paths relative to the current directory.
+    EXPECT_TRUE(BesideOrInstalled("", "../lib", "libhivekit.so.1").empty());
+}
+
+TEST(InstallPaths, FindFileTakesTheFirstRegularFile) {
+    QTemporaryDir scratch;
+    ASSERT_TRUE(scratch.isValid());
+    const QDir dir(scratch.path());
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("bin/Coins.bmp")));  // a folder of that name
+    ASSERT_TRUE(dir.mkpath(QStringLiteral("share")));
+    QFile picture(dir.filePath(QStringLiteral("share/Coins.bmp")));
+    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
+    const std::string root = scratch.path().toStdString();
+    const std::vector<std::string> paths =
+        BesideOrInstalled(root + "/bin", "../share", "Coins.bmp");
+    EXPECT_EQ(FindFile(paths), root + "/share/Coins.bmp");
+    EXPECT_EQ(FindFile({root + "/bin/Coins.bmp", root + "/missing"}), "");
 }
 
 }  // namespace

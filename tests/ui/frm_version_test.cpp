@@ -1,7 +1,9 @@
-// About dialog: the message resource, the empty first ticks, one pixel per tick and the restart.
+// About dialog: the version label, the message resource, the empty first ticks, one pixel per tick
+// and the restart.
 #include "ui/frm_version.h"
 
 #include <gtest/gtest.h>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -41,6 +43,13 @@ TEST(FrmVersionTest, MessageHasTwentyTwoLinesSplitByLineFeedsOnly) {
     const QString message = LoadAboutMessage();
     EXPECT_FALSE(message.contains(QLatin1Char('\r')));
     EXPECT_EQ(message.split(QLatin1Char('\n')).size(), 22);
+}
+
+// The label is built from the project version; 1.0.2 must still read "1.02".
+TEST(FrmVersionTest, VersionLabelReadsOneZeroTwo) {
+    FrmVersion dialog(QImage(), nullptr);
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("LblVersion0"))->text(),
+              QStringLiteral("ケストリン ver.1.02"));
 }
 
 TEST(FrmVersionTest, FirstTicksDrawNothingThenTheMessageClimbsOnePixelEach) {

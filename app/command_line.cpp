@@ -1,0 +1,85 @@
+// Two passes: the answers need no display, while Qt's own options are known only to QApplication.
+#include "command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+#include <string>
+
+#include "platform/hivekit_binding.h"
+#include "platform/install_paths.h"
+#include "render/app_path.h"
+#include "version.h"
+
+namespace kestrins {
+
+namespace {
+
+const QCommandLineOption PathsOption(
+    QStringLiteral("paths"),
+    QStringLiteral("Shows where the settings library and the coins picture are found, and exits."));
+
+void Describe(QCommandLineParser& parser) {
+    parser.setApplicationDescription(QStringLiteral(
+        "Kestrins (ケストリン): five-card draw poker against three computer players.\n"
+        "Without options the game starts. KESTRINS_PACE scales its pauses (0 = none),\n"
+        "KESTRINS_SEED fixes the deal."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(PathsOption);
+}
+
+// One line per file: where the game finds it, or that it is missing.
+int PrintPaths() {
+    const std::string library = FindFile(DefaultHivekitPaths());
+    const std::string coins = FindFile({DataFolder() + "/Coins.bmp"});
+    std::printf("settings library: %s\ncoins picture: %s\n",
+                library.empty() ? "not found" : library.c_str(),
+                coins.empty() ? "not found" : coins.c_str());
+    return library.empty() || coins.empty() ? 1 : 0;
+}
+
+}  // namespace
+
+std::optional<int> AnswerCommandLine(int argc, char** argv) {
+    if (argc < 2) {
+        return std::nullopt;
+    }
+    // The parser takes the arguments and the program's name from the application object.
+    QCoreApplication core(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("kestrins"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(KestrinsVersion));
+    QCommandLineParser parser;
+    Describe(parser);
+    // Unknown options may still be Qt's own; RejectUnknownArguments judges them later.
+    parser.parse(QCoreApplication::arguments());
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        parser.showHelp(0);
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        parser.showVersion();
+    }
+    if (parser.isSet(PathsOption)) {
+        return PrintPaths();
+    }
+    return std::nullopt;
+}
+
+std::optional<int> RejectUnknownArguments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    Describe(parser);
+    QString error;
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+    } else if (!parser.positionalArguments().isEmpty()) {
+        error =
+            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+    } else {
+        return std::nullopt;
+    }
+    std::fprintf(stderr, "kestrins: %s\nTry 'kestrins --help' for the options.\n",
+                 error.toLocal8Bit().constData());
+    return 2;
+}
+
+}  // namespace kestrins
