@@ -1,11 +1,19 @@
-// Saves pictures of the money, options and about windows to /tmp, to look at by eye.
+// Saves pictures of the windows to look at by eye, and the two screenshots of the metainfo: the
+// table during a bet and the result sheet, from a real game with a fixed seed.
 #include <QApplication>
+#include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 
 #include "game/random_source.h"
+#include "platform/hivekit_binding.h"
+#include "platform/qt_pacer.h"
 #include "render/sprites.h"
+#include "ui/frm_main.h"
 #include "ui/frm_option.h"
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
@@ -13,13 +21,83 @@
 namespace kestrins {
 namespace {
 
-void Save(QWidget& window, const char* path) {
-    const bool saved = window.grab().save(QString::fromUtf8(path));
-    std::printf("%s %s\n", saved ? "saved" : "could not save", path);
+constexpr uint32_t ScreenshotSeed = 3;
+
+bool Save(const QPixmap& picture, const QDir& folder, const char* name) {
+    const QString path = folder.filePath(QString::fromUtf8(name));
+    const bool saved = picture.save(path);
+    std::printf("%s %s\n", saved ? "saved" : "could not save", qPrintable(path));
+    return saved;
 }
 
-void Snapshots() {
-    const Sprites sprites = LoadSprites();
+// Answers every box with its first button, so the game never waits for a player.
+class FirstAnswerBoxes final : public MessageBoxes {
+public:
+    MessageAnswer Show(const std::string&, const std::string&, MessageButtons buttons,
+                       MessageIcon) override {
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;
+    }
+};
+
+// Saves the result sheet over the centre of its main window instead of waiting for OK.
+class SheetOverWindow final : public ModalRunner {
+public:
+    SheetOverWindow(const QDir& folder, bool& saved) : folder_(folder), saved_(saved) {}
+    void Run(QDialog& dialog) override {
+        dialog.show();
+        QApplication::processEvents();
+        QWidget* window = dialog.parentWidget();
+        QPixmap picture = window->grab();
+        QPainter painter(&picture);
+        const QPixmap sheet = dialog.grab();
+        painter.drawPixmap((picture.width() - sheet.width()) / 2,
+                           (picture.height() - sheet.height()) / 2, sheet);
+        painter.end();
+        saved_ &= Save(picture, folder_, "result-sheet.png");
+    }
+
+private:
+    const QDir& folder_;
+    bool& saved_;
+};
+
+// One game with the real windows: "最初から", a deal, no exchange, call at every turn.
+bool GameSnapshots(const QDir& folder, const Sprites& sprites) {
+    MdlMain state;
+    const char* names[] = {"あなた", "ケストリン", "ハヤブサ", "チョウゲンボウ"};
+    for (int i = 0; i < 4; ++i) {
+        state.Players[i].Name = names[i];
+        state.Players[i].Pattern = i;
+    }
+    MersenneRandom random(ScreenshotSeed);
+    QtPacer pacer(0);
+    FirstAnswerBoxes boxes;
+    HivekitBinding store({});  // no store: nothing is read or written
+    bool saved = true;
+    SheetOverWindow sheet(folder, saved);
+    FrmMain frmMain(GameContext{state, random, pacer, boxes, sheet, store, sprites}, false);
+    frmMain.show();
+
+    // The human's turn waits for events: this timer takes the picture and calls.
+    bool betShown = false;
+    QTimer bettor;
+    QObject::connect(&bettor, &QTimer::timeout, [&] {
+        if (frmMain.PictBet->isVisible()) {
+            if (!betShown) {
+                saved &= Save(frmMain.grab(), folder, "table-bet.png");
+                betShown = true;
+            }
+            frmMain.CmdBet[0]->click();
+        }
+    });
+    bettor.start(10);
+    frmMain.PictPlayField_MouseDown(Qt::LeftButton, 0, frmMain.PlayField().Height() - 150 + 40);
+    frmMain.MnuitemStart_Click();
+    frmMain.CmdChange_Click();
+    return saved && betShown;
+}
+
+bool WindowSnapshots(const QDir& folder, const Sprites& sprites) {
     MdlMain state;
     const char* names[] = {"あなた", "ケストリン", "ハヤブサ", "チョウゲンボウ"};
     const int32_t money[] = {500, 1234, -250, 9};
@@ -31,18 +109,19 @@ void Snapshots() {
     state.SaveType = 1;
     state.CardType = 2;
     MersenneRandom random(1);
+    bool saved = true;
 
     QWidget owner;
     auto* results = new FrmResults(state, random, sprites.Coins, &owner);
     results->show();
-    Save(*results, "/tmp/windows_results.png");
+    saved &= Save(results->grab(), folder, "windows_results.png");
     results->resize(297, 471);
     QApplication::processEvents();
-    Save(*results, "/tmp/windows_results_tall.png");
+    saved &= Save(results->grab(), folder, "windows_results_tall.png");
 
     FrmOption option(state, sprites.CardBacks, nullptr);
     option.show();
-    Save(option, "/tmp/windows_option.png");
+    saved &= Save(option.grab(), folder, "windows_option.png");
 
     QImage icon(QStringLiteral(":/art/icon_32.png"));
     FrmVersion version(icon, nullptr);
@@ -50,11 +129,12 @@ void Snapshots() {
     for (int tick = 0; tick < 150; ++tick) {
         version.TimerMes_Timer();
     }
-    Save(version, "/tmp/windows_version.png");
+    saved &= Save(version.grab(), folder, "windows_version.png");
     for (int tick = 0; tick < 120; ++tick) {
         version.TimerMes_Timer();
     }
-    Save(version, "/tmp/windows_version_late.png");
+    saved &= Save(version.grab(), folder, "windows_version_late.png");
+    return saved;
 }
 
 }  // namespace
@@ -65,6 +145,13 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    kestrins::Snapshots();
-    return 0;
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp"));
+    if (!folder.exists()) {
+        std::fprintf(stderr, "usage: window_snapshots [existing output folder]\n");
+        return 1;
+    }
+    const kestrins::Sprites sprites = kestrins::LoadSprites();
+    const bool windows = kestrins::WindowSnapshots(folder, sprites);
+    const bool game = kestrins::GameSnapshots(folder, sprites);
+    return windows && game ? 0 : 1;
 }
