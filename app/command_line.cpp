@@ -53,7 +53,10 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
     Describe(parser);
     // Unknown options may still be Qt's own; RejectUnknownArguments judges them later.
     parser.parse(QCoreApplication::arguments());
-    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        parser.process(core);  // only process() lists Qt's own options; it exits here
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
         parser.showHelp(0);
     }
     if (parser.isSet(QStringLiteral("version"))) {
