@@ -4,7 +4,11 @@
 # two programs built against the extracted Hivekit development files (pkg-config, CMake).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/package.sh >/dev/null
+echo "== package build =="
+if ! log=$(bash scripts/package.sh 2>&1); then
+  echo "$log"
+  exit 1
+fi
 
 version=$(sed -n 's/^project(Kestrins VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 arch=$(dpkg --print-architecture)
@@ -64,10 +68,8 @@ echo "started, closed and wrote $config/hivekit/current_user.db"
 
 echo "== Hivekit consumers =="
 export XDG_CONFIG_HOME=$scratch/consumer-config
-PKG_CONFIG_PATH=$libdir/pkgconfig
-# shellcheck disable=SC2046
-cc -o "$scratch/consumer-pc" tests/package/consumer/hivekit_consumer.c \
-  $(PKG_CONFIG_PATH=$PKG_CONFIG_PATH pkg-config --cflags --libs hivekit)
+read -ra flags <<<"$(PKG_CONFIG_PATH=$libdir/pkgconfig pkg-config --cflags --libs hivekit)"
+cc -o "$scratch/consumer-pc" tests/package/consumer/hivekit_consumer.c "${flags[@]}"
 LD_LIBRARY_PATH=$libdir "$scratch/consumer-pc"
 cmake -S tests/package/consumer -B "$scratch/consumer-cmake" -G Ninja \
   -DCMAKE_PREFIX_PATH="$root/usr" >/dev/null
