@@ -36,6 +36,7 @@ libdir=$root/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)
 echo "== validators =="
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app_id.metainfo.xml"
+appstreamcli validate-tree --no-net "$root"  # the metainfo together with its desktop entry
 grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app_id.metainfo.xml" ||
   fail "the metainfo has no release $version"
 zcat "$root/usr/share/doc/kestrins/changelog.gz" | head -1 | grep -q "^kestrins ($version)" ||
