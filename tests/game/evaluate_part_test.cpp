@@ -45,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"AS AH KD KC 2S", {PartTwoPair, 27, 0}},
                       ValueCase{"AS AH 3D 8C QS", {PartOnePair, 14, 0}},
                       ValueCase{"KS KH 3D 8C QS", {PartOnePair, 13, 0}},
-                      ValueCase{"AS KH QD JC 9S", {PartNone, 59, 0}}));
+                      ValueCase{"AS KH QD JC 9S", {PartNone, 59, 0}}),
+    [](const ::testing::TestParamInfo<ValueCase>& testCase) {
+        return testing::NameOf(testCase.param.hand);
+    });
 
 TEST(EvaluatePart, ValuesTheNamedSeatAndLeavesItsCardsAsTheyLie) {
     MdlMain state;

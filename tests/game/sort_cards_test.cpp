@@ -36,7 +36,11 @@ INSTANTIATE_TEST_SUITE_P(
         SortCase{"5S 5H 5C 2D AS", SortKey::Suit, "AS 5S 5H 2D 5C"},
         // Fully reversed input needs all four passes; a pass short leaves a card out of place.
         SortCase{"KC QD JH 10S 9S", SortKey::Number, "9S 10S JH QD KC"},
-        SortCase{"KC QD JH 10S 9S", SortKey::Suit, "9S 10S JH QD KC"}));
+        SortCase{"KC QD JH 10S 9S", SortKey::Suit, "9S 10S JH QD KC"}),
+    [](const ::testing::TestParamInfo<SortCase>& testCase) {
+        return testing::NameOf(testCase.param.input) +
+               (testCase.param.key == SortKey::Number ? "_ByNumber" : "_BySuit");
+    });
 
 TEST(SortCards, MovesTheWholeCardWithItsMark) {
     Player player;
