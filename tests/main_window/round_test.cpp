@@ -1,5 +1,6 @@
 // Whole games through the real main window: who opens, raises, the turn limit, drops, draws,
 // settlement, and the endings of a match.
+#include <QLabel>
 #include <QPushButton>
 
 #include "game/constants.h"
@@ -93,37 +94,38 @@ TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
 }
 
 TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
-    // Two computers whose call limits always top 99 raise every turn, also at the cap.
+    // Two computers whose call limits always top 99 raise every turn, also at the cap; seat 3
+    // drops, so its later turns pass without a bet. Turn 50 would be seat 2's, which still acts.
     const Hand royalFlush{{{0, 1}, {0, 10}, {0, 11}, {0, 12}, {0, 13}}};
     const Hand straightFlush{{{1, 9}, {1, 10}, {1, 11}, {1, 12}, {1, 13}}};
     ChooseTitle(1);
     Deal();
-    GiveHands(PairOfAces, royalFlush, NoHandTop, straightFlush);
+    GiveHands(PairOfAces, royalFlush, straightFlush, NoHandRight);
     state.Players[1].Pattern = 3;
-    state.Players[3].Pattern = 3;
+    state.Players[2].Pattern = 3;
     for (int i = 0; i < 5; ++i) {
-        random.Push(0.0f);  // seat 2 keeps its cards; the flushes stand pat
+        random.Push(0.0f);  // seat 3 keeps its cards; the flushes stand pat
     }
     for (int turn = 3; turn < 50; ++turn) {
         const int seat = turn % 4;
         if (seat == 0) {
             PressAtWait({0});
-        } else if (seat == 2) {
-            if (turn == 6) {
-                random.Push(0.0f);  // bluff roll, then a drop against the large raises
-            }
-        } else {
+        } else if (seat != 3) {
             random.Push(0.99f);  // call limit
             random.Push(0.0f);   // raise size
+        } else if (turn == 3) {
+            ScriptCpuCall();
+        } else if (turn == 7) {
+            random.Push(0.0f);  // bluff roll, then a drop against the large raises
         }
     }
     PlayAfterExchange();
 
     EXPECT_EQ(random.Left(), 0u);
     EXPECT_EQ(pacer.WaitCount, 12);   // turns 4, 8, ..., 48
-    EXPECT_EQ(state.RaiseCount, 37);  // turns 3 to 49, less seat 2's ten turns after its drop
-    EXPECT_TRUE(state.Players[2].Dropped);
-    for (const int seat : {0, 1, 3}) {
+    EXPECT_EQ(state.RaiseCount, 37);  // turns 3 to 49, less seat 3's ten turns after its drop
+    EXPECT_TRUE(state.Players[3].Dropped);
+    for (const int seat : {0, 1, 2}) {
         EXPECT_EQ(state.Players[seat].Bet, 99) << seat;
     }
     EXPECT_EQ(state.Winner, 1);
@@ -143,6 +145,19 @@ TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
         ScriptCpuCall();
         window->CmdBet[2]->click();
     });
+    // The result sheet: the marker on the winner's row, "ドロップ" for the dropped seat only.
+    modal.Handler = [](QDialog& sheet) {
+        const auto label = [&sheet](const char* name) {
+            return sheet.findChild<QLabel*>(QString::fromLatin1(name));
+        };
+        EXPECT_EQ(label("ImgWinner")->y(), label("LblPlayerName3")->y());
+        EXPECT_EQ(label("LblPlayerName3")->text(), QStringLiteral("プレイヤー 3 : "));
+        EXPECT_EQ(label("LblPart0")->text(), QStringLiteral("ドロップ"));
+        for (const char* name : {"LblPart1", "LblPart2", "LblPart3"}) {
+            EXPECT_EQ(label(name)->text(), QStringLiteral("手役なし")) << name;
+        }
+        sheet.accept();
+    };
     PlayAfterExchange();
 
     EXPECT_TRUE(state.Players[0].Dropped);
