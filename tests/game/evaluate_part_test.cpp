@@ -50,17 +50,6 @@ INSTANTIATE_TEST_SUITE_P(
         return testing::NameOf(testCase.param.hand);
     });
 
-TEST(EvaluatePart, ValuesTheNamedSeatAndLeavesItsCardsAsTheyLie) {
-    MdlMain state;
-    state.Players[0].Cards = HandOf("AS AH 3D 8C QS");
-    state.Players[3].Cards = HandOf("KC 2C 9C AC 5C");
-    state.Players[3].Cards[1].Selected = true;
-    const Player before = state.Players[3];
-    EXPECT_EQ(EvaluatePart(state, 0).Part, PartOnePair);
-    EXPECT_EQ(EvaluatePart(state, 3).Part, PartFlush);
-    EXPECT_EQ(state.Players[3], before);
-}
-
 TEST(PartName, NamesTheFirstAndLastCategoryAndNothingOutside) {
     EXPECT_EQ(PartName(PartNone), "手役なし");
     EXPECT_EQ(PartName(PartRoyalFlush), "ロイヤルフラッシュ");
