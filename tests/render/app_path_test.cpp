@@ -1,8 +1,6 @@
 // The program folder without a trailing separator, so "/Coins.bmp" can be appended.
 #include "render/app_path.h"
 
-#include <QCoreApplication>
-
 #include <gtest/gtest.h>
 
 namespace kestrins {
@@ -16,10 +14,6 @@ TEST(AppPath, DropsOnlyTheRootsTrailingSeparator) {
     for (const auto& c : cases) {
         EXPECT_EQ(AppPathFrom(c.folder), c.expected) << c.folder;
     }
-}
-
-TEST(AppPath, IsTheFolderOfTheRunningProgram) {
-    EXPECT_EQ(GetAppPath(), QCoreApplication::applicationDirPath().toStdString());
 }
 
 }  // namespace

@@ -49,18 +49,6 @@ TEST(DrawFaceCard, CopiesTheCardsCellFromTheFaceSheet) {
     }
 }
 
-TEST(DrawCards, AnEmptyPlaceDrawsNothingInAnyMode) {
-    const Sprites sprites = SyntheticSprites();
-    Surface face = Blank();
-    DrawFaceCard(face, 10, 7, Card{SuitHeart, 0, true}, sprites);
-    ExpectOnlyBlock(face, std::nullopt, 0, "face");
-    for (const char* mode : {"", "Open"}) {
-        Surface surface = Blank();
-        DrawSeatCard("L", surface, 3, 5, Card{SuitSpade, 0, false}, mode, sprites, 0);
-        ExpectOnlyBlock(surface, std::nullopt, 0, mode);
-    }
-}
-
 TEST(DrawSeatCard, BacksFollowOrientationAndDesign) {
     const Sprites sprites = SyntheticSprites();
     for (const int32_t type : {0, 4}) {

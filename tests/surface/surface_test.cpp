@@ -56,16 +56,6 @@ TEST(SurfaceColours, FromBgrSwapsBlueAndRedAndIgnoresTheTopByte) {
     EXPECT_EQ(FromBgr(0xFF000000u), QColor(0, 0, 0));
 }
 
-TEST(SurfaceGeometry, RoundHalfEvenGoesToTheEvenNeighbour) {
-    const struct {
-        double value;
-        int32_t expected;
-    } cases[] = {{164.5, 164}, {165.5, 166}, {-0.5, 0}, {-27.5, -28}, {3.4, 3}, {3.6, 4}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(RoundHalfEven(c.value), c.expected) << c.value;
-    }
-}
-
 TEST(SurfaceBitBlt, RasterOpsCombineTheColourBitsExactly) {
     constexpr QRgb Target = 0xffA5C3F0;
     constexpr QRgb Source = 0xff3C5A96;

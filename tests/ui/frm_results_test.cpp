@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
-#include <QEvent>
-#include <QPointer>
 #include <QWidget>
 
 #include <climits>
@@ -182,18 +180,6 @@ TEST_F(FrmResultsTest, TallerWindowMovesStacksDownAndKeepsTheScale) {
     }
     EXPECT_EQ(PixelAt(*window, 296, 303), Green);
     window->close();
-}
-
-TEST_F(FrmResultsTest, CloseBoxReportsAndDestroysTheWindow) {
-    MersenneRandom random(7);
-    QPointer<FrmResults> window = Open(random);
-    int closed = 0;
-    QObject::connect(window, &FrmResults::Closed, [&closed] { ++closed; });
-    window->show();
-    window->close();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_EQ(closed, 1);
-    EXPECT_TRUE(window.isNull());
 }
 
 }  // namespace
