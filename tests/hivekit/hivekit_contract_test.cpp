@@ -152,16 +152,6 @@ TEST_F(HivekitContractTest, TextsOfStoredSize2048OrMoreAreRefusedWithTheLimitMes
               "読み込もうとしているデータ量は 2048 バイトです。");
 }
 
-TEST(HivekitMessageTest, WithoutAMessageFunctionTheLimitMessageGoesToStandardError) {
-    TempConfigHome home;
-    ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Long", std::string(2047, 'a').c_str()), 1);
-    TextBuffer buffer;
-    ::testing::internal::CaptureStderr();
-    EXPECT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Long", buffer.bytes), 0);
-    EXPECT_NE(::testing::internal::GetCapturedStderr().find("データ量は 2048 バイトです。"),
-              std::string::npos);
-}
-
 TEST_F(HivekitContractTest, WritesCreateEveryMissingKeyLevel) {
     ASSERT_EQ(SetValueDWORD(HKEY_CURRENT_USER, "A\\B\\C", "Deep", 3), 1);
     EXPECT_EQ(StoredKeys(), (std::vector<std::string>{"A", "A\\B", "A\\B\\C"}));
