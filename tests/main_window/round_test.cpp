@@ -2,6 +2,7 @@
 // settlement, and the endings of a match.
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
@@ -67,6 +68,8 @@ TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
     PlayAfterExchange();
     EXPECT_EQ(random.Left(), 0u);
     EXPECT_EQ(state.Players[0].Money, 106);
+    // The game-start animation (31 frames of 5 ms) plays at the first deal only.
+    EXPECT_EQ(std::count(pacer.Sleeps.begin(), pacer.Sleeps.end(), 5), 31);
 }
 
 TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
@@ -79,6 +82,10 @@ TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
     ScriptCpuCall();  // seat 2
     ScriptCpuCall();  // seat 3 again (its second bluff roll)
     PressAtWait({0});
+    // Seat 1 ends on exactly 0, which is not below zero: the match goes on.
+    for (const int seat : {1, 2, 3}) {
+        state.Players[seat].Money = seat == 1 ? 2 : 1;
+    }
     PlayAfterExchange();
 
     EXPECT_EQ(pacer.WaitCount, 2);
@@ -90,7 +97,7 @@ TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
         EXPECT_EQ(player.Bet, 2);
     }
     EXPECT_EQ(state.Players[0].Money, 106);
-    EXPECT_EQ(TotalMoney(), 1600);
+    EXPECT_EQ(TotalMoney(), 106 + 0 - 1 - 1);
 }
 
 TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
@@ -137,6 +144,7 @@ TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
 TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
     StartStandardGame();
     state.DropCount = 3;
+    state.Players[0].Money = 1;  // ends on exactly 0, which is not below zero: no game over
     ScriptCpuCall();
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)"));
@@ -164,9 +172,9 @@ TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
     EXPECT_EQ(state.DropCount, 2);
     EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)"));
     EXPECT_EQ(state.Winner, 3);  // the best of the three no-hands
-    EXPECT_EQ(state.Players[0].Money, 99);
+    EXPECT_EQ(state.Players[0].Money, 0);
     EXPECT_EQ(state.Players[3].Money, 503);
-    EXPECT_EQ(TotalMoney(), 1600);
+    EXPECT_EQ(TotalMoney(), 1501);
 }
 
 TEST_F(RoundTest, NoDropsLeftDisablesTheDropButton) {
