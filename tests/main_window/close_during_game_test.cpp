@@ -4,7 +4,6 @@
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
-#include "settings/settings.h"
 
 namespace kestrins::testing {
 namespace {
@@ -17,10 +16,7 @@ protected:
         Deal();
         GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
     }
-    bool MoneyStored() {
-        int32_t value = 0;
-        return store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", &value) != 0;
-    }
+    bool MoneyStored() { return Stored("PlayerMoney0").has_value(); }
     size_t Questions() const {
         size_t count = 0;
         for (const ShownBox& box : boxes.Shown) {

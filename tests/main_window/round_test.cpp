@@ -6,7 +6,6 @@
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
-#include "settings/settings.h"
 
 namespace kestrins::testing {
 namespace {
@@ -250,9 +249,7 @@ TEST_F(RoundTest, GameOverNoThenYesSavesAndCloses) {
     StartStandardGame();
     LoseAndStop(MessageAnswer::Yes);
     EXPECT_FALSE(window->isVisible());
-    int32_t stored = 0;
-    ASSERT_EQ(store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", &stored), 1);
-    EXPECT_EQ(stored, -1);
+    EXPECT_EQ(Stored("PlayerMoney0"), -1);
 }
 
 TEST_F(RoundTest, GameOverNoThenCancelKeepsTheWindowWithDealingDisabled) {
@@ -261,8 +258,7 @@ TEST_F(RoundTest, GameOverNoThenCancelKeepsTheWindowWithDealingDisabled) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(state.GameState, StateGameOver);
     EXPECT_FALSE(window->MnuitemStart->isEnabled());
-    int32_t stored = 0;
-    EXPECT_EQ(store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", &stored), 0);
+    EXPECT_FALSE(Stored("PlayerMoney0"));
 }
 
 TEST_F(RoundTest, BeatingAllComputersShowsBothVictoryBoxesAndResetsTheMatch) {

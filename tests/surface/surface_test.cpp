@@ -51,11 +51,6 @@ std::optional<QRect> InkBox(const Surface& surface) {
     return box;
 }
 
-TEST(SurfaceColours, FromBgrSwapsBlueAndRedAndIgnoresTheTopByte) {
-    EXPECT_EQ(FromBgr(0x123456), QColor(0x56, 0x34, 0x12));
-    EXPECT_EQ(FromBgr(0xFF000000u), QColor(0, 0, 0));
-}
-
 TEST(SurfaceBitBlt, RasterOpsCombineTheColourBitsExactly) {
     constexpr QRgb Target = 0xffA5C3F0;
     constexpr QRgb Source = 0xff3C5A96;
