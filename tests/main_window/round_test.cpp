@@ -67,6 +67,7 @@ TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
     PlayAfterExchange();
     EXPECT_EQ(random.Left(), 0u);
     EXPECT_EQ(state.Players[0].Money, 106);
+    EXPECT_EQ(state.RaiseCount, 4);  // counted afresh in every game
     // The game-start animation (31 frames of 5 ms) plays at the first deal only.
     EXPECT_EQ(std::count(pacer.Sleeps.begin(), pacer.Sleeps.end(), 5), 31);
 }
