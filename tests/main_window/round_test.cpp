@@ -6,6 +6,7 @@
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
+#include "render/show_message.h"
 
 namespace kestrins::testing {
 namespace {
@@ -153,8 +154,12 @@ TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
         ScriptCpuCall();
         window->CmdBet[2]->click();
     });
-    // The result sheet: the marker on the winner's row, "ドロップ" for the dropped seat only.
-    modal.Handler = [](QDialog& sheet) {
+    // The result sheet: the marker on the winner's row, "ドロップ" for the dropped seat only; the
+    // message strip repeats its caption.
+    modal.Handler = [this](QDialog& sheet) {
+        Surface strip = window->Info();
+        ShowMessage(strip, "戦績 : プレイヤー 3 の勝利です");
+        EXPECT_EQ(window->Info().Image(), strip.Image());
         const auto label = [&sheet](const char* name) {
             return sheet.findChild<QLabel*>(QString::fromLatin1(name));
         };
