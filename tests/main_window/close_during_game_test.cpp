@@ -59,24 +59,6 @@ TEST_F(CloseDuringGameTest, WhileTheHumanDecidesTheGameEndsUnsettledAndCloses) {
     }
 }
 
-TEST_F(CloseDuringGameTest, CancelledQuestionLetsTheGameGoOn) {
-    Start(0);
-    ScriptKeepAllExchanges();
-    ScriptCpuCall();
-    boxes.Answers.push_back(MessageAnswer::Cancel);
-    pacer.AtWait.push_back([this] { window->close(); });
-    pacer.AtWait.push_back([this] {
-        ScriptCpuCall();
-        ScriptCpuCall();
-        window->CmdBet[0]->click();
-    });
-    window->CmdChange->click();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(state.GameState, StateGameOver);
-    EXPECT_EQ(Game().CloseChoice, 0);
-    EXPECT_EQ(state.Players[0].Money, 103);
-}
-
 TEST_F(CloseDuringGameTest, AtTheExchangeCheckpointTheLaterSeatsDoNotExchange) {
     Start(2);
     for (int i = 0; i < 5; ++i) {
