@@ -51,26 +51,6 @@ std::optional<QRect> InkBox(const Surface& surface) {
     return box;
 }
 
-TEST(SurfaceBitBlt, RasterOpsCombineTheColourBitsExactly) {
-    constexpr QRgb Target = 0xffA5C3F0;
-    constexpr QRgb Source = 0xff3C5A96;
-    const struct {
-        RasterOp op;
-        QRgb expected;
-    } cases[] = {{RasterOp::SrcCopy, 0xff3C5A96},
-                 {RasterOp::NotSrcCopy, 0xffC3A569},
-                 {RasterOp::SrcAnd, 0xff244290},
-                 {RasterOp::SrcInvert, 0xff999966}};
-    for (const auto& c : cases) {
-        Surface surface(4, 4, QColor::fromRgb(Target));
-        surface.BitBlt(1, 1, 2, 2, Filled(2, 2, Source), 0, 0, c.op);
-        EXPECT_EQ(At(surface, 1, 1), c.expected) << static_cast<int>(c.op);
-        EXPECT_EQ(At(surface, 2, 2), c.expected) << static_cast<int>(c.op);
-        EXPECT_EQ(At(surface, 0, 0), Target) << static_cast<int>(c.op);
-        EXPECT_EQ(At(surface, 3, 3), Target) << static_cast<int>(c.op);
-    }
-}
-
 // A source's alpha or storage format must not leak into the 24-bit result.
 TEST(SurfaceBitBlt, SourceAlphaAndFormatAreIgnored) {
     Surface surface(3, 1, QColor::fromRgb(0xffF0F0F0));
@@ -120,21 +100,6 @@ TEST(SurfaceBitBlt, ClipsToSourceAndTargetOnEveryEdge) {
             }
         }
     }
-}
-
-TEST(SurfaceClear, BackgroundPictureSitsTopLeftAtItsOwnSizeUntilRemoved) {
-    Surface surface(6, 5, QColor::fromRgb(Background));
-    surface.SetBackgroundPicture(Filled(3, 2, 0xffAABBCC));
-    surface.BitBlt(0, 0, 6, 5, Filled(6, 5, 0xff000000), 0, 0, RasterOp::SrcCopy);
-    surface.Clear();
-    EXPECT_EQ(At(surface, 2, 1), 0xffAABBCCu);
-    EXPECT_EQ(At(surface, 3, 1), Background);
-    EXPECT_EQ(At(surface, 2, 2), Background);
-
-    surface.SetBackgroundPicture(QImage());
-    EXPECT_FALSE(surface.HasBackgroundPicture());
-    surface.Clear();
-    EXPECT_EQ(At(surface, 0, 0), Background);
 }
 
 TEST(SurfaceResize, KeepsThePictureAndFillsNewPartsWithTheBackground) {
