@@ -69,15 +69,5 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChooseExchangeTest, ::testing::Values(
     [](const ::testing::TestParamInfo<ExchangeChoice>& testCase) { return testCase.param.name; });
 // clang-format on
 
-// Even a card whose own draw says keep stays marked.
-TEST(ChooseExchange, NeverClearsAMark) {
-    MdlMain state;
-    state.Players[1].Cards = HandOf("2S KS 5H 9D JC");
-    state.Players[1].Cards[2].Selected = true;
-    ScriptedRandom random{0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-    ChooseExchange(state, 1, random);
-    EXPECT_TRUE(state.Players[1].Cards[2].Selected);
-}
-
 }  // namespace
 }  // namespace kestrins

@@ -42,19 +42,5 @@ INSTANTIATE_TEST_SUITE_P(
                (testCase.param.key == SortKey::Number ? "_ByNumber" : "_BySuit");
     });
 
-TEST(SortCards, MovesTheWholeCardWithItsMark) {
-    Player player;
-    player.Cards = HandOf("KC 2S 7H 3D 9S");
-    player.Cards[0].Selected = true;  // KC
-    player.Cards[3].Selected = true;  // 3D
-    SortCards(player, SortKey::Suit);
-    ASSERT_EQ(TextOf(player.Cards), "2S 9S 7H 3D KC");
-    std::string marks;
-    for (const Card& card : player.Cards) {
-        marks += card.Selected ? 'x' : '.';
-    }
-    EXPECT_EQ(marks, "...xx");
-}
-
 }  // namespace
 }  // namespace kestrins
