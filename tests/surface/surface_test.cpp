@@ -1,4 +1,4 @@
-// Surface: raster operations, clipping, backgrounds, resizing, lines and text placement.
+// Surface: clipping of block copies, resizing, lines and text placement.
 #include "platform/surface.h"
 
 #include <QFontInfo>
@@ -32,12 +32,6 @@ QImage NumberedSource(int width, int height) {
     return image;
 }
 
-QImage Filled(int width, int height, QRgb color, QImage::Format format = QImage::Format_RGB32) {
-    QImage image(width, height, format);
-    image.fill(color);
-    return image;
-}
-
 // Bounding box of the pixels that differ from the background.
 std::optional<QRect> InkBox(const Surface& surface) {
     std::optional<QRect> box;
@@ -49,20 +43,6 @@ std::optional<QRect> InkBox(const Surface& surface) {
         }
     }
     return box;
-}
-
-// A source's alpha or storage format must not leak into the 24-bit result.
-TEST(SurfaceBitBlt, SourceAlphaAndFormatAreIgnored) {
-    Surface surface(3, 1, QColor::fromRgb(0xffF0F0F0));
-    surface.BitBlt(0, 0, 1, 1, Filled(1, 1, 0x000F0F0F, QImage::Format_ARGB32), 0, 0,
-                   RasterOp::SrcInvert);
-    surface.BitBlt(1, 0, 1, 1, Filled(1, 1, 0xff336699, QImage::Format_RGB888), 0, 0,
-                   RasterOp::SrcCopy);
-    surface.BitBlt(2, 0, 1, 1, Filled(1, 1, 0x00000000, QImage::Format_ARGB32), 0, 0,
-                   RasterOp::NotSrcCopy);
-    EXPECT_EQ(At(surface, 0, 0), 0xffFFFFFFu);
-    EXPECT_EQ(At(surface, 1, 0), 0xff336699u);
-    EXPECT_EQ(At(surface, 2, 0), 0xffFFFFFFu);
 }
 
 TEST(SurfaceBitBlt, ClipsToSourceAndTargetOnEveryEdge) {
