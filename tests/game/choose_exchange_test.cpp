@@ -55,25 +55,19 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChooseExchangeTest, ::testing::Values(
     ExchangeChoice{"ScatteredHandDrawsPerCard", "2S KS 5H 9D JC",
                    {0.6f, 0.5f, 0.0f, 0.99f, 0.51f}, "x..xx"},
     ExchangeChoice{"PairGivenUpForAFourFlush", "2S 5S 9S KS 5H", {}, "....x"},
+    // Aces and kings are the ends of the number range the counts run over.
     ExchangeChoice{"PairOfAcesStays", "AS QS AH 3D 8C", {}, ".x.xx"},
+    ExchangeChoice{"PairOfKingsStays", "KS 3H 8D KD QC", {}, ".xx.x"},
     ExchangeChoice{"PairWithThreeOfASuitKeepsThePair", "5S 9S KS 5H 2D", {}, ".xx.x"},
     ExchangeChoice{"TwoPairsThrowTheOddCard", "2S 7S QH 7D QC", {}, "x...."},
+    ExchangeChoice{"TwoPairsThrowAnOddKing", "AS 2S AH 2D KC", {}, "....x"},
     ExchangeChoice{"ThreeAcesKeepTheThree", "AS 9S AH AD 4C", {}, ".x..x"},
+    ExchangeChoice{"ThreeKingsKeepTheThree", "KS 9H KH KD 4C", {}, ".x..x"},
     ExchangeChoice{"StraightStandsPat", "4S 7S 5H 6D 8C", {}, "....."},
     ExchangeChoice{"FullHouseStandsPat", "9S QS 9H QD 9C", {}, "....."},
     ExchangeChoice{"FourOfAKindStandsPat", "8S 8H 8D 8C KC", {}, "....."}),
     [](const ::testing::TestParamInfo<ExchangeChoice>& testCase) { return testCase.param.name; });
 // clang-format on
-
-// Even a card whose own draw says keep stays marked.
-TEST(ChooseExchange, NeverClearsAMark) {
-    MdlMain state;
-    state.Players[1].Cards = HandOf("2S KS 5H 9D JC");
-    state.Players[1].Cards[2].Selected = true;
-    ScriptedRandom random{0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
-    ChooseExchange(state, 1, random);
-    EXPECT_TRUE(state.Players[1].Cards[2].Selected);
-}
 
 }  // namespace
 }  // namespace kestrins

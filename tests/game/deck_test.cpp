@@ -63,21 +63,6 @@ TEST(ShuffleAndDeal, PairsExactlyAThousandDrawsIntoSwapsAndDealsFromTheTop) {
     EXPECT_EQ(state.Players[2], west);
 }
 
-TEST(ShuffleAndDeal, SameSeedSameDeckAndHands) {
-    MdlMain first;
-    MdlMain second;
-    MdlMain other;
-    MersenneRandom firstRandom(20261206);
-    MersenneRandom secondRandom(20261206);
-    MersenneRandom otherRandom(20261207);
-    ShuffleAndDeal(first, firstRandom);
-    ShuffleAndDeal(second, secondRandom);
-    ShuffleAndDeal(other, otherRandom);
-    EXPECT_EQ(first.Deck, second.Deck);
-    EXPECT_EQ(first.Players, second.Players);
-    EXPECT_NE(first.Deck, other.Deck);
-}
-
 // A pause other than the usual 200 tells the scaled pauses from the fixed one.
 TEST(DealCards, ShowsEachCardInDealingOrderThenBlanksAndDrawsSortedHands) {
     MdlMain state;
@@ -168,23 +153,6 @@ INSTANTIATE_TEST_SUITE_P(Marks, ExchangeCardsTest, ::testing::Values(
     ExchangeCase{"Two",  ".x.x.", "2S -- 9H -- KC", "2S 6D 9H 5D KC", "2S 9H 5D 6D KC", 29}),
     [](const ::testing::TestParamInfo<ExchangeCase>& testCase) { return testCase.param.name; });
 // clang-format on
-
-// The cards the exchange dealt are unmarked, so a second exchange replaces none.
-TEST(ExchangeCards, FourSeatsExchangingEverythingLeaveDeckTopAtEleven) {
-    MdlMain state = DealtGame();
-    RecordingView view(state);
-    for (int32_t seat = 0; seat < 4; ++seat) {
-        for (Card& card : state.Players[static_cast<std::size_t>(seat)].Cards) {
-            card.Selected = true;
-        }
-        ExchangeCards(state, seat, view);
-    }
-    EXPECT_EQ(state.DeckTop, 11);
-    const Hand afterFirst = state.Players[3].Cards;
-    ExchangeCards(state, 3, view);
-    EXPECT_EQ(state.Players[3].Cards, afterFirst);
-    EXPECT_EQ(state.DeckTop, 11);
-}
 
 }  // namespace
 }  // namespace kestrins

@@ -45,18 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ValueCase{"AS AH KD KC 2S", {PartTwoPair, 27, 0}},
                       ValueCase{"AS AH 3D 8C QS", {PartOnePair, 14, 0}},
                       ValueCase{"KS KH 3D 8C QS", {PartOnePair, 13, 0}},
-                      ValueCase{"AS KH QD JC 9S", {PartNone, 59, 0}}));
-
-TEST(EvaluatePart, ValuesTheNamedSeatAndLeavesItsCardsAsTheyLie) {
-    MdlMain state;
-    state.Players[0].Cards = HandOf("AS AH 3D 8C QS");
-    state.Players[3].Cards = HandOf("KC 2C 9C AC 5C");
-    state.Players[3].Cards[1].Selected = true;
-    const Player before = state.Players[3];
-    EXPECT_EQ(EvaluatePart(state, 0).Part, PartOnePair);
-    EXPECT_EQ(EvaluatePart(state, 3).Part, PartFlush);
-    EXPECT_EQ(state.Players[3], before);
-}
+                      ValueCase{"AS KH QD JC 9S", {PartNone, 59, 0}}),
+    [](const ::testing::TestParamInfo<ValueCase>& testCase) {
+        return testing::NameOf(testCase.param.hand);
+    });
 
 TEST(PartName, NamesTheFirstAndLastCategoryAndNothingOutside) {
     EXPECT_EQ(PartName(PartNone), "手役なし");

@@ -36,21 +36,11 @@ INSTANTIATE_TEST_SUITE_P(
         SortCase{"5S 5H 5C 2D AS", SortKey::Suit, "AS 5S 5H 2D 5C"},
         // Fully reversed input needs all four passes; a pass short leaves a card out of place.
         SortCase{"KC QD JH 10S 9S", SortKey::Number, "9S 10S JH QD KC"},
-        SortCase{"KC QD JH 10S 9S", SortKey::Suit, "9S 10S JH QD KC"}));
-
-TEST(SortCards, MovesTheWholeCardWithItsMark) {
-    Player player;
-    player.Cards = HandOf("KC 2S 7H 3D 9S");
-    player.Cards[0].Selected = true;  // KC
-    player.Cards[3].Selected = true;  // 3D
-    SortCards(player, SortKey::Suit);
-    ASSERT_EQ(TextOf(player.Cards), "2S 9S 7H 3D KC");
-    std::string marks;
-    for (const Card& card : player.Cards) {
-        marks += card.Selected ? 'x' : '.';
-    }
-    EXPECT_EQ(marks, "...xx");
-}
+        SortCase{"KC QD JH 10S 9S", SortKey::Suit, "9S 10S JH QD KC"}),
+    [](const ::testing::TestParamInfo<SortCase>& testCase) {
+        return testing::NameOf(testCase.param.input) +
+               (testCase.param.key == SortKey::Number ? "_ByNumber" : "_BySuit");
+    });
 
 }  // namespace
 }  // namespace kestrins

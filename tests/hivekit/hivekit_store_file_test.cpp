@@ -182,18 +182,6 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
     }
 }
 
-TEST(HivekitStoreFileTest, AnEmptyFileIsAStoreNotYetWrittenNotADamagedOne) {
-    // What a writer killed between creating the file and its first commit leaves behind.
-    TempConfigHome home;
-    fs::create_directories(home.StoreFolder());
-    WriteFileBytes(CurrentUserStore(home), "");
-    MessageRecorder messages;
-    EXPECT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "first"), 1);
-    EXPECT_EQ(ReadText("Name"), "first");
-    EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
-    EXPECT_TRUE(messages.Messages().empty());
-}
-
 TEST(HivekitStoreFileTest, MovingAsideNeverOverwritesAnEarlierDamagedCopy) {
     TempConfigHome home;
     fs::create_directories(home.StoreFolder());

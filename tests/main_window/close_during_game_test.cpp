@@ -4,7 +4,6 @@
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
-#include "settings/settings.h"
 
 namespace kestrins::testing {
 namespace {
@@ -17,10 +16,7 @@ protected:
         Deal();
         GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
     }
-    bool MoneyStored() {
-        int32_t value = 0;
-        return store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", &value) != 0;
-    }
+    bool MoneyStored() { return Stored("PlayerMoney0").has_value(); }
     size_t Questions() const {
         size_t count = 0;
         for (const ShownBox& box : boxes.Shown) {
@@ -61,24 +57,6 @@ TEST_F(CloseDuringGameTest, WhileTheHumanDecidesTheGameEndsUnsettledAndCloses) {
         EXPECT_EQ(random.Left(), 0u);            // no computer acted after the close
         EXPECT_TRUE(modal.Titles.empty());
     }
-}
-
-TEST_F(CloseDuringGameTest, CancelledQuestionLetsTheGameGoOn) {
-    Start(0);
-    ScriptKeepAllExchanges();
-    ScriptCpuCall();
-    boxes.Answers.push_back(MessageAnswer::Cancel);
-    pacer.AtWait.push_back([this] { window->close(); });
-    pacer.AtWait.push_back([this] {
-        ScriptCpuCall();
-        ScriptCpuCall();
-        window->CmdBet[0]->click();
-    });
-    window->CmdChange->click();
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(state.GameState, StateGameOver);
-    EXPECT_EQ(Game().CloseChoice, 0);
-    EXPECT_EQ(state.Players[0].Money, 103);
 }
 
 TEST_F(CloseDuringGameTest, AtTheExchangeCheckpointTheLaterSeatsDoNotExchange) {

@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "game/constants.h"
+#include "settings/settings.h"
 #include "settings/startup.h"
 
 namespace kestrins::testing {
@@ -87,6 +88,14 @@ void MainWindowTest::PressAtWait(std::initializer_list<int> buttons) {
 int64_t MainWindowTest::TotalMoney() const {
     return std::accumulate(state.Players.begin(), state.Players.end(), int64_t{0},
                            [](int64_t sum, const Player& p) { return sum + p.Money; });
+}
+
+std::optional<int32_t> MainWindowTest::Stored(const char* name) {
+    int32_t value = 0;
+    if (store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, name, &value) == 0) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::vector<std::string> MainWindowTest::BoxTitles() const {

@@ -6,6 +6,7 @@
 #include <array>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 
 #include "game/mdl_main.h"
 #include "platform/hivekit_binding.h"
@@ -50,6 +51,8 @@ protected:
     // At the human's next wait, press these bet buttons in order.
     void PressAtWait(std::initializer_list<int> buttons);
     int64_t TotalMoney() const;
+    // A number in the settings key of the store, or nothing when it is missing.
+    std::optional<int32_t> Stored(const char* name);
     std::vector<std::string> BoxTitles() const;
 
     TempConfigHome home;

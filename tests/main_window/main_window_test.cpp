@@ -6,7 +6,6 @@
 #include "game/constants.h"
 #include "main_window_fixture.h"
 #include "render/table_geometry.h"
-#include "settings/settings.h"
 
 namespace kestrins::testing {
 namespace {
@@ -132,12 +131,6 @@ TEST_F(MainWindowTest, BetButtonsDoNothingWhileThePanelIsHidden) {
     EXPECT_FALSE(state.Players[0].Dropped);
 }
 
-int32_t StoredNumber(HivekitBinding& store, const char* name, int32_t fallback) {
-    int32_t value = fallback;
-    store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, name, &value);
-    return value;
-}
-
 TEST_F(MainWindowTest, ClosingOutsideAGameFollowsTheSavePolicy) {
     struct Case {
         int32_t saveType;
@@ -166,8 +159,8 @@ TEST_F(MainWindowTest, ClosingOutsideAGameFollowsTheSavePolicy) {
         window->close();
         EXPECT_EQ(window->isVisible(), !c.closed);
         EXPECT_EQ(boxes.Shown.size(), c.answer ? 1u : 0u);
-        EXPECT_EQ(StoredNumber(store, "PlayerMoney1", -1), c.moneySaved ? 321 : -1);
-        EXPECT_EQ(StoredNumber(store, "DropCount", -1), c.closed ? 3 : -1);
+        EXPECT_EQ(Stored("PlayerMoney1").value_or(-1), c.moneySaved ? 321 : -1);
+        EXPECT_EQ(Stored("DropCount").value_or(-1), c.closed ? 3 : -1);
     }
 }
 

@@ -6,7 +6,6 @@
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
-#include "settings/settings.h"
 #include "ui/frm_results.h"
 
 namespace kestrins::testing {
@@ -17,12 +16,6 @@ void AllowCoinJitter(ScriptedRandom& random) {
     for (int i = 0; i < 2000; ++i) {
         random.Push(0.5f);
     }
-}
-
-int32_t StoredShowMoney(HivekitBinding& store) {
-    int32_t value = -1;
-    store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", &value);
-    return value;
 }
 
 TEST_F(MainWindowTest, MoneyWindowAndCheckMarkFollowEachOther) {
@@ -57,7 +50,7 @@ TEST_F(MainWindowTest, OpenMoneyWindowIsStoredAsShownAndClosedWithTheMainWindow)
 
     state.SaveType = 2;
     window->close();
-    EXPECT_EQ(StoredShowMoney(store), 1);
+    EXPECT_EQ(Stored("ShowMoney"), 1);
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(window->Results(), nullptr);
 }

@@ -1,10 +1,13 @@
 // Whole games through the real main window: who opens, raises, the turn limit, drops, draws,
 // settlement, and the endings of a match.
+#include <QLabel>
 #include <QPushButton>
+#include <algorithm>
+#include <cstdint>
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
-#include "settings/settings.h"
+#include "render/show_message.h"
 
 namespace kestrins::testing {
 namespace {
@@ -32,7 +35,8 @@ protected:
 
 TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
     StartStandardGame();
-    ScriptCpuCall();  // seat 3 before the human
+    state.DropCount = INT32_MAX - 2;  // a stored allowance may be this large
+    ScriptCpuCall();                  // seat 3 before the human
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(random.Left(), 0u) << "only seat 3 may have acted before the human";
         ScriptCpuCall();
@@ -48,11 +52,12 @@ TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
     }
     EXPECT_EQ(TotalMoney(), 1600);
     EXPECT_EQ(state.RaiseCount, 4);
-    EXPECT_EQ(state.DropCount, 7);  // the human's win grants two drops
+    EXPECT_EQ(state.DropCount, INT32_MAX);  // the human's win grants two drops
     EXPECT_EQ(state.GameState, StateGameOver);
     EXPECT_TRUE(window->MnuitemStart->isEnabled());
     EXPECT_EQ(modal.Titles.back(), QStringLiteral("戦績 : プレイヤー 0 の勝利です"));
 
+    state.DropCount = INT32_MAX - 1;  // two more would not fit
     Deal();
     GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
     ScriptKeepAllExchanges();
@@ -66,6 +71,10 @@ TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
     PlayAfterExchange();
     EXPECT_EQ(random.Left(), 0u);
     EXPECT_EQ(state.Players[0].Money, 106);
+    EXPECT_EQ(state.RaiseCount, 4);  // counted afresh in every game
+    EXPECT_EQ(state.DropCount, INT32_MAX - 1);
+    // The game-start animation (31 frames of 5 ms) plays at the first deal only.
+    EXPECT_EQ(std::count(pacer.Sleeps.begin(), pacer.Sleeps.end(), 5), 31);
 }
 
 TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
@@ -78,6 +87,10 @@ TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
     ScriptCpuCall();  // seat 2
     ScriptCpuCall();  // seat 3 again (its second bluff roll)
     PressAtWait({0});
+    // Seat 1 ends on exactly 0, which is not below zero: the match goes on.
+    for (const int seat : {1, 2, 3}) {
+        state.Players[seat].Money = seat == 1 ? 2 : 1;
+    }
     PlayAfterExchange();
 
     EXPECT_EQ(pacer.WaitCount, 2);
@@ -89,41 +102,42 @@ TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
         EXPECT_EQ(player.Bet, 2);
     }
     EXPECT_EQ(state.Players[0].Money, 106);
-    EXPECT_EQ(TotalMoney(), 1600);
+    EXPECT_EQ(TotalMoney(), 106 + 0 - 1 - 1);
 }
 
 TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
-    // Two computers whose call limits always top 99 raise every turn, also at the cap.
+    // Two computers whose call limits always top 99 raise every turn, also at the cap; seat 3
+    // drops, so its later turns pass without a bet. Turn 50 would be seat 2's, which still acts.
     const Hand royalFlush{{{0, 1}, {0, 10}, {0, 11}, {0, 12}, {0, 13}}};
     const Hand straightFlush{{{1, 9}, {1, 10}, {1, 11}, {1, 12}, {1, 13}}};
     ChooseTitle(1);
     Deal();
-    GiveHands(PairOfAces, royalFlush, NoHandTop, straightFlush);
+    GiveHands(PairOfAces, royalFlush, straightFlush, NoHandRight);
     state.Players[1].Pattern = 3;
-    state.Players[3].Pattern = 3;
+    state.Players[2].Pattern = 3;
     for (int i = 0; i < 5; ++i) {
-        random.Push(0.0f);  // seat 2 keeps its cards; the flushes stand pat
+        random.Push(0.0f);  // seat 3 keeps its cards; the flushes stand pat
     }
     for (int turn = 3; turn < 50; ++turn) {
         const int seat = turn % 4;
         if (seat == 0) {
             PressAtWait({0});
-        } else if (seat == 2) {
-            if (turn == 6) {
-                random.Push(0.0f);  // bluff roll, then a drop against the large raises
-            }
-        } else {
+        } else if (seat != 3) {
             random.Push(0.99f);  // call limit
             random.Push(0.0f);   // raise size
+        } else if (turn == 3) {
+            ScriptCpuCall();
+        } else if (turn == 7) {
+            random.Push(0.0f);  // bluff roll, then a drop against the large raises
         }
     }
     PlayAfterExchange();
 
     EXPECT_EQ(random.Left(), 0u);
     EXPECT_EQ(pacer.WaitCount, 12);   // turns 4, 8, ..., 48
-    EXPECT_EQ(state.RaiseCount, 37);  // turns 3 to 49, less seat 2's ten turns after its drop
-    EXPECT_TRUE(state.Players[2].Dropped);
-    for (const int seat : {0, 1, 3}) {
+    EXPECT_EQ(state.RaiseCount, 37);  // turns 3 to 49, less seat 3's ten turns after its drop
+    EXPECT_TRUE(state.Players[3].Dropped);
+    for (const int seat : {0, 1, 2}) {
         EXPECT_EQ(state.Players[seat].Bet, 99) << seat;
     }
     EXPECT_EQ(state.Winner, 1);
@@ -135,6 +149,7 @@ TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
 TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
     StartStandardGame();
     state.DropCount = 3;
+    state.Players[0].Money = 1;  // ends on exactly 0, which is not below zero: no game over
     ScriptCpuCall();
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)"));
@@ -143,15 +158,32 @@ TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
         ScriptCpuCall();
         window->CmdBet[2]->click();
     });
+    // The result sheet: the marker on the winner's row, "ドロップ" for the dropped seat only; the
+    // message strip repeats its caption.
+    modal.Handler = [this](QDialog& sheet) {
+        Surface strip = window->Info();
+        ShowMessage(strip, "戦績 : プレイヤー 3 の勝利です");
+        EXPECT_EQ(window->Info().Image(), strip.Image());
+        const auto label = [&sheet](const char* name) {
+            return sheet.findChild<QLabel*>(QString::fromLatin1(name));
+        };
+        EXPECT_EQ(label("ImgWinner")->y(), label("LblPlayerName3")->y());
+        EXPECT_EQ(label("LblPlayerName3")->text(), QStringLiteral("プレイヤー 3 : "));
+        EXPECT_EQ(label("LblPart0")->text(), QStringLiteral("ドロップ"));
+        for (const char* name : {"LblPart1", "LblPart2", "LblPart3"}) {
+            EXPECT_EQ(label(name)->text(), QStringLiteral("手役なし")) << name;
+        }
+        sheet.accept();
+    };
     PlayAfterExchange();
 
     EXPECT_TRUE(state.Players[0].Dropped);
     EXPECT_EQ(state.DropCount, 2);
     EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)"));
     EXPECT_EQ(state.Winner, 3);  // the best of the three no-hands
-    EXPECT_EQ(state.Players[0].Money, 99);
+    EXPECT_EQ(state.Players[0].Money, 0);
     EXPECT_EQ(state.Players[3].Money, 503);
-    EXPECT_EQ(TotalMoney(), 1600);
+    EXPECT_EQ(TotalMoney(), 1501);
 }
 
 TEST_F(RoundTest, NoDropsLeftDisablesTheDropButton) {
@@ -227,9 +259,7 @@ TEST_F(RoundTest, GameOverNoThenYesSavesAndCloses) {
     StartStandardGame();
     LoseAndStop(MessageAnswer::Yes);
     EXPECT_FALSE(window->isVisible());
-    int32_t stored = 0;
-    ASSERT_EQ(store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", &stored), 1);
-    EXPECT_EQ(stored, -1);
+    EXPECT_EQ(Stored("PlayerMoney0"), -1);
 }
 
 TEST_F(RoundTest, GameOverNoThenCancelKeepsTheWindowWithDealingDisabled) {
@@ -238,8 +268,7 @@ TEST_F(RoundTest, GameOverNoThenCancelKeepsTheWindowWithDealingDisabled) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(state.GameState, StateGameOver);
     EXPECT_FALSE(window->MnuitemStart->isEnabled());
-    int32_t stored = 0;
-    EXPECT_EQ(store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", &stored), 0);
+    EXPECT_FALSE(Stored("PlayerMoney0"));
 }
 
 TEST_F(RoundTest, BeatingAllComputersShowsBothVictoryBoxesAndResetsTheMatch) {

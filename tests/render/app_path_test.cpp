@@ -2,7 +2,6 @@
 // of an installed layout relative to it.
 #include "render/app_path.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -21,14 +20,6 @@ TEST(AppPath, DropsOnlyTheRootsTrailingSeparator) {
     for (const auto& c : cases) {
         EXPECT_EQ(AppPathFrom(c.folder), c.expected) << c.folder;
     }
-}
-
-TEST(AppPath, IsTheFolderOfTheRunningProgram) {
-    EXPECT_EQ(GetAppPath(), QCoreApplication::applicationDirPath().toStdString());
-}
-
-TEST(AppPath, DataFolderHoldsTheCoinsPictureBesideTheBuiltProgram) {
-    EXPECT_EQ(DataFolder(), GetAppPath());
 }
 
 TEST(InstallPaths, BesideFirstThenRelativeToTheProgramFolder) {

@@ -1,9 +1,9 @@
-// One card: the right cell of the right sheet, at the right place and size, or nothing.
+// One face card: the right cell of the face sheet, at the right place and size. (Backs and empty
+// places are pinned by the whole-table tests.)
 #include "render/draw_cards.h"
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 #include "game/constants.h"
@@ -15,11 +15,11 @@ namespace {
 constexpr QRgb Background = 0xff008000;
 
 // Every pixel inside block has colour; every other pixel is the background.
-void ExpectOnlyBlock(const Surface& surface, const std::optional<QRect>& block, QRgb color,
+void ExpectOnlyBlock(const Surface& surface, const QRect& block, QRgb color,
                      const std::string& name) {
     for (int y = 0; y < surface.Height(); ++y) {
         for (int x = 0; x < surface.Width(); ++x) {
-            const QRgb expected = block && block->contains(x, y) ? color : Background;
+            const QRgb expected = block.contains(x, y) ? color : Background;
             ASSERT_EQ(surface.Image().pixel(x, y), expected) << name << " at " << x << "," << y;
         }
     }
@@ -46,42 +46,6 @@ TEST(DrawFaceCard, CopiesTheCardsCellFromTheFaceSheet) {
         DrawFaceCard(surface, 10, 7, c.card, sprites);
         ExpectOnlyBlock(surface, QRect(10, 7, 71, 96), c.expected,
                         std::to_string(c.card.Suit) + "/" + std::to_string(c.card.Number));
-    }
-}
-
-TEST(DrawCards, AnEmptyPlaceDrawsNothingInAnyMode) {
-    const Sprites sprites = SyntheticSprites();
-    Surface face = Blank();
-    DrawFaceCard(face, 10, 7, Card{SuitHeart, 0, true}, sprites);
-    ExpectOnlyBlock(face, std::nullopt, 0, "face");
-    for (const char* mode : {"", "Open"}) {
-        Surface surface = Blank();
-        DrawSeatCard("L", surface, 3, 5, Card{SuitSpade, 0, false}, mode, sprites, 0);
-        ExpectOnlyBlock(surface, std::nullopt, 0, mode);
-    }
-}
-
-TEST(DrawSeatCard, BacksFollowOrientationAndDesign) {
-    const Sprites sprites = SyntheticSprites();
-    for (const int32_t type : {0, 4}) {
-        const struct {
-            const char* orientation;
-            const char* mode;
-            std::optional<QRect> block;
-            QRgb color;
-        } cases[] = {
-            {"L", "", QRect(3, 5, 96, 71), SidewaysBackColour(type)},
-            {"R", "Close", QRect(3, 5, 96, 71), SidewaysBackColour(type)},
-            {"Center", "open", QRect(3, 5, 71, 96), UprightBackColour(type)},
-            {"X", "", std::nullopt, 0},
-        };
-        for (const auto& c : cases) {
-            Surface surface = Blank();
-            DrawSeatCard(c.orientation, surface, 3, 5, Card{SuitHeart, 5, false}, c.mode, sprites,
-                         type);
-            ExpectOnlyBlock(surface, c.block, c.color,
-                            std::string(c.orientation) + "/" + c.mode + "/" + std::to_string(type));
-        }
     }
 }
 

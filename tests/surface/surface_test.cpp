@@ -1,4 +1,4 @@
-// Surface: raster operations, clipping, backgrounds, resizing, lines and text placement.
+// Surface: clipping of block copies, resizing, lines and text placement.
 #include "platform/surface.h"
 
 #include <QFontInfo>
@@ -32,12 +32,6 @@ QImage NumberedSource(int width, int height) {
     return image;
 }
 
-QImage Filled(int width, int height, QRgb color, QImage::Format format = QImage::Format_RGB32) {
-    QImage image(width, height, format);
-    image.fill(color);
-    return image;
-}
-
 // Bounding box of the pixels that differ from the background.
 std::optional<QRect> InkBox(const Surface& surface) {
     std::optional<QRect> box;
@@ -49,55 +43,6 @@ std::optional<QRect> InkBox(const Surface& surface) {
         }
     }
     return box;
-}
-
-TEST(SurfaceColours, FromBgrSwapsBlueAndRedAndIgnoresTheTopByte) {
-    EXPECT_EQ(FromBgr(0x123456), QColor(0x56, 0x34, 0x12));
-    EXPECT_EQ(FromBgr(0xFF000000u), QColor(0, 0, 0));
-}
-
-TEST(SurfaceGeometry, RoundHalfEvenGoesToTheEvenNeighbour) {
-    const struct {
-        double value;
-        int32_t expected;
-    } cases[] = {{164.5, 164}, {165.5, 166}, {-0.5, 0}, {-27.5, -28}, {3.4, 3}, {3.6, 4}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(RoundHalfEven(c.value), c.expected) << c.value;
-    }
-}
-
-TEST(SurfaceBitBlt, RasterOpsCombineTheColourBitsExactly) {
-    constexpr QRgb Target = 0xffA5C3F0;
-    constexpr QRgb Source = 0xff3C5A96;
-    const struct {
-        RasterOp op;
-        QRgb expected;
-    } cases[] = {{RasterOp::SrcCopy, 0xff3C5A96},
-                 {RasterOp::NotSrcCopy, 0xffC3A569},
-                 {RasterOp::SrcAnd, 0xff244290},
-                 {RasterOp::SrcInvert, 0xff999966}};
-    for (const auto& c : cases) {
-        Surface surface(4, 4, QColor::fromRgb(Target));
-        surface.BitBlt(1, 1, 2, 2, Filled(2, 2, Source), 0, 0, c.op);
-        EXPECT_EQ(At(surface, 1, 1), c.expected) << static_cast<int>(c.op);
-        EXPECT_EQ(At(surface, 2, 2), c.expected) << static_cast<int>(c.op);
-        EXPECT_EQ(At(surface, 0, 0), Target) << static_cast<int>(c.op);
-        EXPECT_EQ(At(surface, 3, 3), Target) << static_cast<int>(c.op);
-    }
-}
-
-// A source's alpha or storage format must not leak into the 24-bit result.
-TEST(SurfaceBitBlt, SourceAlphaAndFormatAreIgnored) {
-    Surface surface(3, 1, QColor::fromRgb(0xffF0F0F0));
-    surface.BitBlt(0, 0, 1, 1, Filled(1, 1, 0x000F0F0F, QImage::Format_ARGB32), 0, 0,
-                   RasterOp::SrcInvert);
-    surface.BitBlt(1, 0, 1, 1, Filled(1, 1, 0xff336699, QImage::Format_RGB888), 0, 0,
-                   RasterOp::SrcCopy);
-    surface.BitBlt(2, 0, 1, 1, Filled(1, 1, 0x00000000, QImage::Format_ARGB32), 0, 0,
-                   RasterOp::NotSrcCopy);
-    EXPECT_EQ(At(surface, 0, 0), 0xffFFFFFFu);
-    EXPECT_EQ(At(surface, 1, 0), 0xff336699u);
-    EXPECT_EQ(At(surface, 2, 0), 0xffFFFFFFu);
 }
 
 TEST(SurfaceBitBlt, ClipsToSourceAndTargetOnEveryEdge) {
@@ -135,21 +80,6 @@ TEST(SurfaceBitBlt, ClipsToSourceAndTargetOnEveryEdge) {
             }
         }
     }
-}
-
-TEST(SurfaceClear, BackgroundPictureSitsTopLeftAtItsOwnSizeUntilRemoved) {
-    Surface surface(6, 5, QColor::fromRgb(Background));
-    surface.SetBackgroundPicture(Filled(3, 2, 0xffAABBCC));
-    surface.BitBlt(0, 0, 6, 5, Filled(6, 5, 0xff000000), 0, 0, RasterOp::SrcCopy);
-    surface.Clear();
-    EXPECT_EQ(At(surface, 2, 1), 0xffAABBCCu);
-    EXPECT_EQ(At(surface, 3, 1), Background);
-    EXPECT_EQ(At(surface, 2, 2), Background);
-
-    surface.SetBackgroundPicture(QImage());
-    EXPECT_FALSE(surface.HasBackgroundPicture());
-    surface.Clear();
-    EXPECT_EQ(At(surface, 0, 0), Background);
 }
 
 TEST(SurfaceResize, KeepsThePictureAndFillsNewPartsWithTheBackground) {
