@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 
 namespace kestrins {
@@ -36,11 +37,37 @@ void ExpectClimbFromTheBottom(FrmVersion& dialog, int ticks) {
     EXPECT_NE(dialog.Picture().Image(), Blank(dialog));
 }
 
-// The wrap-around distance is fixed for a message of 22 lines.
-TEST(FrmVersionTest, MessageHasTwentyTwoLinesSplitByLineFeedsOnly) {
+// The wrap-around distance is fixed for a message of 22 lines. The text is the game's own
+// thanks and hint, once replaced by a rewritten how-to-play; lines 10, 13 and 16 (two web
+// addresses and a mail address) are left empty.
+TEST(FrmVersionTest, MessageIsTheTwentyTwoLinesSplitByLineFeedsOnly) {
     const QString message = LoadAboutMessage();
     EXPECT_FALSE(message.contains(QLatin1Char('\r')));
-    EXPECT_EQ(message.split(QLatin1Char('\n')).size(), 22);
+    const QStringList want = {
+        QStringLiteral("「ケストリン」をダウンロードしていただき"),
+        QStringLiteral("誠にありがとうございます。"),
+        QString(),
+        QStringLiteral("このゲームをより良くするために、"),
+        QStringLiteral("私のホームページでは、みなさまの感想を"),
+        QStringLiteral("お待ちしております。"),
+        QString(),
+        QStringLiteral("ホームページ"),
+        QStringLiteral("本店"),
+        QString(),
+        QString(),
+        QStringLiteral("支店"),
+        QString(),
+        QString(),
+        QStringLiteral("メールアドレス"),
+        QString(),
+        QString(),
+        QString(),
+        QStringLiteral("「ゲームのコツ」"),
+        QStringLiteral("コンピュータプレイヤーの「ブラフ」(はったり)"),
+        QStringLiteral("を見ぬければ勝率がぐんと上がります。"),
+        QStringLiteral("ベット(掛け金)の動きに目を見張ってください。"),
+    };
+    EXPECT_EQ(message.split(QLatin1Char('\n')), want);
 }
 
 TEST(FrmVersionTest, FirstTicksDrawNothingThenTheMessageClimbsOnePixelEach) {
