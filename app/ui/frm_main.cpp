@@ -238,7 +238,8 @@ void FrmMain::MnuitemOption_Click() {
 }
 
 void FrmMain::OpenResults() {
-    results_ = new FrmResults(context_.State, context_.Random, context_.Sheets.Coins, this);
+    results_ = new FrmResults(context_.State, context_.Random, context_.Pace, context_.Sheets.Coins,
+                              this);
     connect(results_, &FrmResults::Closed, this, [this] { MnuitemResults->setChecked(false); });
     results_->ShowAtTopLeft();
     MnuitemResults->setChecked(true);

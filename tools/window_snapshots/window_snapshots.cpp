@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "game/random_source.h"
+#include "platform/qt_pacer.h"
 #include "render/sprites.h"
 #include "ui/frm_option.h"
 #include "ui/frm_results.h"
@@ -33,7 +34,8 @@ void Snapshots() {
     MersenneRandom random(1);
 
     QWidget owner;
-    auto* results = new FrmResults(state, random, sprites.Coins, &owner);
+    QtPacer pacer(0);
+    auto* results = new FrmResults(state, random, pacer, sprites.Coins, &owner);
     results->show();
     Save(*results, "/tmp/windows_results.png");
     results->resize(297, 471);
