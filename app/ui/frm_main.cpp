@@ -24,6 +24,8 @@ namespace {
 
 constexpr int InfoHeight = 20;
 constexpr uint32_t InfoGrey = 0xC0C0C0;
+// How far the title rows' text may reach above and below its row: under half the 7-pixel gap.
+constexpr int TitleRowReach = 3;
 
 }  // namespace
 
@@ -142,7 +144,10 @@ void FrmMain::DrawTitle(int row) {
     const std::array<QString, 2> texts{QStringLiteral("最初から"), QStringLiteral("続きから")};
     for (int i = 1; i <= 2; ++i) {
         const int top = RoundHalfEven(playField_.Height() - 150 + 35.0 * i);
-        const QRect rect(0, top, playField_.Width(), 28);
+        // The row's 28 pixels are too short for the underline of a 20-point line: the text
+        // goes into a rectangle taller by the rows' gap, about the same centre. The hit areas
+        // (TitleRow) keep the rows as they are.
+        const QRect rect(0, top - TitleRowReach, playField_.Width(), 28 + 2 * TitleRowReach);
         const QString& text = texts[i - 1];
         if (i == row) {
             playField_.SetFontUnderline(true);
