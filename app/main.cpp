@@ -10,12 +10,14 @@
 #include "render/sprites.h"
 #include "settings/startup.h"
 #include "ui/frm_main.h"
+#include "ui/translations.h"
 #include "ui/window_font.h"
 
 int main(int argc, char** argv) {
     using namespace kestrins;
     QApplication app(argc, argv);
     QApplication::setFont(WindowFont());
+    InstallTranslations(app);
 
     MersenneRandom random(StartupSeed());
     MdlMain state;
