@@ -24,11 +24,14 @@ int main(int argc, char** argv) {
     QtMessageBoxes boxes;
     HivekitBinding store(DefaultHivekitPaths());
     store.SetMessageFunction(&ShowLibraryMessage);
-    store.SetUnavailableNotice([&boxes] {
-        boxes.Show(
-            "設定ライブラリ (libhivekit.so.1) が見つかりません。\n"
-            "設定と所持金は読み込まれず、終了時にも保存されません。",
-            "Kestrin", MessageButtons::Ok, MessageIcon::Error);
+    store.SetUnavailableNotice([&boxes](std::string_view missingFunction) {
+        boxes.Show(missingFunction.empty()
+                       ? "設定ライブラリ (libhivekit.so.1) が見つかりません。\n"
+                         "設定と所持金は読み込まれず、終了時にも保存されません。"
+                       : "設定ライブラリ (libhivekit.so.1) に関数 " + std::string(missingFunction) +
+                             " がありません。\n"
+                             "この関数を使う設定は読み込みも保存もされません。",
+                   "Kestrin", MessageButtons::Ok, MessageIcon::Error);
     });
 
     const bool showMoney = StartUp(state, store);

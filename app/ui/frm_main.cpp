@@ -243,8 +243,8 @@ void FrmMain::MnuitemOption_Click() {
 }
 
 void FrmMain::OpenResults() {
-    results_ = new FrmResults(context_.State, context_.Random, context_.Pace, context_.Sheets.Coins,
-                              this);
+    results_ =
+        new FrmResults(context_.State, context_.Random, context_.Pace, context_.Sheets.Coins, this);
     connect(results_, &FrmResults::Closed, this, [this] { MnuitemResults->setChecked(false); });
     results_->ShowAtTopLeft();
     MnuitemResults->setChecked(true);
@@ -274,10 +274,15 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 
 bool FrmMain::Form_QueryUnload() {
     MdlMain& state = context_.State;
+    // Without a library that can write, the player has been told that nothing is kept: no
+    // question whose answer could not be acted on, and no second word about it.
+    const bool canSave = context_.Store.CanWrite();
     int32_t choice = round_.CloseChoice;
     if (choice == 0) {
         choice = state.SaveType;
-        if (choice == 0) {
+        if (choice == 0 && !canSave) {
+            choice = 2;
+        } else if (choice == 0) {
             switch (context_.Boxes.Show("現在の所持金を保存しますか？", "確認",
                                         MessageButtons::YesNoCancel, MessageIcon::Question)) {
                 case MessageAnswer::Yes:
@@ -296,7 +301,12 @@ bool FrmMain::Form_QueryUnload() {
         }
     }
     DeleteSettings(choice, context_.Store);
-    SaveSettings(state, choice, MnuitemResults->isChecked(), context_.Store);
+    const std::vector<std::string> unsaved =
+        SaveSettings(state, choice, MnuitemResults->isChecked(), context_.Store);
+    if (!unsaved.empty() && canSave) {
+        context_.Boxes.Show(SaveFailureMessage(unsaved), "Kestrin", MessageButtons::Ok,
+                            MessageIcon::Error);
+    }
     if (results_ != nullptr) {
         results_->close();
     }

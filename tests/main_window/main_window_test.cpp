@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <fstream>
 #include <optional>
 
 #include "game/constants.h"
@@ -180,6 +181,27 @@ TEST_F(MainWindowTest, ClosingOutsideAGameFollowsTheSavePolicy) {
         EXPECT_EQ(StoredNumber(store, "PlayerMoney1", -1), c.moneySaved ? 321 : -1);
         EXPECT_EQ(StoredNumber(store, "DropCount", -1), c.closed ? 3 : -1);
     }
+}
+
+TEST_F(MainWindowTest, AFailedSaveSaysWhatAndWhereAndNoLibraryMeansNoSaveQuestion) {
+    // A file where the store's folder belongs: every write fails, whoever runs the test.
+    std::ofstream(home.StoreFolder()) << "not a folder";
+    state.SaveType = 1;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_EQ(BoxTitles(), std::vector<std::string>{"Kestrin"});
+    EXPECT_NE(boxes.Shown[0].Text.find("所持金"), std::string::npos);
+    EXPECT_NE(boxes.Shown[0].Text.find(home.StoreFolder() + "/current_user.db"), std::string::npos);
+
+    HivekitBinding missing({"/nonexistent/libhivekit.so.1"});
+    window = std::make_unique<FrmMain>(
+        GameContext{state, random, pacer, boxes, modal, missing, sprites}, false);
+    window->show();
+    boxes.Shown.clear();
+    state.SaveType = 0;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(boxes.Shown.empty()) << "nothing can be saved: nothing to ask or report";
 }
 
 }  // namespace
