@@ -28,6 +28,9 @@ void Round::DoEvents() {
 }
 
 void Round::DealGame() {
+    // A game that ended in a declined close (No at the game-over box, then Cancel) leaves the
+    // request behind; a new game, dealt after going back to the title, starts without it.
+    QuitRequested = false;
     window_.SetStartEnabled(false);
     window_.SetChangeVisible(false);
     window_.SetBetPanelVisible(false);

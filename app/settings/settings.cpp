@@ -60,6 +60,8 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store) {
     }
     // A negative allowance would never run out.
     state.DropCount = std::max(state.DropCount, 0);
+    store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "GameSpeed", &state.GameSpeed);
+    state.GameSpeed = std::clamp(state.GameSpeed, 0, SpeedCount - 1);
 
     int32_t showMoney = 0;
     store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", &showMoney);
@@ -105,6 +107,8 @@ std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bo
          "ドロップ可能回数");
     note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", showMoney ? 1 : 0),
          "所持金の確認ウィンドウ");
+    note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "GameSpeed", state.GameSpeed),
+         "ゲームの速さ");
     return unsaved;
 }
 

@@ -2,6 +2,7 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -26,6 +27,8 @@ constexpr int InfoHeight = 20;
 constexpr uint32_t InfoGrey = 0xC0C0C0;
 // How far the title rows' text may reach above and below its row: under half the 7-pixel gap.
 constexpr int TitleRowReach = 3;
+// How long each pause lasts at each game speed, as a share of its own length.
+constexpr std::array<double, SpeedCount> PauseScale{1.0, 0.5, 0.1};
 
 }  // namespace
 
@@ -34,7 +37,8 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
       showMoney_(showMoney),
       playField_(MakePlayField(520, 400 - InfoHeight - 1)),
       info_(520, InfoHeight, FromBgr(InfoGrey)),
-      painter_(context.State, playField_, info_, context.Sheets, context.Pace),
+      pace_(context.Pace),
+      painter_(context.State, playField_, info_, context.Sheets, pace_),
       round_(context.State, context.Random, painter_, *this, context.Boxes) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("ケストリン"));
@@ -43,6 +47,8 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
     CreateControls();
     CreateMenus();
     resize(520, 400 + menuBar()->sizeHint().height());
+
+    MnuitemSpeed_Click(context_.State.GameSpeed);
 
     // Form_Load
     context_.State.GameState = StateTitle;
@@ -61,6 +67,12 @@ void FrmMain::CreateMenus() {
     MnuitemStart->setShortcut(Qt::Key_F2);
     MnuitemStart->setEnabled(false);
     connect(MnuitemStart, &QAction::triggered, this, &FrmMain::MnuitemStart_Click);
+    MnuitemTitle = MnuGame->addAction(QStringLiteral("タイトルに戻る(&T)"));
+    connect(MnuitemTitle, &QAction::triggered, this, &FrmMain::MnuitemTitle_Click);
+    connect(MnuGame, &QMenu::aboutToShow, this, [this] {
+        const int32_t gameState = context_.State.GameState;
+        MnuitemTitle->setEnabled(gameState == StateReady || gameState == StateGameOver);
+    });
     MnuGame->addSeparator();
     MnuitemOption = MnuGame->addAction(QStringLiteral("設定(&P)"));
     MnuitemOption->setShortcut(Qt::Key_F3);
@@ -69,6 +81,17 @@ void FrmMain::CreateMenus() {
     MnuitemResults->setCheckable(true);
     connect(MnuitemOption, &QAction::triggered, this, &FrmMain::MnuitemOption_Click);
     connect(MnuitemResults, &QAction::triggered, this, &FrmMain::MnuitemResults_Click);
+    QMenu* MnuSpeed = MnuGame->addMenu(QStringLiteral("ゲームの速さ(&D)"));
+    auto* speeds = new QActionGroup(MnuSpeed);
+    const std::array<QString, SpeedCount> speedCaptions{
+        QStringLiteral("ふつう(&N)"), QStringLiteral("速い(&F)"), QStringLiteral("とても速い(&T)")};
+    for (int32_t speed = 0; speed < SpeedCount; ++speed) {
+        MnuitemSpeed[speed] = speeds->addAction(speedCaptions[speed]);
+        MnuitemSpeed[speed]->setCheckable(true);
+        MnuSpeed->addAction(MnuitemSpeed[speed]);
+        connect(MnuitemSpeed[speed], &QAction::triggered, this,
+                [this, speed] { MnuitemSpeed_Click(speed); });
+    }
     MnuGame->addSeparator();
     MnuitemEnd = MnuGame->addAction(QStringLiteral("終了(&X)"));
     connect(MnuitemEnd, &QAction::triggered, this, &FrmMain::Unload);
@@ -113,6 +136,8 @@ void FrmMain::CreateControls() {
         connect(CmdBet[i], &QPushButton::clicked, this, [this, i] { CmdBet_Click(i); });
     }
     CmdBet[3]->setEnabled(false);
+    // Held down, "レイズ" repeats: each repeat is one click, one dollar.
+    CmdBet[1]->setAutoRepeat(true);
 }
 
 void FrmMain::Layout() {
@@ -243,8 +268,7 @@ void FrmMain::MnuitemOption_Click() {
 }
 
 void FrmMain::OpenResults() {
-    results_ =
-        new FrmResults(context_.State, context_.Random, context_.Pace, context_.Sheets.Coins, this);
+    results_ = new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins, this);
     connect(results_, &FrmResults::Closed, this, [this] { MnuitemResults->setChecked(false); });
     results_->ShowAtTopLeft();
     MnuitemResults->setChecked(true);
@@ -262,6 +286,23 @@ void FrmMain::MnuitemResults_Click() {
 void FrmMain::MnuitemHelp_Click() {
     FrmVersion version(QImage(QStringLiteral(":/art/icon_32.png")), this);
     context_.Modal.Run(version);
+}
+
+void FrmMain::MnuitemTitle_Click() {
+    const int32_t gameState = context_.State.GameState;
+    if (gameState != StateReady && gameState != StateGameOver) {
+        return;
+    }
+    MnuitemStart->setEnabled(false);
+    context_.State.GameState = StateTitle;
+    ShowMessage(info_, "");
+    DrawTitle(0);
+}
+
+void FrmMain::MnuitemSpeed_Click(int32_t speed) {
+    context_.State.GameSpeed = speed;
+    MnuitemSpeed[speed]->setChecked(true);
+    pace_.SetScale(PauseScale[speed]);
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

@@ -240,6 +240,18 @@ TEST_F(RoundTest, GameOverNoThenCancelKeepsTheWindowWithDealingDisabled) {
     EXPECT_FALSE(window->MnuitemStart->isEnabled());
     int32_t stored = 0;
     EXPECT_EQ(store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", &stored), 0);
+
+    // The way on: back to the title, start over, and the next game plays to its end.
+    window->MnuitemTitle->trigger();
+    EXPECT_EQ(state.GameState, StateTitle);
+    StartStandardGame();
+    window->MnuitemTitle->trigger();  // not while a game is dealt
+    EXPECT_EQ(state.GameState, StateDealt);
+    ScriptFirstRound(0);
+    PlayAfterExchange();
+    EXPECT_EQ(state.GameState, StateGameOver);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->MnuitemStart->isEnabled());
 }
 
 TEST_F(RoundTest, BeatingAllComputersShowsBothVictoryBoxesAndResetsTheMatch) {

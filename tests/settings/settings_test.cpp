@@ -48,6 +48,7 @@ MdlMain SampleState(int variant) {
     state.SaveType = variant % 3;
     state.CardType = variant % 5;
     state.DropCount = variant + 2;
+    state.GameSpeed = variant % 3;
     return state;
 }
 
@@ -170,6 +171,7 @@ TEST_F(SettingsTest, SaveModeDecidesWhetherMoneyComesBack) {
         EXPECT_EQ(loaded.SaveType, saved.SaveType);
         EXPECT_EQ(loaded.CardType, saved.CardType);
         EXPECT_EQ(loaded.DropCount, saved.DropCount);
+        EXPECT_EQ(loaded.GameSpeed, saved.GameSpeed);
     }
 }
 
@@ -178,7 +180,8 @@ using Snapshot =
     std::map<std::string, std::pair<std::optional<std::string>, std::optional<int32_t>>>;
 
 Snapshot TakeSnapshot(HivekitBinding& store) {
-    std::vector<std::string> names{"SaveType", "CardType", "DropCount", "ShowMoney", "Other"};
+    std::vector<std::string> names{"SaveType",  "CardType", "DropCount",
+                                   "ShowMoney", "GameSpeed", "Other"};
     for (const char* prefix : {"PlayerName", "PlayerPattern", "PlayerMoney"}) {
         for (int i = 0; i < 4; ++i) {
             names.push_back(prefix + std::to_string(i));
