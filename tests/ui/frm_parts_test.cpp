@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <climits>
 
 #include "platform/surface.h"
@@ -37,6 +38,21 @@ TEST(FrmPartsTest, WinGrantsTwoDropsUpToTheLimitAndSaysSoOnlyWhenTheCountGrew) {
         EXPECT_EQ(state.DropCount, c.wantDrops);
         EXPECT_EQ(boxes.Shown.size(), c.wantBox ? 1u : 0u);
     }
+}
+
+// The marker's black ground once showed as a black square beside the winner's row.
+TEST(FrmPartsTest, WinnerMarkerShowsTheSheetRoundTheStar) {
+    MdlMain state;
+    state.Players[0].Dropped = true;
+    Surface info(520, 20);
+    testing::ScriptedBoxes boxes;
+    QImage marker(16, 16, QImage::Format_RGB32);
+    marker.fill(Qt::black);
+    marker.setPixel(8, 8, qRgb(255, 200, 0));
+    FrmParts parts(state, info, marker, boxes, nullptr);
+    const QImage shown = parts.findChild<QLabel*>(QStringLiteral("ImgWinner"))->pixmap().toImage();
+    EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0);
+    EXPECT_EQ(shown.pixel(8, 8), qRgb(255, 200, 0));
 }
 
 }  // namespace
