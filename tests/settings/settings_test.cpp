@@ -180,7 +180,7 @@ using Snapshot =
     std::map<std::string, std::pair<std::optional<std::string>, std::optional<int32_t>>>;
 
 Snapshot TakeSnapshot(HivekitBinding& store) {
-    std::vector<std::string> names{"SaveType",  "CardType", "DropCount",
+    std::vector<std::string> names{"SaveType",  "CardType",  "DropCount",
                                    "ShowMoney", "GameSpeed", "Other"};
     for (const char* prefix : {"PlayerName", "PlayerPattern", "PlayerMoney"}) {
         for (int i = 0; i < 4; ++i) {
