@@ -124,8 +124,8 @@ std::string SaveFailureMessage(const std::vector<std::string>& unsaved) {
                                : home != nullptr && home[0] == '/' ? std::string(home) + "/.config"
                                                                    : std::string("~/.config");
     return "設定を保存できませんでした。\n保存できなかったもの : " + what + "\n保存先 : " + folder +
-           "/hivekit/"
-           "current_user.db\n次に起動したときは、前に保存された内容か最初の値で始まります。";
+           "/hivekit/current_user.db\n" +
+           "次に起動したときは、前に保存された内容か最初の値で始まります。";
 }
 
 }  // namespace kestrins
