@@ -11,6 +11,7 @@
 #include "render/sprites.h"
 #include "settings/startup.h"
 #include "ui/frm_main.h"
+#include "ui/translations.h"
 #include "ui/window_font.h"
 #include "version.h"
 
@@ -26,17 +27,21 @@ int main(int argc, char** argv) {
     QApplication::setFont(WindowFont());
     // Desktops match the window to its desktop entry and icon by this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(KestrinsAppId));
+    InstallTranslations(app);
 
     MersenneRandom random(StartupSeed());
     MdlMain state;
     QtMessageBoxes boxes;
     HivekitBinding store(DefaultHivekitPaths());
     store.SetMessageFunction(&ShowLibraryMessage);
-    store.SetUnavailableNotice([&boxes] {
-        boxes.Show(
-            "設定ライブラリ (libhivekit.so.1) が見つかりません。\n"
-            "設定と所持金は読み込まれず、終了時にも保存されません。",
-            "Kestrin", MessageButtons::Ok, MessageIcon::Error);
+    store.SetUnavailableNotice([&boxes](std::string_view missingFunction) {
+        boxes.Show(missingFunction.empty()
+                       ? "設定ライブラリ (libhivekit.so.1) が見つかりません。\n"
+                         "設定と所持金は読み込まれず、終了時にも保存されません。"
+                       : "設定ライブラリ (libhivekit.so.1) に関数 " + std::string(missingFunction) +
+                             " がありません。\n"
+                             "この関数を使う設定は読み込みも保存もされません。",
+                   "Kestrin", MessageButtons::Ok, MessageIcon::Error);
     });
 
     const bool showMoney = StartUp(state, store);

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
   libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-ipafont-gothic
+  fonts-ipafont-gothic qt6-translations-l10n
   clang-format
   dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool
 )

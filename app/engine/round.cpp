@@ -19,7 +19,6 @@ namespace kestrins {
 namespace {
 
 constexpr int32_t TurnLimit = 50;
-constexpr int32_t BetCeiling = 99;
 
 }  // namespace
 
@@ -28,6 +27,9 @@ void Round::DoEvents() {
 }
 
 void Round::DealGame() {
+    // A game that ended in a declined close (No at the game-over box, then Cancel) leaves the
+    // request behind; a new game, dealt after going back to the title, starts without it.
+    QuitRequested = false;
     window_.SetStartEnabled(false);
     window_.SetChangeVisible(false);
     window_.SetBetPanelVisible(false);
@@ -232,7 +234,7 @@ void Round::BetButtonPressed(int32_t index) {
         case 1:
             window_.SetBetButton(3, "取り消し", true);
             window_.SetBetButton(0, "決定", true);
-            human.Bet = std::min(human.Bet + 1, BetCeiling);
+            human.Bet = std::min(human.Bet + 1, BetCap);
             painter_.DrawTable();
             break;
         case 2:

@@ -49,4 +49,10 @@ inline constexpr int32_t PatternCount = 4;
 // Card-back designs (CardType).
 inline constexpr int32_t CardTypeCount = 5;
 
+// Game speeds (GameSpeed): every pause at its length, at half, at a tenth.
+inline constexpr int32_t SpeedNormal = 0;
+inline constexpr int32_t SpeedFast = 1;
+inline constexpr int32_t SpeedFastest = 2;
+inline constexpr int32_t SpeedCount = 3;
+
 }  // namespace kestrins

@@ -22,6 +22,9 @@ struct MdlMain {
     int32_t SaveType = 0;
     int32_t CardType = 0;
     int32_t DropCount = 0;
+    // How fast the pauses go (SpeedNormal, SpeedFast, SpeedFastest); kept with the settings.
+    // Only the length of the pauses changes, never what happens or what is drawn at random.
+    int32_t GameSpeed = 0;
 };
 
 }  // namespace kestrins

@@ -33,11 +33,11 @@ HivekitBinding::~HivekitBinding() {
     }
 }
 
-void HivekitBinding::ReportUnavailable() {
+void HivekitBinding::ReportUnavailable(std::string_view missingFunction) {
     if (!reported_) {
         reported_ = true;
         if (unavailableNotice_) {
-            unavailableNotice_();
+            unavailableNotice_(missingFunction);
         }
     }
 }
@@ -67,9 +67,15 @@ void* HivekitBinding::Function(const char* name, void*& cache) {
         cache = dlsym(handle_, name);
     }
     if (cache == nullptr) {
-        ReportUnavailable();
+        ReportUnavailable(handle_ != nullptr ? name : "");
     }
     return cache;
+}
+
+bool HivekitBinding::CanWrite() {
+    return Function("SetValueDWORD", setValueDWORD_) != nullptr &&
+           Function("SetValueText", setValueText_) != nullptr &&
+           Function("DeleteValue", deleteValue_) != nullptr;
 }
 
 unsigned char HivekitBinding::DeleteValue(HKEY root, const char* keyPath, const char* valueName) {

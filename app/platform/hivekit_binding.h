@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "hivekit.h"
@@ -21,10 +22,15 @@ public:
 
     // The library's own messages (its read limit) go here; set before the first call.
     void SetMessageFunction(HivekitMessageFunction function) { messageFunction_ = function; }
-    // Called once, on the first call that finds the library or one of its functions missing.
-    void SetUnavailableNotice(std::function<void()> notice) {
+    // Called once, on the first call that finds the library or one of its functions missing,
+    // with the name of the missing function, or empty when the library itself was not found.
+    void SetUnavailableNotice(std::function<void(std::string_view missingFunction)> notice) {
         unavailableNotice_ = std::move(notice);
     }
+
+    // Whether values can be written and deleted at all: the library and its three writing
+    // functions are there.
+    bool CanWrite();
 
     unsigned char DeleteValue(HKEY root, const char* keyPath, const char* valueName);
     unsigned char GetValueDWORD(HKEY root, const char* keyPath, const char* valueName,
@@ -37,11 +43,11 @@ public:
 
 private:
     void* Function(const char* name, void*& cache);
-    void ReportUnavailable();
+    void ReportUnavailable(std::string_view missingFunction);
 
     std::vector<std::string> candidates_;
     HivekitMessageFunction messageFunction_ = nullptr;
-    std::function<void()> unavailableNotice_;
+    std::function<void(std::string_view)> unavailableNotice_;
     void* handle_ = nullptr;
     bool loadTried_ = false;
     bool reported_ = false;

@@ -12,6 +12,9 @@ public:
     virtual void DoEvents() = 0;
     // Block until something has run; never spins.
     virtual void WaitForEvents() = 0;
+    // True while a pause runs. What runs then (timers, repaints, resizes) must neither change
+    // the game nor draw from the random source; it catches up once the pause is over.
+    virtual bool Pausing() const = 0;
 };
 
 }  // namespace kestrins

@@ -18,7 +18,9 @@ void QtPacer::Sleep(int ms) {
     // The timed processEvents overload would not do: it drops WaitForMoreEvents and polls.
     QEventLoop loop;
     QTimer::singleShot(scaled, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+    pausing_ = true;
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+    pausing_ = false;
 }
 
 void QtPacer::DoEvents() {

@@ -13,12 +13,14 @@ public:
     void Sleep(int ms) override;
     void DoEvents() override;
     void WaitForEvents() override;
+    bool Pausing() const override { return pausing_; }
 
     // KESTRINS_PACE as a non-negative number, 1 when unset or unreadable.
     static double PaceFromEnvironment();
 
 private:
     double scale_;
+    bool pausing_ = false;
 };
 
 }  // namespace kestrins

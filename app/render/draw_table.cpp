@@ -1,6 +1,7 @@
 // Cards go down slot by slot round the table, then the panels, the winner's in light yellow.
 #include "render/draw_table.h"
 
+#include <QFontMetrics>
 #include <QString>
 
 #include <string>
@@ -17,6 +18,8 @@ constexpr uint32_t TableGreen = 0x008000;
 constexpr uint32_t PanelWhite = 0xFFFFFF;
 constexpr uint32_t WinnerYellow = 0x80FFFF;
 constexpr double TableFontSize = 12;
+// How far a panel line may shrink to fit its rectangle.
+constexpr double SmallestPanelFontSize = 10;
 
 QString Dollars(int32_t amount) {
     return QString::number(amount) + QStringLiteral(" $");
@@ -27,11 +30,25 @@ QString StatusLine(const Player& player) {
            Dollars(player.Bet);
 }
 
+// The table's font runs wider than the one the panels were laid out with ("Dropped : 12 $" is
+// 115 pixels in 110): a line that would be cut is drawn half a point smaller at a time instead.
+void DrawPanelLine(Surface& playField, const QString& text, const QRect& rect, TextFormat align) {
+    const double size = playField.FontSize();
+    for (double smaller = size - 0.5;
+         smaller >= SmallestPanelFontSize &&
+         QFontMetrics(playField.Font()).horizontalAdvance(text) > rect.width();
+         smaller -= 0.5) {
+        playField.SetFontSize(smaller);
+    }
+    playField.DrawText(text, rect, align);
+    playField.SetFontSize(size);
+}
+
 void DrawPanel(Surface& playField, int32_t seat, const Player& player) {
     const TextFormat align = PanelRightAligned(seat) ? TextRight : TextLeft;
-    playField.DrawText(QString::fromStdString(player.Name), PanelLineRect(seat, 1), align);
-    playField.DrawText(Dollars(player.Money), PanelLineRect(seat, 2), align);
-    playField.DrawText(StatusLine(player), PanelLineRect(seat, 0), align);
+    DrawPanelLine(playField, QString::fromStdString(player.Name), PanelLineRect(seat, 1), align);
+    DrawPanelLine(playField, Dollars(player.Money), PanelLineRect(seat, 2), align);
+    DrawPanelLine(playField, StatusLine(player), PanelLineRect(seat, 0), align);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string>
 
 #include "game/constants.h"
@@ -59,6 +60,8 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store) {
     }
     // A negative allowance would never run out.
     state.DropCount = std::max(state.DropCount, 0);
+    store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "GameSpeed", &state.GameSpeed);
+    state.GameSpeed = std::clamp(state.GameSpeed, 0, SpeedCount - 1);
 
     int32_t showMoney = 0;
     store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", &showMoney);
@@ -74,22 +77,55 @@ void DeleteSettings(int32_t saveMode, HivekitBinding& store) {
     }
 }
 
-void SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney, HivekitBinding& store) {
+std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney,
+                                      HivekitBinding& store) {
+    std::vector<std::string> unsaved;
+    const auto note = [&unsaved](unsigned char written, const char* what) {
+        if (written == 0 && std::find(unsaved.begin(), unsaved.end(), what) == unsaved.end()) {
+            unsaved.emplace_back(what);
+        }
+    };
     for (int i = 0; i < SeatCount; ++i) {
         const Player& player = state.Players[i];
-        store.SetValueText(HKEY_CURRENT_USER, SettingsKey, SeatValue("PlayerName", i).c_str(),
-                           player.Name.c_str());
-        store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, SeatValue("PlayerPattern", i).c_str(),
-                            player.Pattern);
+        note(store.SetValueText(HKEY_CURRENT_USER, SettingsKey, SeatValue("PlayerName", i).c_str(),
+                                player.Name.c_str()),
+             "名前");
+        note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey,
+                                 SeatValue("PlayerPattern", i).c_str(), player.Pattern),
+             "思考タイプ");
         if (saveMode == 1) {
-            store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, SeatValue("PlayerMoney", i).c_str(),
-                                player.Money);
+            note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey,
+                                     SeatValue("PlayerMoney", i).c_str(), player.Money),
+                 "所持金");
         }
     }
-    store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "SaveType", state.SaveType);
-    store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "CardType", state.CardType);
-    store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "DropCount", state.DropCount);
-    store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", showMoney ? 1 : 0);
+    note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "SaveType", state.SaveType),
+         "データ保存の設定");
+    note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "CardType", state.CardType),
+         "カードの模様");
+    note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "DropCount", state.DropCount),
+         "ドロップ可能回数");
+    note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", showMoney ? 1 : 0),
+         "所持金の確認ウィンドウ");
+    note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "GameSpeed", state.GameSpeed),
+         "ゲームの速さ");
+    return unsaved;
+}
+
+std::string SaveFailureMessage(const std::vector<std::string>& unsaved) {
+    std::string what;
+    for (const std::string& item : unsaved) {
+        what += (what.empty() ? "" : "、") + item;
+    }
+    // Where the settings library keeps the current user's values, by the rule its header gives.
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    const std::string folder = config != nullptr && config[0] == '/' ? std::string(config)
+                               : home != nullptr && home[0] == '/' ? std::string(home) + "/.config"
+                                                                   : std::string("~/.config");
+    return "設定を保存できませんでした。\n保存できなかったもの : " + what + "\n保存先 : " + folder +
+           "/hivekit/current_user.db\n" +
+           "次に起動したときは、前に保存された内容か最初の値で始まります。";
 }
 
 }  // namespace kestrins

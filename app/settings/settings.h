@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "game/mdl_main.h"
 
@@ -19,8 +21,13 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store);
 // Everything else is overwritten in place, so no moment of the exit leaves the store empty.
 void DeleteSettings(int32_t saveMode, HivekitBinding& store);
 
-// Writes names, temperaments, policy, card back, drops and the money-window flag; the money
-// only when saveMode is 1.
-void SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney, HivekitBinding& store);
+// Writes names, temperaments, policy, card back, drops, the money-window flag and the game's
+// speed; the money
+// only when saveMode is 1. Returns what could not be written, in the player's words, each once.
+std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney,
+                                      HivekitBinding& store);
+
+// The message for a save that failed: what was not saved and where the store is.
+std::string SaveFailureMessage(const std::vector<std::string>& unsaved);
 
 }  // namespace kestrins

@@ -2,6 +2,7 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -24,6 +25,10 @@ namespace {
 
 constexpr int InfoHeight = 20;
 constexpr uint32_t InfoGrey = 0xC0C0C0;
+// How far the title rows' text may reach above and below its row: under half the 7-pixel gap.
+constexpr int TitleRowReach = 3;
+// How long each pause lasts at each game speed, as a share of its own length.
+constexpr std::array<double, SpeedCount> PauseScale{1.0, 0.5, 0.1};
 
 }  // namespace
 
@@ -32,7 +37,8 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
       showMoney_(showMoney),
       playField_(MakePlayField(520, 400 - InfoHeight - 1)),
       info_(520, InfoHeight, FromBgr(InfoGrey)),
-      painter_(context.State, playField_, info_, context.Sheets, context.Pace),
+      pace_(context.Pace),
+      painter_(context.State, playField_, info_, context.Sheets, pace_),
       round_(context.State, context.Random, painter_, *this, context.Boxes) {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("ケストリン"));
@@ -41,6 +47,8 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
     CreateControls();
     CreateMenus();
     resize(520, 400 + menuBar()->sizeHint().height());
+
+    MnuitemSpeed_Click(context_.State.GameSpeed);
 
     // Form_Load
     context_.State.GameState = StateTitle;
@@ -59,6 +67,12 @@ void FrmMain::CreateMenus() {
     MnuitemStart->setShortcut(Qt::Key_F2);
     MnuitemStart->setEnabled(false);
     connect(MnuitemStart, &QAction::triggered, this, &FrmMain::MnuitemStart_Click);
+    MnuitemTitle = MnuGame->addAction(QStringLiteral("タイトルに戻る(&T)"));
+    connect(MnuitemTitle, &QAction::triggered, this, &FrmMain::MnuitemTitle_Click);
+    connect(MnuGame, &QMenu::aboutToShow, this, [this] {
+        const int32_t gameState = context_.State.GameState;
+        MnuitemTitle->setEnabled(gameState == StateReady || gameState == StateGameOver);
+    });
     MnuGame->addSeparator();
     MnuitemOption = MnuGame->addAction(QStringLiteral("設定(&P)"));
     MnuitemOption->setShortcut(Qt::Key_F3);
@@ -67,6 +81,17 @@ void FrmMain::CreateMenus() {
     MnuitemResults->setCheckable(true);
     connect(MnuitemOption, &QAction::triggered, this, &FrmMain::MnuitemOption_Click);
     connect(MnuitemResults, &QAction::triggered, this, &FrmMain::MnuitemResults_Click);
+    QMenu* MnuSpeed = MnuGame->addMenu(QStringLiteral("ゲームの速さ(&D)"));
+    auto* speeds = new QActionGroup(MnuSpeed);
+    const std::array<QString, SpeedCount> speedCaptions{
+        QStringLiteral("ふつう(&N)"), QStringLiteral("速い(&F)"), QStringLiteral("とても速い(&T)")};
+    for (int32_t speed = 0; speed < SpeedCount; ++speed) {
+        MnuitemSpeed[speed] = speeds->addAction(speedCaptions[speed]);
+        MnuitemSpeed[speed]->setCheckable(true);
+        MnuSpeed->addAction(MnuitemSpeed[speed]);
+        connect(MnuitemSpeed[speed], &QAction::triggered, this,
+                [this, speed] { MnuitemSpeed_Click(speed); });
+    }
     MnuGame->addSeparator();
     MnuitemEnd = MnuGame->addAction(QStringLiteral("終了(&X)"));
     connect(MnuitemEnd, &QAction::triggered, this, &FrmMain::Unload);
@@ -111,6 +136,8 @@ void FrmMain::CreateControls() {
         connect(CmdBet[i], &QPushButton::clicked, this, [this, i] { CmdBet_Click(i); });
     }
     CmdBet[3]->setEnabled(false);
+    // Held down, "レイズ" repeats: each repeat is one click, one dollar.
+    CmdBet[1]->setAutoRepeat(true);
 }
 
 void FrmMain::Layout() {
@@ -142,7 +169,10 @@ void FrmMain::DrawTitle(int row) {
     const std::array<QString, 2> texts{QStringLiteral("最初から"), QStringLiteral("続きから")};
     for (int i = 1; i <= 2; ++i) {
         const int top = RoundHalfEven(playField_.Height() - 150 + 35.0 * i);
-        const QRect rect(0, top, playField_.Width(), 28);
+        // The row's 28 pixels are too short for the underline of a 20-point line: the text
+        // goes into a rectangle taller by the rows' gap, about the same centre. The hit areas
+        // (TitleRow) keep the rows as they are.
+        const QRect rect(0, top - TitleRowReach, playField_.Width(), 28 + 2 * TitleRowReach);
         const QString& text = texts[i - 1];
         if (i == row) {
             playField_.SetFontUnderline(true);
@@ -238,7 +268,7 @@ void FrmMain::MnuitemOption_Click() {
 }
 
 void FrmMain::OpenResults() {
-    results_ = new FrmResults(context_.State, context_.Random, context_.Sheets.Coins, this);
+    results_ = new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins, this);
     connect(results_, &FrmResults::Closed, this, [this] { MnuitemResults->setChecked(false); });
     results_->ShowAtTopLeft();
     MnuitemResults->setChecked(true);
@@ -258,6 +288,23 @@ void FrmMain::MnuitemHelp_Click() {
     context_.Modal.Run(version);
 }
 
+void FrmMain::MnuitemTitle_Click() {
+    const int32_t gameState = context_.State.GameState;
+    if (gameState != StateReady && gameState != StateGameOver) {
+        return;
+    }
+    MnuitemStart->setEnabled(false);
+    context_.State.GameState = StateTitle;
+    ShowMessage(info_, "");
+    DrawTitle(0);
+}
+
+void FrmMain::MnuitemSpeed_Click(int32_t speed) {
+    context_.State.GameSpeed = speed;
+    MnuitemSpeed[speed]->setChecked(true);
+    pace_.SetScale(PauseScale[speed]);
+}
+
 void FrmMain::closeEvent(QCloseEvent* event) {
     if (Form_QueryUnload()) {
         event->accept();
@@ -268,10 +315,15 @@ void FrmMain::closeEvent(QCloseEvent* event) {
 
 bool FrmMain::Form_QueryUnload() {
     MdlMain& state = context_.State;
+    // Without a library that can write, the player has been told that nothing is kept: no
+    // question whose answer could not be acted on, and no second word about it.
+    const bool canSave = context_.Store.CanWrite();
     int32_t choice = round_.CloseChoice;
     if (choice == 0) {
         choice = state.SaveType;
-        if (choice == 0) {
+        if (choice == 0 && !canSave) {
+            choice = 2;
+        } else if (choice == 0) {
             switch (context_.Boxes.Show("現在の所持金を保存しますか？", "確認",
                                         MessageButtons::YesNoCancel, MessageIcon::Question)) {
                 case MessageAnswer::Yes:
@@ -290,7 +342,12 @@ bool FrmMain::Form_QueryUnload() {
         }
     }
     DeleteSettings(choice, context_.Store);
-    SaveSettings(state, choice, MnuitemResults->isChecked(), context_.Store);
+    const std::vector<std::string> unsaved =
+        SaveSettings(state, choice, MnuitemResults->isChecked(), context_.Store);
+    if (!unsaved.empty() && canSave) {
+        context_.Boxes.Show(SaveFailureMessage(unsaved), "Kestrin", MessageButtons::Ok,
+                            MessageIcon::Error);
+    }
     if (results_ != nullptr) {
         results_->close();
     }

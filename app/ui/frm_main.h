@@ -10,6 +10,7 @@
 #include "engine/round.h"
 #include "engine/round_window.h"
 #include "engine/table_painter.h"
+#include "platform/scaled_pacer.h"
 #include "platform/surface.h"
 #include "ui/frm_results.h"
 #include "ui/game_context.h"
@@ -42,10 +43,16 @@ public:
     void MnuitemOption_Click();
     void MnuitemResults_Click();
     void MnuitemHelp_Click();
+    // Back to the title screen between games: start over or continue from there.
+    void MnuitemTitle_Click();
+    void MnuitemSpeed_Click(int32_t speed);
     // The money window, while it is open.
     FrmResults* Results() const { return results_; }
 
     QAction* MnuitemStart;
+    QAction* MnuitemTitle;
+    // Normal, fast, fastest: the index is the GameSpeed.
+    std::array<QAction*, 3> MnuitemSpeed{};
     QAction* MnuitemOption;
     QAction* MnuitemResults;
     QAction* MnuitemEnd;
@@ -79,6 +86,8 @@ private:
     bool showMoney_;
     Surface playField_;
     Surface info_;
+    // The game's pauses at the chosen speed.
+    ScaledPacer pace_;
     TablePainter painter_;
     Round round_;
     QPointer<FrmResults> results_;

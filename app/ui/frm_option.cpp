@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "game/constants.h"
+#include "ui/dialog_body.h"
 #include "ui/surface_view.h"
 #include "ui/window_font.h"
 
@@ -54,20 +55,22 @@ FrmOption::FrmOption(MdlMain& state, const QImage& cardBacks, QWidget* parent)
       preview_(BackWidth, BackHeight, palette().color(QPalette::Base)) {
     setObjectName(QStringLiteral("FrmOption"));
     setWindowTitle(QStringLiteral("設定"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     setFont(WindowFont());
-    setFixedSize(354, 319);
+    QWidget* body = FixedDialogBody(*this, QSize(354, 319));
+    // Classic frames: the caption set into the top line, a little in from the corner.
+    setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }"));
 
-    CreatePlayerControls();
-    CreateSystemControls();
+    CreatePlayerControls(body);
+    CreateSystemControls(body);
 
-    CmdOK = new QPushButton(QStringLiteral("OK(&O)"), this);
+    CmdOK = new QPushButton(QStringLiteral("OK(&O)"), body);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setGeometry(196, 296, 79, 23);
     CmdOK->setDefault(true);
     connect(CmdOK, &QPushButton::clicked, this, &FrmOption::CmdOK_Click);
-    CmdCancel = new QPushButton(QStringLiteral("キャンセル(&C)"), this);
+    CmdCancel = new QPushButton(QStringLiteral("キャンセル(&C)"), body);
     CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
     CmdCancel->setGeometry(274, 296, 79, 23);
     connect(CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -80,8 +83,8 @@ FrmOption::FrmOption(MdlMain& state, const QImage& cardBacks, QWidget* parent)
     connect(VScrCardBG, &QScrollBar::valueChanged, this, &FrmOption::VScrCardBG_Change);
 }
 
-void FrmOption::CreatePlayerControls() {
-    FramePlayers = new QGroupBox(QStringLiteral("プレーヤーの名前"), this);
+void FrmOption::CreatePlayerControls(QWidget* body) {
+    FramePlayers = new QGroupBox(QStringLiteral("プレーヤーの名前"), body);
     FramePlayers->setObjectName(QStringLiteral("FramePlayers"));
     FramePlayers->setGeometry(0, 0, 353, 121);
     const std::array<QString, 4> rowCaptions = {
@@ -111,8 +114,8 @@ void FrmOption::CreatePlayerControls() {
     }
 }
 
-void FrmOption::CreateSystemControls() {
-    FrameSystem = new QGroupBox(QStringLiteral("システム"), this);
+void FrmOption::CreateSystemControls(QWidget* body) {
+    FrameSystem = new QGroupBox(QStringLiteral("システム"), body);
     FrameSystem->setObjectName(QStringLiteral("FrameSystem"));
     FrameSystem->setGeometry(0, 128, 353, 161);
     Label1[0] = MakeLabel(QStringLiteral("データ保存の設定 : "), Qt::AlignRight,

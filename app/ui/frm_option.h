@@ -30,8 +30,9 @@ public:
     const Surface& Preview() const { return preview_; }
 
 private:
-    void CreatePlayerControls();
-    void CreateSystemControls();
+    // body: the dialog's laid-out area.
+    void CreatePlayerControls(QWidget* body);
+    void CreateSystemControls(QWidget* body);
     void Form_Load();
     void HScrSpirit_Change(int i);
     void VScrCardBG_Change();

@@ -1,6 +1,7 @@
 // Result sheet: caption, marker beside the winner's row, names and hands, OK.
 #include "ui/frm_parts.h"
 
+#include <QBitmap>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "game/part_name.h"
 #include "platform/message_box.h"
 #include "render/show_message.h"
+#include "ui/dialog_body.h"
 #include "ui/window_font.h"
 
 namespace kestrins {
@@ -19,24 +21,27 @@ FrmParts::FrmParts(MdlMain& state, Surface& info, const QImage& winnerMarker, Me
                    QWidget* parent)
     : QDialog(parent), state_(state), boxes_(boxes) {
     setObjectName(QStringLiteral("FrmParts"));
-    setFixedSize(298, 128);
     setFont(WindowFont());
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
+    // The sheet clips the marker of a draw, moved to its bottom edge, out of sight.
+    QWidget* body = FixedDialogBody(*this, QSize(298, 128));
 
-    ImgWinner = new QLabel(this);
+    ImgWinner = new QLabel(body);
     ImgWinner->setObjectName(QStringLiteral("ImgWinner"));
-    ImgWinner->setPixmap(QPixmap::fromImage(winnerMarker));
+    // The marker is drawn on black: the sheet's own background shows round the star instead.
+    QPixmap marker = QPixmap::fromImage(winnerMarker);
+    marker.setMask(
+        QBitmap::fromImage(winnerMarker.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor)));
+    ImgWinner->setPixmap(marker);
     ImgWinner->setGeometry(8, 8, 16, 16);
     for (int i = 0; i < SeatCount; ++i) {
-        LblPlayerName[i] = new QLabel(this);
+        LblPlayerName[i] = new QLabel(body);
         LblPlayerName[i]->setObjectName(QStringLiteral("LblPlayerName%1").arg(i));
         LblPlayerName[i]->setGeometry(24, 8 + 24 * i, 89, 17);
-        LblPart[i] = new QLabel(this);
+        LblPart[i] = new QLabel(body);
         LblPart[i]->setObjectName(QStringLiteral("LblPart%1").arg(i));
         LblPart[i]->setGeometry(120, 8 + 24 * i, 177, 17);
     }
-    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    CmdOK = new QPushButton(QStringLiteral("OK"), body);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setGeometry(216, 104, 79, 23);
     CmdOK->setDefault(true);
@@ -76,10 +81,10 @@ void FrmParts::Form_QueryUnload() {
         return;
     }
     unloaded_ = true;
-    if (state_.Winner == 0) {
-        if (state_.DropCount <= std::numeric_limits<int32_t>::max() - 2) {
-            state_.DropCount += 2;
-        }
+    // At the top of its range the count stays there, and a count that did not grow is no news.
+    constexpr int32_t limit = std::numeric_limits<int32_t>::max();
+    if (state_.Winner == 0 && state_.DropCount < limit) {
+        state_.DropCount = state_.DropCount <= limit - 2 ? state_.DropCount + 2 : limit;
         boxes_.Show("ドロップ可能回数が2回増えました。", "情報", MessageButtons::Ok,
                     MessageIcon::Information);
     }

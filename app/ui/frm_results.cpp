@@ -36,10 +36,12 @@ QRect FromEdges(int left, int top, int right, int bottom) {
 
 }  // namespace
 
-FrmResults::FrmResults(MdlMain& state, RandomSource& random, const QImage& coins, QWidget* parent)
+FrmResults::FrmResults(MdlMain& state, RandomSource& random, const Pacer& pacer,
+                       const QImage& coins, QWidget* parent)
     : QWidget(parent, Qt::Window),
       state_(state),
       random_(random),
+      pacer_(pacer),
       coins_(coins),
       results_(297, 371, FromBgr(ChartGreen)) {
     setObjectName(QStringLiteral("FrmResults"));
@@ -82,17 +84,28 @@ void FrmResults::Form_Resize() {
     // The view resizes its surface only once it is shown; the chart is drawn before that.
     results_.Resize(width(), height() - pictureTop);
     PictResults->setGeometry(0, pictureTop, width(), height() - pictureTop);
+    // The coins' jitter comes from the game's random source: drawing now, in the middle of a
+    // deal or between two computer players, would change the game.
+    if (pacer_.Pausing()) {
+        resizedInPause_ = true;
+        return;
+    }
     DrawMoneys();
 }
 
 void FrmResults::TimerCheckMoney_Timer() {
-    bool changed = false;
+    // During a pause the chart is not updated; LastMoneys stays, so the next tick sees the change.
+    if (pacer_.Pausing()) {
+        return;
+    }
+    bool changed = resizedInPause_;
     for (int i = 0; i < SeatCount; ++i) {
         changed = changed || state_.Players[i].Money != LastMoneys[i];
     }
     if (!changed) {
         return;
     }
+    resizedInPause_ = false;
     DrawMoneys();
     for (int i = 0; i < SeatCount; ++i) {
         LastMoneys[i] = state_.Players[i].Money;

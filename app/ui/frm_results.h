@@ -8,6 +8,7 @@
 
 #include "game/mdl_main.h"
 #include "game/random_source.h"
+#include "platform/pacer.h"
 #include "platform/surface.h"
 
 class QTimer;
@@ -20,9 +21,11 @@ class FrmResults final : public QWidget {
     Q_OBJECT
 
 public:
-    // coins: the 59 x 145 sheet of the mask and the four coin colours. The window deletes
-    // itself when closed; parent only owns it until then.
-    FrmResults(MdlMain& state, RandomSource& random, const QImage& coins, QWidget* parent);
+    // coins: the 59 x 145 sheet of the mask and the four coin colours. While pacer pauses the
+    // game, the chart takes nothing from random: it catches up at the first tick after the
+    // pause. The window deletes itself when closed; parent only owns it until then.
+    FrmResults(MdlMain& state, RandomSource& random, const Pacer& pacer, const QImage& coins,
+               QWidget* parent);
 
     // Shows the window at the top-left corner of the desktop's free area.
     void ShowAtTopLeft();
@@ -30,7 +33,8 @@ public:
     // Repaints the whole chart with fresh jitter.
     void DrawMoneys();
 
-    // The 500 ms check; public so that a test can tick it without waiting.
+    // The 500 ms check, which also catches up on a resize made during a pause; public so that
+    // a test can tick it without waiting.
     void TimerCheckMoney_Timer();
 
     const Surface& Picture() const { return results_; }
@@ -51,9 +55,12 @@ private:
 
     MdlMain& state_;
     RandomSource& random_;
+    const Pacer& pacer_;
     QImage coins_;
     Surface results_;
     std::array<int32_t, 4> LastMoneys{};
+    // Resized during a pause and not yet drawn at the new size.
+    bool resizedInPause_ = false;
     SurfaceView* PictResults;
     QTimer* TimerCheckMoney;
 };

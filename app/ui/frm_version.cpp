@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "ui/dialog_body.h"
 #include "ui/surface_view.h"
 #include "ui/window_font.h"
 #include "version.h"
@@ -64,12 +65,10 @@ FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
               palette().color(QPalette::Window)) {
     setObjectName(QStringLiteral("FrmVersion"));
     setWindowTitle(QStringLiteral("ケストリン のバージョン情報"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     setFont(WindowFont());
-    setFixedSize(280, 184);
+    QWidget* body = FixedDialogBody(*this, QSize(280, 184));
 
-    ImMyIcon = new QLabel(this);
+    ImMyIcon = new QLabel(body);
     ImMyIcon->setObjectName(QStringLiteral("ImMyIcon"));
     ImMyIcon->setPixmap(QPixmap::fromImage(icon));
     ImMyIcon->setGeometry(16, 16, 32, 32);
@@ -78,14 +77,14 @@ FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
                                    .arg(KestrinsVersionMajor)
                                    .arg(KestrinsVersionMinor)
                                    .arg(KestrinsVersionPatch),
-                               this);
-    LblVersion[1] = new QLabel(QStringLiteral("コンピュータ三人と遊ぶポーカー"), this);
+                               body);
+    LblVersion[1] = new QLabel(QStringLiteral("コンピュータ三人と遊ぶポーカー"), body);
     for (int i = 0; i < 2; ++i) {
         LblVersion[i]->setObjectName(QStringLiteral("LblVersion%1").arg(i));
         LblVersion[i]->setGeometry(72, 8 + 24 * i, 201, 17);
     }
 
-    MesBoxFrame = new QFrame(this);
+    MesBoxFrame = new QFrame(body);
     MesBoxFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     MesBoxFrame->setLineWidth(BoxBorder);
     MesBoxFrame->setGeometry(24, 56, BoxWidth, BoxHeight);
@@ -94,7 +93,7 @@ FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
     PictMesBox->setObjectName(QStringLiteral("PictMesBox"));
     PictMesBox->setGeometry(BoxBorder, BoxBorder, mesBox_.Width(), mesBox_.Height());
 
-    CmdOK = new QPushButton(QStringLiteral("OK"), this);
+    CmdOK = new QPushButton(QStringLiteral("OK"), body);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setGeometry(200, 160, 79, 23);
     CmdOK->setDefault(true);

@@ -32,6 +32,12 @@ void SurfaceView::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
+// A double-click comes as one press and then this event; Qt's default would pass it on as a
+// second press, so a card clicked twice quickly would toggle back.
+void SurfaceView::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void SurfaceView::resizeEvent(QResizeEvent* /*event*/) {
     surface_.Resize(width(), height());
 }

@@ -39,6 +39,7 @@ public:
         real_.Sleep(ms);
     }
     void DoEvents() override { real_.DoEvents(); }
+    bool Pausing() const override { return real_.Pausing(); }
     void WaitForEvents() override {
         if (OnWait) {
             OnWait();

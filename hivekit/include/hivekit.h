@@ -44,8 +44,9 @@ HIVEKIT_API unsigned char SetValueText(HKEY root, const char* keyPath, const cha
                                        const char* text);
 
 /* Shows a message to the user: caption, then text; returns once the user has seen it.
- * The library's messages are the read limit (caption "制限") and a damaged store that was kept
- * under another name and replaced by a fresh one (caption "Hivekit").
+ * The library's messages are the read limit (caption "制限"), a damaged store found by a read
+ * (once per store and process) and a damaged store that was kept under another name and
+ * replaced by a fresh one (both caption "Hivekit").
  * With none set, messages go to standard error. */
 typedef void (*HivekitMessageFunction)(const char* caption, const char* text);
 HIVEKIT_API void SetMessageFunction(HivekitMessageFunction function);

@@ -47,7 +47,12 @@ std::optional<StoredValue> Read(HKEY root, const char* keyPath, const char* valu
     if (!target) {
         return std::nullopt;
     }
-    return kestrins::hivekit::ReadStoredValue(target->location.path, target->address);
+    std::optional<StoredValue> value;
+    if (kestrins::hivekit::ReadStoredValue(target->location.path, target->address, value) ==
+        Outcome::Damaged) {
+        kestrins::hivekit::ShowDamagedStoreMessage(target->location.path);
+    }
+    return value;
 }
 
 unsigned char Write(HKEY root, const char* keyPath, const char* valueName,

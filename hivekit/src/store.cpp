@@ -137,20 +137,22 @@ int RemoveValue(Connection& connection, const ValueAddress& address) {
 
 }  // namespace
 
-std::optional<StoredValue> ReadStoredValue(const std::string& path, const ValueAddress& address) {
+Outcome ReadStoredValue(const std::string& path, const ValueAddress& address,
+                        std::optional<StoredValue>& value) {
     Connection connection;
     // A deferred transaction keeps the check and the read on one snapshot.
-    if (BeginOnStore(connection, path, "BEGIN", false) != Outcome::Done) {
-        return std::nullopt;
+    if (Outcome begun = BeginOnStore(connection, path, "BEGIN", false); begun != Outcome::Done) {
+        return begun;
     }
     Statement select(connection.Handle(),
                      "SELECT type, data FROM entries WHERE key_path = ?1 AND value_name = ?2");
     select.BindText(1, address.keyPath);
     select.BindText(2, address.valueName);
-    if (select.Step() != SQLITE_ROW) {
-        return std::nullopt;
+    if (int result = select.Step(); result != SQLITE_ROW) {
+        return result == SQLITE_DONE ? Outcome::Done : FromResult(result);
     }
-    return StoredValue{static_cast<ValueType>(select.ColumnInt(0)), select.ColumnBytes(1)};
+    value = StoredValue{static_cast<ValueType>(select.ColumnInt(0)), select.ColumnBytes(1)};
+    return Outcome::Done;
 }
 
 Outcome WriteStoredValue(const std::string& path, const ValueAddress& address,

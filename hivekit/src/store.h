@@ -23,7 +23,10 @@ struct ValueAddress {
 enum class Outcome { Done, Failed, Damaged };
 
 // Each works on an existing store file and never creates one.
-std::optional<StoredValue> ReadStoredValue(const std::string& path, const ValueAddress& address);
+// Reads one value into value (nothing when it is not stored); Damaged when the file is not a
+// store of ours or cannot be read as one.
+Outcome ReadStoredValue(const std::string& path, const ValueAddress& address,
+                        std::optional<StoredValue>& value);
 // Creates the key's missing levels and writes the value in one transaction: the key is open
 // for writing exactly when the value can be written.
 Outcome WriteStoredValue(const std::string& path, const ValueAddress& address,

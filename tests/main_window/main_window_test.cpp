@@ -1,6 +1,9 @@
 // The main window outside a running game: title screen, F2, card selection, layout, the bet
 // panel's buttons, and closing with each save policy.
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <fstream>
 #include <optional>
 
 #include "game/constants.h"
@@ -45,12 +48,16 @@ TEST_F(MainWindowTest, StartingOverResetsMoneyAndDrops) {
     EXPECT_EQ(state.DropCount, 5);
 }
 
-TEST_F(MainWindowTest, HoveringRowTwoWritesTheMessageStripAndOtherRowsDoNot) {
+TEST_F(MainWindowTest, HoveringRowTwoUnderlinesItAndWritesTheMessageStripOtherRowsDoNot) {
     const QImage before = window->Info().Image();
+    const QImage plain = window->PlayField().Image();
     MoveOnTable(100, window->PlayField().Height() - 150 + 105);  // row 3
     EXPECT_EQ(window->Info().Image(), before);
+    EXPECT_EQ(window->PlayField().Image(), plain);
     MoveOnTable(100, window->PlayField().Height() - 150 + 80);  // row 2
     EXPECT_NE(window->Info().Image(), before);
+    // The underline once fell below the row and was clipped away.
+    EXPECT_NE(window->PlayField().Image(), plain);
 }
 
 TEST_F(MainWindowTest, DealtCardsToggleOnlyByLeftClicksOnTheLowerPart) {
@@ -71,7 +78,12 @@ TEST_F(MainWindowTest, DealtCardsToggleOnlyByLeftClicksOnTheLowerPart) {
     ClickTable(x0 + 160, lower, Qt::RightButton);
     ClickTable(x0 + 255, lower);  // the last 21 pixels of card 4 do not count
     ClickTable(x0 - 1, lower);
-    const std::array<bool, 5> want{true, true, false, false, false};
+    // A double-click on card 3 is one press and a double-click event: it toggles once.
+    ClickTable(x0 + 160, lower);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, QPointF(x0 + 160, lower),
+                      QPointF(x0 + 160, lower), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&PlayFieldWidget(), &twice);
+    const std::array<bool, 5> want{true, true, false, true, false};
     for (int c = 0; c < 5; ++c) {
         EXPECT_EQ(state.Players[0].Cards[c].Selected, want[c]) << c;
     }
@@ -162,6 +174,27 @@ TEST_F(MainWindowTest, ClosingOutsideAGameFollowsTheSavePolicy) {
         EXPECT_EQ(Stored("PlayerMoney1").value_or(-1), c.moneySaved ? 321 : -1);
         EXPECT_EQ(Stored("DropCount").value_or(-1), c.closed ? 3 : -1);
     }
+}
+
+TEST_F(MainWindowTest, AFailedSaveSaysWhatAndWhereAndNoLibraryMeansNoSaveQuestion) {
+    // A file where the store's folder belongs: every write fails, whoever runs the test.
+    std::ofstream(home.StoreFolder()) << "not a folder";
+    state.SaveType = 1;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_EQ(BoxTitles(), std::vector<std::string>{"Kestrin"});
+    EXPECT_NE(boxes.Shown[0].Text.find("所持金"), std::string::npos);
+    EXPECT_NE(boxes.Shown[0].Text.find(home.StoreFolder() + "/current_user.db"), std::string::npos);
+
+    HivekitBinding missing({"/nonexistent/libhivekit.so.1"});
+    window = std::make_unique<FrmMain>(
+        GameContext{state, random, pacer, boxes, modal, missing, sprites}, false);
+    window->show();
+    boxes.Shown.clear();
+    state.SaveType = 0;
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(boxes.Shown.empty()) << "nothing can be saved: nothing to ask or report";
 }
 
 }  // namespace

@@ -269,6 +269,18 @@ TEST_F(RoundTest, GameOverNoThenCancelKeepsTheWindowWithDealingDisabled) {
     EXPECT_EQ(state.GameState, StateGameOver);
     EXPECT_FALSE(window->MnuitemStart->isEnabled());
     EXPECT_FALSE(Stored("PlayerMoney0"));
+
+    // The way on: back to the title, start over, and the next game plays to its end.
+    window->MnuitemTitle->trigger();
+    EXPECT_EQ(state.GameState, StateTitle);
+    StartStandardGame();
+    window->MnuitemTitle->trigger();  // not while a game is dealt
+    EXPECT_EQ(state.GameState, StateDealt);
+    ScriptFirstRound(0);
+    PlayAfterExchange();
+    EXPECT_EQ(state.GameState, StateGameOver);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->MnuitemStart->isEnabled());
 }
 
 TEST_F(RoundTest, BeatingAllComputersShowsBothVictoryBoxesAndResetsTheMatch) {

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/program_folder.h"
 #include "support/temp_config_home.h"
@@ -35,7 +37,10 @@ TEST(HivekitBinding, MissingLibraryFailsEveryCallAndTellsOnce) {
         SCOPED_TRACE(path);
         int notices = 0;
         HivekitBinding binding({path});
-        binding.SetUnavailableNotice([&notices] { ++notices; });
+        binding.SetUnavailableNotice([&notices](std::string_view missing) {
+            EXPECT_EQ(missing, "") << "the library itself is missing";
+            ++notices;
+        });
         int32_t number = -7;
         std::array<char, 2048> text{};
         text[0] = 'q';
@@ -52,9 +57,10 @@ TEST(HivekitBinding, MissingLibraryFailsEveryCallAndTellsOnce) {
 }
 
 TEST(HivekitBinding, LibraryLackingFunctionsKeepsTheOnesItHas) {
-    int notices = 0;
+    std::vector<std::string> notices;
     HivekitBinding binding({"/nonexistent/first.so", ProgramFolder() + "/libpartial_hivekit.so"});
-    binding.SetUnavailableNotice([&notices] { ++notices; });
+    binding.SetUnavailableNotice(
+        [&notices](std::string_view missing) { notices.emplace_back(missing); });
     int32_t number = 0;
     std::array<char, 2048> text{};
     const Calls calls = CallEverything(binding, number, text);
@@ -62,7 +68,8 @@ TEST(HivekitBinding, LibraryLackingFunctionsKeepsTheOnesItHas) {
     EXPECT_EQ(number, 42);
     EXPECT_EQ(calls.deleted + calls.gotText + calls.setNumber + calls.setText, 0);
     CallEverything(binding, number, text);
-    EXPECT_EQ(notices, 1);
+    EXPECT_EQ(notices, std::vector<std::string>{"DeleteValue"}) << "the first one missing";
+    EXPECT_FALSE(binding.CanWrite());
 }
 
 std::string lastCaption;
@@ -77,7 +84,8 @@ TEST(HivekitBinding, HandsItsMessageFunctionToTheLibrary) {
     HivekitBinding binding(DefaultHivekitPaths());
     binding.SetMessageFunction(&CaptureMessage);
     int notices = 0;
-    binding.SetUnavailableNotice([&notices] { ++notices; });
+    binding.SetUnavailableNotice([&notices](std::string_view) { ++notices; });
+    EXPECT_TRUE(binding.CanWrite());
     const std::string longText(2047, 'a');
     ASSERT_EQ(binding.SetValueText(HKEY_CURRENT_USER, "K", "long", longText.c_str()), 1);
     std::array<char, 2048> buffer{};

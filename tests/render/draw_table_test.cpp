@@ -150,5 +150,29 @@ TEST(DrawTable, PanelsShowStatusNameAndMoneyWithOnlyTheWinnerHighlighted) {
     }
 }
 
+// A dropped seat with a two-digit bet once lost its "$" (left-aligned) or part of its "D"
+// (right-aligned) to the 110-pixel rectangle: the whole line shows, with a blank column at the
+// edge it would have been cut at.
+TEST(DrawTable, LongPanelLinesFitTheirRectangle) {
+    MdlMain main = DealtState();
+    for (Player& player : main.Players) {
+        player.Dropped = true;
+        player.Bet = 99;
+    }
+    for (const int32_t winner : {WinnerDraw, 0, 1}) {
+        main.Winner = winner;
+        Surface field = MakePlayField(Width, Height);
+        DrawTable(main, field, SyntheticSprites(), "");
+        for (const int32_t seat : {0, 1}) {
+            const QRect line = PanelLineRect(seat, 0);
+            const int edge = PanelRightAligned(seat) ? line.left() : line.right();
+            for (int y = line.top(); y <= line.bottom(); ++y) {
+                EXPECT_EQ(field.Image().pixel(edge, y), Green)
+                    << "winner " << winner << " seat " << seat << " y " << y;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kestrins

@@ -44,6 +44,7 @@ MdlMain SampleState(int variant) {
     state.SaveType = variant % 3;
     state.CardType = variant % 5;
     state.DropCount = variant + 2;
+    state.GameSpeed = variant % 3;
     return state;
 }
 
@@ -123,7 +124,7 @@ TEST_F(SettingsTest, SaveModeDecidesWhetherMoneyComesBack) {
         const MdlMain saved = SampleState(3);
         SaveSettings(SampleState(1), 1, false, store);  // money from an earlier run
         DeleteSettings(c.mode, store);
-        SaveSettings(saved, c.mode, true, store);
+        EXPECT_TRUE(SaveSettings(saved, c.mode, true, store).empty());
 
         MdlMain loaded;
         EXPECT_TRUE(LoadSettings(loaded, store));
@@ -136,6 +137,7 @@ TEST_F(SettingsTest, SaveModeDecidesWhetherMoneyComesBack) {
         EXPECT_EQ(loaded.SaveType, saved.SaveType);
         EXPECT_EQ(loaded.CardType, saved.CardType);
         EXPECT_EQ(loaded.DropCount, saved.DropCount);
+        EXPECT_EQ(loaded.GameSpeed, saved.GameSpeed);
     }
 }
 

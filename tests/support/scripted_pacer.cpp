@@ -8,6 +8,11 @@ namespace kestrins::testing {
 void ScriptedPacer::Sleep(int ms) {
     TotalMs += ms;
     Sleeps.push_back(ms);
+    if (DuringSleep) {
+        pausing_ = true;
+        DuringSleep();
+        pausing_ = false;
+    }
 }
 
 void ScriptedPacer::DoEvents() {

@@ -17,15 +17,21 @@ public:
     // Runs the next action queued for waits; with none left the test fails and WhenStuck runs,
     // so a missing script ends the game instead of hanging.
     void WaitForEvents() override;
+    bool Pausing() const override { return pausing_; }
 
     std::deque<std::function<void()>> AtDoEvents;
     std::deque<std::function<void()>> AtWait;
     std::function<void()> WhenStuck;
+    // Runs inside every pause, as the window's timers and repaints would.
+    std::function<void()> DuringSleep;
 
     long long TotalMs = 0;
     std::vector<int> Sleeps;
     int DoEventsCount = 0;
     int WaitCount = 0;
+
+private:
+    bool pausing_ = false;
 };
 
 }  // namespace kestrins::testing

@@ -10,11 +10,13 @@
 #include <utility>
 #include <vector>
 
+#include "support/scripted_pacer.h"
 #include "support/scripted_random.h"
 
 namespace kestrins {
 namespace {
 
+using testing::ScriptedPacer;
 using testing::ScriptedRandom;
 
 constexpr QRgb Green = 0x008000;
@@ -89,10 +91,13 @@ class FrmResultsTest : public ::testing::Test {
 protected:
     MdlMain state;
     QImage coins = SyntheticCoins();
+    ScriptedPacer pacer;
     QWidget owner;
 
     // Owned by owner until closed; the window deletes itself on close.
-    FrmResults* Open(RandomSource& random) { return new FrmResults(state, random, coins, &owner); }
+    FrmResults* Open(RandomSource& random) {
+        return new FrmResults(state, random, pacer, coins, &owner);
+    }
 };
 
 // The extremes would mean millions of coins, and the most negative amount has no 32-bit
@@ -173,6 +178,49 @@ TEST_F(FrmResultsTest, TickRepaintsOnlyWhenSomeMoneyChanged) {
     EXPECT_EQ(PixelAt(*window, 9, Foot(*window) - 1), Blue);
     EXPECT_TRUE(LabelsMatch(*window, 0, QStringLiteral("509 $"), {}));
     delete window;
+}
+
+// The jitter shares the game's random source: a tick or a resize inside one of the game's pauses
+// drawing coins would deal different cards depending on whether the chart is open.
+TEST_F(FrmResultsTest, PausesTakeNoDrawsAndTheChartCatchesUpAtTheNextTick) {
+    ScriptedRandom random;
+    for (int i = 0; i < 100; ++i) {
+        random.Push(0.5f);
+    }
+    FrmResults* window = Open(random);
+    window->show();
+    QCoreApplication::processEvents();
+    window->TimerCheckMoney_Timer();
+    const std::size_t before = random.Taken();
+    const QImage shown = window->Picture().Image();
+
+    state.Players[1].Money = 300;
+    pacer.DuringSleep = [&] {
+        window->TimerCheckMoney_Timer();
+        window->resize(297, 400);
+        QCoreApplication::processEvents();
+        window->TimerCheckMoney_Timer();
+    };
+    pacer.Sleep(1000);
+    EXPECT_EQ(random.Taken(), before);
+    EXPECT_EQ(window->Picture().Image().copy(0, 0, 297, 371), shown);
+
+    window->TimerCheckMoney_Timer();
+    EXPECT_EQ(random.Taken(), before + 3);
+    EXPECT_EQ(StackColours(*window, 1), Stack(3, Blue, 0, Silver));
+    EXPECT_EQ(window->Picture().Height(), 400);
+
+    // A resize alone during a pause is caught up too, though no money changed.
+    pacer.DuringSleep = [&] {
+        window->resize(297, 420);
+        QCoreApplication::processEvents();
+    };
+    pacer.Sleep(200);
+    EXPECT_EQ(random.Taken(), before + 3);
+    window->TimerCheckMoney_Timer();
+    EXPECT_EQ(random.Taken(), before + 6);
+    EXPECT_EQ(StackColours(*window, 1), Stack(3, Blue, 0, Silver));
+    window->close();
 }
 
 TEST_F(FrmResultsTest, TallerWindowMovesStacksDownAndKeepsTheScale) {

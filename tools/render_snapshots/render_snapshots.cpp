@@ -48,7 +48,7 @@ MdlMain DealtState() {
 
 // The table with the message strip under it, as the window shows them.
 bool Save(const QDir& folder, const char* name, const Surface& field, const std::string& message) {
-    Surface info(Width, StripHeight, QColor(0xF0, 0xF0, 0xF0));
+    Surface info(Width, StripHeight, FromBgr(0xC0C0C0));  // the strip's grey in the window
     ShowMessage(info, message);
     QImage window(Width, FieldHeight + 1 + StripHeight, QImage::Format_RGB32);
     window.fill(QColor(0xF0, 0xF0, 0xF0));

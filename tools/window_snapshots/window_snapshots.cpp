@@ -112,7 +112,8 @@ bool WindowSnapshots(const QDir& folder, const Sprites& sprites) {
     bool saved = true;
 
     QWidget owner;
-    auto* results = new FrmResults(state, random, sprites.Coins, &owner);
+    QtPacer pacer(0);
+    auto* results = new FrmResults(state, random, pacer, sprites.Coins, &owner);
     results->show();
     saved &= Save(results->grab(), folder, "windows_results.png");
     results->resize(297, 471);

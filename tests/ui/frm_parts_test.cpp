@@ -1,0 +1,59 @@
+// Result sheet: the drop bonus after a won game, at the top of the count's range too.
+#include "ui/frm_parts.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <climits>
+
+#include "platform/surface.h"
+#include "support/scripted_dialogs.h"
+
+namespace kestrins {
+namespace {
+
+TEST(FrmPartsTest, WinGrantsTwoDropsUpToTheLimitAndSaysSoOnlyWhenTheCountGrew) {
+    const struct {
+        int32_t winner, drops, wantDrops;
+        bool wantBox;
+    } cases[] = {
+        {0, 3, 5, true},
+        {0, INT32_MAX - 1, INT32_MAX, true},
+        {0, INT32_MAX, INT32_MAX, false},
+        {2, 3, 3, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.drops);
+        MdlMain state;
+        for (Player& player : state.Players) {
+            player.Dropped = true;  // no hands to value
+        }
+        state.Winner = c.winner;
+        state.DropCount = c.drops;
+        Surface info(520, 20);
+        testing::ScriptedBoxes boxes;
+        FrmParts parts(state, info, QImage(), boxes, nullptr);
+        parts.accept();
+        parts.reject();  // a second close grants nothing more
+        EXPECT_EQ(state.DropCount, c.wantDrops);
+        EXPECT_EQ(boxes.Shown.size(), c.wantBox ? 1u : 0u);
+    }
+}
+
+// The marker's black ground once showed as a black square beside the winner's row.
+TEST(FrmPartsTest, WinnerMarkerShowsTheSheetRoundTheStar) {
+    MdlMain state;
+    state.Players[0].Dropped = true;
+    Surface info(520, 20);
+    testing::ScriptedBoxes boxes;
+    QImage marker(16, 16, QImage::Format_RGB32);
+    marker.fill(Qt::black);
+    marker.setPixel(8, 8, qRgb(255, 200, 0));
+    FrmParts parts(state, info, marker, boxes, nullptr);
+    const QImage shown = parts.findChild<QLabel*>(QStringLiteral("ImgWinner"))->pixmap().toImage();
+    EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0);
+    EXPECT_EQ(shown.pixel(8, 8), qRgb(255, 200, 0));
+}
+
+}  // namespace
+}  // namespace kestrins
