@@ -16,13 +16,6 @@
 
 namespace kestrins {
 
-namespace {
-
-constexpr int32_t TurnLimit = 50;
-constexpr int32_t BetCeiling = 99;
-
-}  // namespace
-
 void Round::DoEvents() {
     painter_.Pace().DoEvents();
 }
@@ -119,9 +112,9 @@ bool Round::CheckMoney() {
             state_.GameState = StateGameOver;
             return false;
         }
-        players[0].Money = 100;
+        players[0].Money = StartingMoneyHuman;
         for (int32_t seat = 1; seat < SeatCount; ++seat) {
-            players[seat].Money = 500;
+            players[seat].Money = StartingMoneyComputer;
         }
     }
     if (std::all_of(players.begin() + 1, players.end(),
@@ -135,10 +128,10 @@ bool Round::CheckMoney() {
         boxes_.Show("初期化します。\r\nOK を押してください。", "勝利", MessageButtons::Ok,
                     MessageIcon::Information);
         painter_.PlayField().SetBackgroundPicture({});
-        players[0].Money = 100;
+        players[0].Money = StartingMoneyHuman;
         for (int32_t seat = 1; seat < SeatCount; ++seat) {
             if (players[seat].Money < 0) {
-                players[seat].Money = 500;
+                players[seat].Money = StartingMoneyComputer;
             }
         }
     }
@@ -158,7 +151,7 @@ void Round::RunBettingRound() {
     int32_t highBet = 1;
     int32_t turn = state_.Winner;
     std::array<bool, 4> acted{};
-    while (!std::all_of(acted.begin(), acted.end(), [](bool a) { return a; }) && turn < TurnLimit) {
+    while (!std::all_of(acted.begin(), acted.end(), [](bool a) { return a; }) && turn < BettingTurnLimit) {
         const int32_t seat = turn % SeatCount;
         Player& player = state_.Players[seat];
         bool raised = false;
@@ -232,7 +225,7 @@ void Round::BetButtonPressed(int32_t index) {
         case 1:
             window_.SetBetButton(3, "取り消し", true);
             window_.SetBetButton(0, "決定", true);
-            human.Bet = std::min(human.Bet + 1, BetCeiling);
+            human.Bet = std::min(human.Bet + 1, BetCap);
             painter_.DrawTable();
             break;
         case 2:

@@ -12,6 +12,7 @@
 #include "render/show_message.h"
 #include "render/table_geometry.h"
 #include "settings/settings.h"
+#include "ui/frm_hand_list.h"
 #include "ui/frm_option.h"
 #include "ui/frm_parts.h"
 #include "ui/frm_results.h"
@@ -74,6 +75,9 @@ void FrmMain::CreateMenus() {
     QMenu* MnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     MnuitemHelp = MnuHelp->addAction(QStringLiteral("バージョン情報(&V)"));
     connect(MnuitemHelp, &QAction::triggered, this, &FrmMain::MnuitemHelp_Click);
+    MnuitemHandList = MnuHelp->addAction(QStringLiteral("役の一覧(&L)"));
+    MnuitemHandList->setShortcut(Qt::Key_F1);
+    connect(MnuitemHandList, &QAction::triggered, this, &FrmMain::MnuitemHandList_Click);
 }
 
 void FrmMain::CreateControls() {
@@ -162,11 +166,11 @@ void FrmMain::PictPlayField_MouseDown(Qt::MouseButton button, int x, int y) {
     if (state.GameState == StateTitle) {
         const int row = TitleRow(y);
         if (row == 1) {
-            state.Players[0].Money = 100;
+            state.Players[0].Money = StartingMoneyHuman;
             for (int seat = 1; seat < SeatCount; ++seat) {
-                state.Players[seat].Money = 500;
+                state.Players[seat].Money = StartingMoneyComputer;
             }
-            state.DropCount = 5;
+            state.DropCount = StartingDropCount;
             context_.Boxes.Show("初期化しました。", "Kestrin", MessageButtons::Ok,
                                 MessageIcon::Information);
         } else if (row == 2) {
@@ -256,6 +260,14 @@ void FrmMain::MnuitemResults_Click() {
 void FrmMain::MnuitemHelp_Click() {
     FrmVersion version(QImage(QStringLiteral(":/art/icon_32.png")), this);
     context_.Modal.Run(version);
+}
+
+void FrmMain::MnuitemHandList_Click() {
+    if (handList_ == nullptr) {
+        handList_ = new FrmHandList(context_.Sheets, this);
+    }
+    handList_->show();
+    handList_->raise();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

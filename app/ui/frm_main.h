@@ -42,6 +42,7 @@ public:
     void MnuitemOption_Click();
     void MnuitemResults_Click();
     void MnuitemHelp_Click();
+    void MnuitemHandList_Click();
     // The money window, while it is open.
     FrmResults* Results() const { return results_; }
 
@@ -50,6 +51,7 @@ public:
     QAction* MnuitemResults;
     QAction* MnuitemEnd;
     QAction* MnuitemHelp;
+    QAction* MnuitemHandList;
     QPushButton* CmdChange;
     QWidget* PictBet;
     std::array<QPushButton*, 4> CmdBet{};
@@ -82,6 +84,7 @@ private:
     TablePainter painter_;
     Round round_;
     QPointer<FrmResults> results_;
+    QPointer<QWidget> handList_;
     SurfaceView* PictPlayField;
     SurfaceView* PictInfo;
 };

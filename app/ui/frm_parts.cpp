@@ -77,8 +77,8 @@ void FrmParts::Form_QueryUnload() {
     }
     unloaded_ = true;
     if (state_.Winner == 0) {
-        if (state_.DropCount <= std::numeric_limits<int32_t>::max() - 2) {
-            state_.DropCount += 2;
+        if (state_.DropCount <= std::numeric_limits<int32_t>::max() - WinDropBonus) {
+            state_.DropCount += WinDropBonus;
         }
         boxes_.Show("ドロップ可能回数が2回増えました。", "情報", MessageButtons::Ok,
                     MessageIcon::Information);
