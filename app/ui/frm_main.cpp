@@ -15,6 +15,7 @@
 #include "ui/frm_hand_list.h"
 #include "ui/frm_option.h"
 #include "ui/frm_parts.h"
+#include "ui/frm_record.h"
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
 #include "ui/surface_view.h"
@@ -35,6 +36,7 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
       info_(520, InfoHeight, FromBgr(InfoGrey)),
       painter_(context.State, playField_, info_, context.Sheets, context.Pace),
       round_(context.State, context.Random, painter_, *this, context.Boxes) {
+    round_.SetObserver(&recorder_);
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("ケストリン"));
     setWindowIcon(QIcon(QStringLiteral(":/art/icon_32.png")));
@@ -68,6 +70,9 @@ void FrmMain::CreateMenus() {
     MnuitemResults->setCheckable(true);
     connect(MnuitemOption, &QAction::triggered, this, &FrmMain::MnuitemOption_Click);
     connect(MnuitemResults, &QAction::triggered, this, &FrmMain::MnuitemResults_Click);
+    MnuitemRecord = MnuGame->addAction(QStringLiteral("対戦記録(&H)"));
+    MnuitemRecord->setShortcut(Qt::Key_F5);
+    connect(MnuitemRecord, &QAction::triggered, this, &FrmMain::MnuitemRecord_Click);
     MnuGame->addSeparator();
     MnuitemEnd = MnuGame->addAction(QStringLiteral("終了(&X)"));
     connect(MnuitemEnd, &QAction::triggered, this, &FrmMain::Unload);
@@ -268,6 +273,14 @@ void FrmMain::MnuitemHandList_Click() {
     }
     handList_->show();
     handList_->raise();
+}
+
+void FrmMain::MnuitemRecord_Click() {
+    if (record_ == nullptr) {
+        record_ = new FrmRecord(recorder_, this);
+    }
+    record_->show();
+    record_->raise();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

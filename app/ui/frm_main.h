@@ -11,6 +11,7 @@
 #include "engine/round_window.h"
 #include "engine/table_painter.h"
 #include "platform/surface.h"
+#include "record/game_recorder.h"
 #include "ui/frm_results.h"
 #include "ui/game_context.h"
 
@@ -43,12 +44,14 @@ public:
     void MnuitemResults_Click();
     void MnuitemHelp_Click();
     void MnuitemHandList_Click();
+    void MnuitemRecord_Click();
     // The money window, while it is open.
     FrmResults* Results() const { return results_; }
 
     QAction* MnuitemStart;
     QAction* MnuitemOption;
     QAction* MnuitemResults;
+    QAction* MnuitemRecord;
     QAction* MnuitemEnd;
     QAction* MnuitemHelp;
     QAction* MnuitemHandList;
@@ -82,9 +85,11 @@ private:
     Surface playField_;
     Surface info_;
     TablePainter painter_;
+    GameRecorder recorder_;
     Round round_;
     QPointer<FrmResults> results_;
     QPointer<QWidget> handList_;
+    QPointer<QWidget> record_;
     SurfaceView* PictPlayField;
     SurfaceView* PictInfo;
 };

@@ -6,6 +6,9 @@
 namespace kestrins::testing {
 
 void ScriptedPacer::Sleep(int ms) {
+    if (AtEverySleep) {
+        AtEverySleep();
+    }
     TotalMs += ms;
     Sleeps.push_back(ms);
 }

@@ -21,6 +21,8 @@ public:
     std::deque<std::function<void()>> AtDoEvents;
     std::deque<std::function<void()>> AtWait;
     std::function<void()> WhenStuck;
+    // Runs at every pause, before it is counted; a test can look at the table there.
+    std::function<void()> AtEverySleep;
 
     long long TotalMs = 0;
     std::vector<int> Sleeps;
