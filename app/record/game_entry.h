@@ -22,6 +22,8 @@ struct SeatRecord {
     bool Bluffing = false;  // a computer seat that bluffed in this game
     int32_t MoneyBefore = 0;
     int32_t MoneyAfter = 0;  // right after the settlement
+
+    bool operator==(const SeatRecord&) const = default;
 };
 
 struct BetRecord {
@@ -29,6 +31,8 @@ struct BetRecord {
     int32_t Action = 0;  // BetRaise, BetCall or BetDrop
     int32_t Amount = 0;  // the seat's Bet after the turn
     bool Bluffing = false;
+
+    bool operator==(const BetRecord&) const = default;
 };
 
 struct GameEntry {
@@ -38,6 +42,8 @@ struct GameEntry {
     int32_t Winner = 0;  // a seat, or WinnerDraw
     std::array<SeatRecord, 4> Seats{};
     std::vector<BetRecord> Bets;
+
+    bool operator==(const GameEntry&) const = default;
 };
 
 }  // namespace kestrins

@@ -3,6 +3,9 @@
 
 #include <ctime>
 
+#include "platform/message_box.h"
+#include "record/record_store.h"
+
 namespace kestrins {
 
 void GameRecorder::GameDealt(const MdlMain& state) {
@@ -63,8 +66,27 @@ void GameRecorder::GameEnded() {
         return;
     }
     games_.back().Finished = true;
-    emit Finished(games_.back());
+    Keep(games_.back());
     emit Changed();
+}
+
+void GameRecorder::Keep(GameEntry& game) {
+    const std::optional<std::string> folder = DefaultRecordFolder();
+    const AppendResult appended = folder ? RecordStore(*folder).Append(game) : AppendResult{};
+    game.Id = appended.Id;
+    if (!appended.MovedAside.empty()) {
+        boxes_.Show("対戦記録のファイルが壊れていたため読み込めませんでした。\n" +
+                        RecordStore(*folder).Path() + "\nは\n" + appended.MovedAside +
+                        "\nとして残し、新しい記録を始めました。",
+                    "対戦記録", MessageButtons::Ok, MessageIcon::Information);
+    }
+    if (appended.Id == 0 && !failureShown_) {
+        failureShown_ = true;
+        boxes_.Show("対戦記録を保存できませんでした。\n" +
+                        folder.value_or("(データフォルダーが不明)") +
+                        "\nに書き込めません。ゲームはこのまま続けられますが、記録は残りません。",
+                    "対戦記録", MessageButtons::Ok, MessageIcon::Error);
+    }
 }
 
 }  // namespace kestrins

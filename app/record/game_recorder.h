@@ -1,4 +1,5 @@
-// Keeps the record of every game of this run as the round reports it, and tells the window.
+// Keeps the record of every game of this run as the round reports it, tells the window, and
+// adds every finished game to the lasting record.
 #pragma once
 
 #include <QObject>
@@ -8,12 +9,17 @@
 #include "record/game_entry.h"
 
 namespace kestrins {
+class MessageBoxes;
+}
+
+namespace kestrins {
 
 class GameRecorder final : public QObject, public RoundObserver {
     Q_OBJECT
 
 public:
-    GameRecorder() = default;
+    // boxes: where the player hears, once per run, that the lasting record cannot be written.
+    explicit GameRecorder(MessageBoxes& boxes) : boxes_(boxes) {}
 
     // This run's games, oldest first; the last one may still be running.
     const std::deque<GameEntry>& Games() const { return games_; }
@@ -28,10 +34,13 @@ public:
 signals:
     // Something was added to the record; the window redraws.
     void Changed();
-    // A game is over and complete; the lasting record keeps it.
-    void Finished(const kestrins::GameEntry& game);
 
 private:
+    // Writes the game to the lasting record; a failure never stops the game.
+    void Keep(GameEntry& game);
+
+    MessageBoxes& boxes_;
+    bool failureShown_ = false;
     std::deque<GameEntry> games_;
 };
 

@@ -35,6 +35,7 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
       playField_(MakePlayField(520, 400 - InfoHeight - 1)),
       info_(520, InfoHeight, FromBgr(InfoGrey)),
       painter_(context.State, playField_, info_, context.Sheets, context.Pace),
+      recorder_(context.Boxes),
       round_(context.State, context.Random, painter_, *this, context.Boxes) {
     round_.SetObserver(&recorder_);
     setObjectName(QStringLiteral("FrmMain"));
@@ -277,7 +278,7 @@ void FrmMain::MnuitemHandList_Click() {
 
 void FrmMain::MnuitemRecord_Click() {
     if (record_ == nullptr) {
-        record_ = new FrmRecord(recorder_, this);
+        record_ = new FrmRecord(recorder_, context_.Boxes, this);
     }
     record_->show();
     record_->raise();
