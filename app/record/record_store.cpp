@@ -1,6 +1,7 @@
 // The record's schema with its migrations, the write of one game, and the reads behind the stats.
 #include "record/record_store.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -26,7 +27,8 @@ constexpr const char* Migrations[] = {
     "CREATE TABLE seats(game_id INTEGER NOT NULL, seat INTEGER NOT NULL, name TEXT NOT NULL, "
     "dealt TEXT NOT NULL, final TEXT NOT NULL, exchanged INTEGER NOT NULL, "
     "part INTEGER NOT NULL, value INTEGER NOT NULL, suit INTEGER NOT NULL, "
-    "dropped INTEGER NOT NULL, bet INTEGER NOT NULL, bluffing INTEGER NOT NULL, "
+    "dropped INTEGER NOT NULL, bet INTEGER NOT NULL, raises INTEGER NOT NULL, "
+    "bluffing INTEGER NOT NULL, "
     "money_before INTEGER NOT NULL, money_after INTEGER NOT NULL, "
     "PRIMARY KEY(game_id, seat)) WITHOUT ROWID;"
     "CREATE INDEX seats_by_name ON seats(name, game_id);"
@@ -105,7 +107,7 @@ int InsertGame(Connection& connection, const GameEntry& game, int64_t& id) {
         const SeatRecord& s = game.Seats[seat];
         Statement row(connection.Handle(),
                       "INSERT INTO seats VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
-                      "?13, ?14)");
+                      "?13, ?14, ?15)");
         row.BindInt64(1, id);
         row.BindInt(2, seat);
         row.BindText(3, s.Name);
@@ -117,9 +119,14 @@ int InsertGame(Connection& connection, const GameEntry& game, int64_t& id) {
         row.BindInt(9, s.Showdown.Suit);
         row.BindInt(10, s.Dropped ? 1 : 0);
         row.BindInt(11, s.Bet);
-        row.BindInt(12, s.Bluffing ? 1 : 0);
-        row.BindInt(13, s.MoneyBefore);
-        row.BindInt(14, s.MoneyAfter);
+        // Kept per seat so the stats need no pass over the bets.
+        row.BindInt(12, static_cast<int>(std::count_if(
+                            game.Bets.begin(), game.Bets.end(), [seat](const BetRecord& bet) {
+                                return bet.Seat == seat && bet.Action == BetRaise;
+                            })));
+        row.BindInt(13, s.Bluffing ? 1 : 0);
+        row.BindInt(14, s.MoneyBefore);
+        row.BindInt(15, s.MoneyAfter);
         if (const int result = row.Step(); result != SQLITE_DONE) {
             return result;
         }
@@ -290,12 +297,9 @@ std::vector<NameStats> RecordStore::Stats() const {
     Statement select(
         connection.Handle(),
         "SELECT s.name, s.seat = 0 AS human, count(*), sum(g.winner = s.seat), sum(s.dropped), "
-        "(SELECT count(*) FROM bets b JOIN seats t ON t.game_id = b.game_id AND t.seat = b.seat "
-        " WHERE t.name = s.name AND (t.seat = 0) = (s.seat = 0) AND b.action = ?1), "
-        "sum(s.bluffing), sum(s.bluffing AND g.winner = s.seat), avg(s.bet) "
+        "sum(s.raises), sum(s.bluffing), sum(s.bluffing AND g.winner = s.seat), avg(s.bet) "
         "FROM seats s JOIN games g ON g.id = s.game_id "
         "GROUP BY s.name, human ORDER BY human DESC, count(*) DESC, s.name");
-    select.BindInt(1, BetRaise);
     while (select.Step() == SQLITE_ROW) {
         NameStats name;
         name.Name = select.ColumnBytes(0);

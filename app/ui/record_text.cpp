@@ -42,10 +42,13 @@ QString SeatRows(const GameEntry& game) {
         "<th align=left>交換後</th><th align=left>役</th><th>賭け金</th><th>増減</th></tr>");
     for (int32_t seat = 0; seat < SeatCount; ++seat) {
         const SeatRecord& record = game.Seats[seat];
+        // The computers' cards stay hidden until the game is over, as on the table.
+        const bool hidden = !game.Finished && seat != 0;
+        const QString hiddenHand = QStringLiteral("(伏せてあります)");
         rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td align=center>%3 枚</td><td>%4</td>")
-                    .arg(Name(game, seat), HandText(record.Dealt))
+                    .arg(Name(game, seat), hidden ? hiddenHand : HandText(record.Dealt))
                     .arg(record.Exchanged)
-                    .arg(HandText(record.Final));
+                    .arg(hidden ? hiddenHand : HandText(record.Final));
         if (game.Finished) {
             rows += QStringLiteral("<td>%1</td><td align=right>%2 $</td><td align=right>%3</td>")
                         .arg(ShowdownText(record))

@@ -1,5 +1,6 @@
 // The game record only watches: a scripted game takes the same draws, boxes, pauses and table
-// pictures whether the record window is open or was never opened, and the record follows it.
+// pictures whether the record window is open or was never opened, and the record follows it
+// without giving away a bluff or a computer's cards before the game is over.
 #include <QPushButton>
 #include <QTextBrowser>
 
@@ -98,7 +99,7 @@ TEST_F(RecordWindowTest, GameIsTheSameWithTheRecordWindowOpenOrNeverOpened) {
     EXPECT_TRUE(record.contains(QStringLiteral("プレイヤー 0 の勝ちです。")));
 }
 
-TEST_F(RecordWindowTest, BluffsStayHiddenUntilTheGameIsOver) {
+TEST_F(RecordWindowTest, BluffsAndComputerCardsStayHiddenUntilTheGameIsOver) {
     window->MnuitemRecord->trigger();
     ChooseTitle(1);
     Deal();
@@ -111,12 +112,14 @@ TEST_F(RecordWindowTest, BluffsStayHiddenUntilTheGameIsOver) {
         const QString during = RecordText();
         EXPECT_TRUE(during.contains(QStringLiteral("レイズ (13 $ に)"))) << during.toStdString();
         EXPECT_FALSE(during.contains(QStringLiteral("ブラフ")));
+        EXPECT_FALSE(during.contains(QStringLiteral("♣Q"))) << "a computer's card shows mid-game";
         ScriptCpuCall();
         ScriptCpuCall();
         window->CmdBet[0]->click();
     });
     window->CmdChange->click();
     EXPECT_TRUE(RecordText().contains(QStringLiteral("[ブラフ中]")));
+    EXPECT_TRUE(RecordText().contains(QStringLiteral("♣Q")));
 }
 
 }  // namespace

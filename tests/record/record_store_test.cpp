@@ -17,6 +17,7 @@
 #include "game/constants.h"
 #include "hivekit/store_probe.h"
 #include "record/game_recorder.h"
+#include "support/record_copies.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_config_home.h"
 
@@ -119,14 +120,7 @@ TEST_F(RecordStoreTest, GameComesBackAsWrittenInAPrivateFile) {
 // The bound is checked at its real size: 9,999 games are copied in by SQL, one more is written.
 TEST_F(RecordStoreTest, KeepsOnlyTheNewestTenThousandGames) {
     ASSERT_NE(store.Append(SampleGame()).Id, 0);
-    Exec(store.Path(),
-         "WITH RECURSIVE n(i) AS (SELECT 2 UNION ALL SELECT i + 1 FROM n WHERE i < 10000) "
-         "INSERT INTO games SELECT i, played_at, winner, bet_count FROM n, games WHERE id = 1;"
-         "INSERT INTO seats SELECT g.id, s.seat, s.name, s.dealt, s.final, s.exchanged, s.part, "
-         "s.value, s.suit, s.dropped, s.bet, s.bluffing, s.money_before, s.money_after "
-         "FROM games g, seats s WHERE g.id > 1 AND s.game_id = 1;"
-         "INSERT INTO bets SELECT g.id, b.turn, b.seat, b.action, b.amount, b.bluffing "
-         "FROM games g, bets b WHERE g.id > 1 AND b.game_id = 1;");
+    ASSERT_TRUE(FillWithCopiesOfGameOne(store.Path(), KeptGames));
     ASSERT_EQ(Count(store.Path(), "SELECT count(*) FROM games"), KeptGames);
 
     EXPECT_EQ(store.Append(SampleGame()).Id, KeptGames + 1);
