@@ -72,15 +72,18 @@ void GameRecorder::GameEnded() {
 
 void GameRecorder::Keep(GameEntry& game) {
     const std::optional<std::string> folder = DefaultRecordFolder();
-    const AppendResult appended = folder ? RecordStore(*folder).Append(game) : AppendResult{};
-    game.Id = appended.Id;
-    if (!appended.MovedAside.empty()) {
-        boxes_.Show("対戦記録のファイルが壊れていたため読み込めませんでした。\n" +
-                        RecordStore(*folder).Path() + "\nは\n" + appended.MovedAside +
-                        "\nとして残し、新しい記録を始めました。",
-                    "対戦記録", MessageButtons::Ok, MessageIcon::Information);
+    if (folder) {
+        const RecordStore store(*folder);
+        const AppendResult appended = store.Append(game);
+        game.Id = appended.Id;
+        if (!appended.MovedAside.empty()) {
+            boxes_.Show("対戦記録のファイルが壊れていたため読み込めませんでした。\n" +
+                            store.Path() + "\nは\n" + appended.MovedAside +
+                            "\nとして残し、新しい記録を始めました。",
+                        "対戦記録", MessageButtons::Ok, MessageIcon::Information);
+        }
     }
-    if (appended.Id == 0 && !failureShown_) {
+    if (game.Id == 0 && !failureShown_) {
         failureShown_ = true;
         boxes_.Show("対戦記録を保存できませんでした。\n" +
                         folder.value_or("(データフォルダーが不明)") +

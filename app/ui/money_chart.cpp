@@ -58,6 +58,12 @@ void MoneyChart::paintEvent(QPaintEvent* /*event*/) {
             line << QPointF(plot.left() + step * static_cast<double>(game), y(money[game]));
         }
         painter.drawPolyline(line);
+        // The latest game as a dot, so a name with a single game shows too.
+        if (!line.isEmpty()) {
+            painter.setBrush(colour);
+            painter.drawEllipse(line.back(), 2.5, 2.5);
+            painter.setBrush(Qt::NoBrush);
+        }
         painter.drawText(QPointF(plot.left() + 4, plot.top() + LegendLine * (i + 1)),
                          QString::fromStdString(stats_[i].Name));
     }
