@@ -243,7 +243,7 @@ void Round::BetButtonPressed(int32_t index) {
         case 1:
             window_.SetBetButton(3, "取り消し", true);
             window_.SetBetButton(0, "決定", true);
-            human.Bet = std::min(human.Bet + 1, BetCap);
+            human.Bet = std::min(human.Bet + HumanRaiseStep, BetCap);
             painter_.DrawTable();
             break;
         case 2:

@@ -31,6 +31,8 @@ inline constexpr int32_t WinnerDraw = 5;
 
 // No bet in the game goes above this; a raise that reaches 100 is cut to it.
 inline constexpr int32_t BetCap = 99;
+// Each click of the human's raise button adds this much.
+inline constexpr int32_t HumanRaiseStep = 1;
 // Every seat's exchange sets its Bet to this: the ante, paid even by a seat that drops.
 inline constexpr int32_t OpeningBet = 1;
 // The betting round stops before the turn counter reaches this.

@@ -69,11 +69,11 @@ void FrmRecord::CreateStatsPage() {
     TblStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TblStats->verticalHeader()->hide();
     TblStats->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    layout->addWidget(TblStats);
+    layout->addWidget(TblStats, 1);
     layout->addWidget(new QLabel(QStringLiteral("最近 %1 ゲームの所持金").arg(ChartGames)));
     PictMoney = new MoneyChart;
     PictMoney->setObjectName(QStringLiteral("PictMoney"));
-    layout->addWidget(PictMoney);
+    layout->addWidget(PictMoney, 2);
     CmdExport = new QPushButton(QStringLiteral("CSV に書き出す(&E)..."));
     CmdExport->setObjectName(QStringLiteral("CmdExport"));
     connect(CmdExport, &QPushButton::clicked, this, &FrmRecord::CmdExport_Click);

@@ -10,7 +10,8 @@ namespace kestrins {
 namespace {
 
 constexpr int Margin = 8;
-constexpr int LegendLine = 14;
+constexpr int LegendLine = 16;
+constexpr int LegendWidth = 130;  // the names stand right of the plot, clear of the lines
 const std::array<QColor, 6> LineColours = {QColor(0, 90, 200),  QColor(200, 40, 40),
                                            QColor(0, 140, 60),  QColor(200, 120, 0),
                                            QColor(120, 0, 160), QColor(90, 90, 90)};
@@ -41,7 +42,11 @@ void MoneyChart::paintEvent(QPaintEvent* /*event*/) {
         painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("記録がまだありません。"));
         return;
     }
-    const QRectF plot = QRectF(rect()).adjusted(Margin, Margin, -Margin, -Margin);
+    const QRectF plot = QRectF(rect()).adjusted(Margin, Margin, -Margin - LegendWidth, -Margin);
+    std::size_t points = 0;
+    for (const NameStats& name : stats_) {
+        points = std::max(points, name.Money.size());
+    }
     const auto y = [&](int32_t money) {
         return plot.bottom() - (money - low) * plot.height() / (high - low);
     };
@@ -52,10 +57,14 @@ void MoneyChart::paintEvent(QPaintEvent* /*event*/) {
         const std::vector<int32_t>& money = stats_[i].Money;
         const QColor colour = LineColours[i % LineColours.size()];
         painter.setPen(QPen(colour, 2));
-        const double step = plot.width() / std::max<std::size_t>(ChartGames - 1, 1);
+        // The newest games line up at the right edge, however many each name has.
+        const double step =
+            plot.width() / static_cast<double>(std::max<std::size_t>(points - 1, 1));
+        const std::size_t offset = points - money.size();
         QPolygonF line;
         for (std::size_t game = 0; game < money.size(); ++game) {
-            line << QPointF(plot.left() + step * static_cast<double>(game), y(money[game]));
+            line << QPointF(plot.left() + step * static_cast<double>(offset + game),
+                            y(money[game]));
         }
         painter.drawPolyline(line);
         // The latest game as a dot, so a name with a single game shows too.
@@ -64,12 +73,12 @@ void MoneyChart::paintEvent(QPaintEvent* /*event*/) {
             painter.drawEllipse(line.back(), 2.5, 2.5);
             painter.setBrush(Qt::NoBrush);
         }
-        painter.drawText(QPointF(plot.left() + 4, plot.top() + LegendLine * (i + 1)),
+        painter.drawText(QPointF(plot.right() + Margin, plot.top() + LegendLine * (i + 1)),
                          QString::fromStdString(stats_[i].Name));
     }
     painter.setPen(Qt::black);
-    painter.drawText(plot, Qt::AlignRight | Qt::AlignTop, QStringLiteral("%1 $").arg(high));
-    painter.drawText(plot, Qt::AlignRight | Qt::AlignBottom, QStringLiteral("%1 $").arg(low));
+    painter.drawText(plot, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("%1 $").arg(high));
+    painter.drawText(plot, Qt::AlignLeft | Qt::AlignBottom, QStringLiteral("%1 $").arg(low));
 }
 
 }  // namespace kestrins
