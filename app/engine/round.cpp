@@ -16,12 +16,6 @@
 
 namespace kestrins {
 
-namespace {
-
-constexpr int32_t TurnLimit = 50;
-
-}  // namespace
-
 void Round::DoEvents() {
     painter_.Pace().DoEvents();
 }
@@ -54,6 +48,7 @@ void Round::DealGame() {
 
     painter_.ShowMessage("カード配布中");
     DealCards(state_, random_, painter_, 200);
+    observer_->GameDealt(state_);
 
     painter_.ShowMessage("取り替えるカードを選んでください");
     window_.SetChangeVisible(true);
@@ -63,10 +58,11 @@ void Round::DealGame() {
 void Round::PlayGame() {
     window_.SetChangeVisible(false);
     state_.GameState = StatePlaying;
-    ExchangeCards(state_, 0, painter_);
+    Exchange(0);
     painter_.ShowMessage("コンピュータが交換中です");
     DoEvents();
 
+    bool settled = false;
     bool finished = false;
     for (int32_t seat = 1; seat < SeatCount && !QuitRequested; ++seat) {
         ChooseExchange(state_, seat, random_);
@@ -74,7 +70,7 @@ void Round::PlayGame() {
         if (CloseChoice != 0) {
             QuitRequested = true;
         } else {
-            ExchangeCards(state_, seat, painter_);
+            Exchange(seat);
         }
     }
     if (!QuitRequested) {
@@ -90,6 +86,8 @@ void Round::PlayGame() {
         }
         const int32_t winner = ChooseWinner(state_, handValues);
         SettleBets(state_, winner);
+        observer_->GameSettled(state_, handValues, winner, cpu_);
+        settled = true;
         // The winner first, so the open table highlights this game's winner, not the last one's.
         state_.Winner = winner;
         painter_.DrawTable("Open");
@@ -102,9 +100,20 @@ void Round::PlayGame() {
         painter_.ShowMessage("ゲームを続ける場合は F2 を押してください");
         window_.SetStartEnabled(true);
     }
+    if (settled) {
+        observer_->GameEnded();
+    }
     if (QuitRequested) {
         window_.Unload();
     }
+}
+
+void Round::Exchange(int32_t seat) {
+    const auto& cards = state_.Players[seat].Cards;
+    const auto count = static_cast<int32_t>(
+        std::count_if(cards.begin(), cards.end(), [](const Card& card) { return card.Selected; }));
+    ExchangeCards(state_, seat, painter_);
+    observer_->CardsExchanged(state_, seat, count);
 }
 
 bool Round::CheckMoney() {
@@ -121,9 +130,9 @@ bool Round::CheckMoney() {
             state_.GameState = StateGameOver;
             return false;
         }
-        players[0].Money = 100;
+        players[0].Money = StartingMoneyHuman;
         for (int32_t seat = 1; seat < SeatCount; ++seat) {
-            players[seat].Money = 500;
+            players[seat].Money = StartingMoneyComputer;
         }
     }
     if (std::all_of(players.begin() + 1, players.end(),
@@ -137,10 +146,10 @@ bool Round::CheckMoney() {
         boxes_.Show("初期化します。\r\nOK を押してください。", "勝利", MessageButtons::Ok,
                     MessageIcon::Information);
         painter_.PlayField().SetBackgroundPicture({});
-        players[0].Money = 100;
+        players[0].Money = StartingMoneyHuman;
         for (int32_t seat = 1; seat < SeatCount; ++seat) {
             if (players[seat].Money < 0) {
-                players[seat].Money = 500;
+                players[seat].Money = StartingMoneyComputer;
             }
         }
     }
@@ -160,7 +169,8 @@ void Round::RunBettingRound() {
     int32_t highBet = 1;
     int32_t turn = state_.Winner;
     std::array<bool, 4> acted{};
-    while (!std::all_of(acted.begin(), acted.end(), [](bool a) { return a; }) && turn < TurnLimit) {
+    while (!std::all_of(acted.begin(), acted.end(), [](bool a) { return a; }) &&
+           turn < BettingTurnLimit) {
         const int32_t seat = turn % SeatCount;
         Player& player = state_.Players[seat];
         bool raised = false;
@@ -174,6 +184,8 @@ void Round::RunBettingRound() {
             if (CloseChoice != 0) {
                 return;
             }
+            const int32_t action = raised ? BetRaise : player.Dropped ? BetDrop : BetCall;
+            observer_->BetMade(state_, seat, action, cpu_.Bluffing[seat]);
             state_.RaiseHistory[state_.RaiseCount] = player.Bet - highBet;
             ++state_.RaiseCount;
             state_.RaiseHistory.resize(state_.RaiseCount + 1);
@@ -234,7 +246,7 @@ void Round::BetButtonPressed(int32_t index) {
         case 1:
             window_.SetBetButton(3, "取り消し", true);
             window_.SetBetButton(0, "決定", true);
-            human.Bet = std::min(human.Bet + 1, BetCap);
+            human.Bet = std::min(human.Bet + HumanRaiseStep, BetCap);
             painter_.DrawTable();
             break;
         case 2:

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "engine/round_observer.h"
 #include "engine/round_window.h"
 #include "engine/table_painter.h"
 #include "game/cpu_player.h"
@@ -31,6 +32,11 @@ public:
     // A bet button of the panel, 0 to 3; anything else does nothing.
     void BetButtonPressed(int32_t index);
 
+    // Who is told what happens in each game; nullptr tells nobody.
+    void SetObserver(RoundObserver* observer) {
+        observer_ = observer != nullptr ? observer : &silent_;
+    }
+
     // Window variables of the game sequence.
     bool StartShown = false;
     bool QuitRequested = false;
@@ -41,6 +47,8 @@ public:
 private:
     // A checkpoint: lets pending input run once.
     void DoEvents();
+    // ExchangeCards for the seat, reported with the number of cards it replaced.
+    void Exchange(int32_t seat);
     void SetUpDropButton();
     void ResetBetButtons();
     // The checks that end a match; false when the human chose to stop.
@@ -52,6 +60,8 @@ private:
     RoundWindow& window_;
     MessageBoxes& boxes_;
     MdlCPUPlayer cpu_;
+    RoundObserver silent_;
+    RoundObserver* observer_ = &silent_;
 };
 
 }  // namespace kestrins

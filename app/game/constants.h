@@ -31,6 +31,19 @@ inline constexpr int32_t WinnerDraw = 5;
 
 // No bet in the game goes above this; a raise that reaches 100 is cut to it.
 inline constexpr int32_t BetCap = 99;
+// Each click of the human's raise button adds this much.
+inline constexpr int32_t HumanRaiseStep = 1;
+// Every seat's exchange sets its Bet to this: the ante, paid even by a seat that drops.
+inline constexpr int32_t OpeningBet = 1;
+// The betting round stops before the turn counter reaches this.
+inline constexpr int32_t BettingTurnLimit = 50;
+
+// A new match: the human's and each computer seat's money, and the human's drop allowance.
+inline constexpr int32_t StartingMoneyHuman = 100;
+inline constexpr int32_t StartingMoneyComputer = 500;
+inline constexpr int32_t StartingDropCount = 5;
+// Drops granted for every game the human wins.
+inline constexpr int32_t WinDropBonus = 2;
 
 inline constexpr int32_t PartNone = 0;
 inline constexpr int32_t PartOnePair = 1;
@@ -46,6 +59,14 @@ inline constexpr int32_t PartRoyalFlush = 10;
 
 // Temperaments of a computer seat (Player::Pattern).
 inline constexpr int32_t PatternCount = 4;
+// Added to a computer seat's bluff roll; bold and reckless seats bluff more often.
+constexpr int32_t BluffBonus(int32_t pattern) {
+    return pattern / 2;
+}
+// A computer seat's raises and call limits grow by this factor.
+constexpr int32_t RaiseStep(int32_t pattern) {
+    return pattern + 1;
+}
 // Card-back designs (CardType).
 inline constexpr int32_t CardTypeCount = 5;
 

@@ -59,7 +59,7 @@ void RollBluff(MdlCPUPlayer& cpu, std::size_t seat, int32_t part, int32_t patter
         return;
     }
     if (part <= PartOnePair) {
-        const int32_t bluffBonus = pattern / 2;
+        const int32_t bluffBonus = BluffBonus(pattern);
         if (bluffBonus + random.Index(BluffRollSides) >=
             BluffThreshold[static_cast<std::size_t>(part)]) {
             cpu.Bluffing[seat] = true;
@@ -101,7 +101,7 @@ Decision Decide(const MdlMain& state, MdlCPUPlayer& cpu, std::size_t seat, int32
     if (DropsAgainstRaises(state, seat, part, bluffing)) {
         return {BetDrop, self.Bet};
     }
-    const int32_t step = self.Pattern + 1;
+    const int32_t step = RaiseStep(self.Pattern);
     const int32_t CallLimit = random.Index(CallLimitSides) * step + row.BaseLimit;
     if (callAmount >= CallLimit) {
         return {BetCall, callAmount};

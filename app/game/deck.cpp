@@ -100,7 +100,7 @@ void ExchangeCards(MdlMain& state, int32_t seat, TableView& view) {
     view.Sleep(BlankPauseMs);
 
     SortCards(player, SortKey::Suit);
-    player.Bet = 1;
+    player.Bet = OpeningBet;
     view.DrawTable();
 }
 

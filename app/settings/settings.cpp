@@ -22,7 +22,7 @@ std::string DefaultName(int seat) {
 }
 
 int32_t DefaultMoney(int seat) {
-    return seat == 0 ? 100 : 500;
+    return seat == 0 ? StartingMoneyHuman : StartingMoneyComputer;
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store) {
     store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "CardType", &state.CardType);
     state.CardType = std::clamp(state.CardType, 0, CardTypeCount - 1);
     if (store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "DropCount", &state.DropCount) == 0) {
-        state.DropCount = 5;
+        state.DropCount = StartingDropCount;
     }
     // A negative allowance would never run out.
     state.DropCount = std::max(state.DropCount, 0);

@@ -13,8 +13,10 @@
 #include "render/show_message.h"
 #include "render/table_geometry.h"
 #include "settings/settings.h"
+#include "ui/frm_hand_list.h"
 #include "ui/frm_option.h"
 #include "ui/frm_parts.h"
+#include "ui/frm_record.h"
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
 #include "ui/surface_view.h"
@@ -39,7 +41,9 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
       info_(520, InfoHeight, FromBgr(InfoGrey)),
       pace_(context.Pace),
       painter_(context.State, playField_, info_, context.Sheets, pace_),
+      recorder_(context.Boxes),
       round_(context.State, context.Random, painter_, *this, context.Boxes) {
+    round_.SetObserver(&recorder_);
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("ケストリン"));
     setWindowIcon(QIcon(QStringLiteral(":/art/icon_32.png")));
@@ -92,6 +96,9 @@ void FrmMain::CreateMenus() {
         connect(MnuitemSpeed[speed], &QAction::triggered, this,
                 [this, speed] { MnuitemSpeed_Click(speed); });
     }
+    MnuitemRecord = MnuGame->addAction(QStringLiteral("対戦記録(&H)"));
+    MnuitemRecord->setShortcut(Qt::Key_F5);
+    connect(MnuitemRecord, &QAction::triggered, this, &FrmMain::MnuitemRecord_Click);
     MnuGame->addSeparator();
     MnuitemEnd = MnuGame->addAction(QStringLiteral("終了(&X)"));
     connect(MnuitemEnd, &QAction::triggered, this, &FrmMain::Unload);
@@ -99,6 +106,9 @@ void FrmMain::CreateMenus() {
     QMenu* MnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     MnuitemHelp = MnuHelp->addAction(QStringLiteral("バージョン情報(&V)"));
     connect(MnuitemHelp, &QAction::triggered, this, &FrmMain::MnuitemHelp_Click);
+    MnuitemHandList = MnuHelp->addAction(QStringLiteral("役の一覧(&L)"));
+    MnuitemHandList->setShortcut(Qt::Key_F1);
+    connect(MnuitemHandList, &QAction::triggered, this, &FrmMain::MnuitemHandList_Click);
 }
 
 void FrmMain::CreateControls() {
@@ -192,11 +202,11 @@ void FrmMain::PictPlayField_MouseDown(Qt::MouseButton button, int x, int y) {
     if (state.GameState == StateTitle) {
         const int row = TitleRow(y);
         if (row == 1) {
-            state.Players[0].Money = 100;
+            state.Players[0].Money = StartingMoneyHuman;
             for (int seat = 1; seat < SeatCount; ++seat) {
-                state.Players[seat].Money = 500;
+                state.Players[seat].Money = StartingMoneyComputer;
             }
-            state.DropCount = 5;
+            state.DropCount = StartingDropCount;
             context_.Boxes.Show("初期化しました。", "Kestrin", MessageButtons::Ok,
                                 MessageIcon::Information);
         } else if (row == 2) {
@@ -303,6 +313,22 @@ void FrmMain::MnuitemSpeed_Click(int32_t speed) {
     context_.State.GameSpeed = speed;
     MnuitemSpeed[speed]->setChecked(true);
     pace_.SetScale(PauseScale[speed]);
+}
+
+void FrmMain::MnuitemHandList_Click() {
+    if (handList_ == nullptr) {
+        handList_ = new FrmHandList(context_.Sheets, this);
+    }
+    handList_->show();
+    handList_->raise();
+}
+
+void FrmMain::MnuitemRecord_Click() {
+    if (record_ == nullptr) {
+        record_ = new FrmRecord(recorder_, context_.Boxes, this);
+    }
+    record_->show();
+    record_->raise();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

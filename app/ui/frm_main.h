@@ -12,6 +12,7 @@
 #include "engine/table_painter.h"
 #include "platform/scaled_pacer.h"
 #include "platform/surface.h"
+#include "record/game_recorder.h"
 #include "ui/frm_results.h"
 #include "ui/game_context.h"
 
@@ -46,6 +47,8 @@ public:
     // Back to the title screen between games: start over or continue from there.
     void MnuitemTitle_Click();
     void MnuitemSpeed_Click(int32_t speed);
+    void MnuitemHandList_Click();
+    void MnuitemRecord_Click();
     // The money window, while it is open.
     FrmResults* Results() const { return results_; }
 
@@ -55,8 +58,10 @@ public:
     std::array<QAction*, 3> MnuitemSpeed{};
     QAction* MnuitemOption;
     QAction* MnuitemResults;
+    QAction* MnuitemRecord;
     QAction* MnuitemEnd;
     QAction* MnuitemHelp;
+    QAction* MnuitemHandList;
     QPushButton* CmdChange;
     QWidget* PictBet;
     std::array<QPushButton*, 4> CmdBet{};
@@ -89,8 +94,11 @@ private:
     // The game's pauses at the chosen speed.
     ScaledPacer pace_;
     TablePainter painter_;
+    GameRecorder recorder_;
     Round round_;
     QPointer<FrmResults> results_;
+    QPointer<QWidget> handList_;
+    QPointer<QWidget> record_;
     SurfaceView* PictPlayField;
     SurfaceView* PictInfo;
 };

@@ -31,6 +31,8 @@ QLabel* MakeLabel(const QString& text, Qt::Alignment alignment, const QRect& geo
     return label;
 }
 
+}  // namespace
+
 QString SpiritCaption(int value) {
     switch (value) {
         case 0:
@@ -45,8 +47,6 @@ QString SpiritCaption(int value) {
             return QString();
     }
 }
-
-}  // namespace
 
 FrmOption::FrmOption(MdlMain& state, const QImage& cardBacks, QWidget* parent)
     : QDialog(parent),

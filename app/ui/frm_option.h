@@ -19,6 +19,9 @@ namespace kestrins {
 
 class SurfaceView;
 
+// The name of a temperament 0..3 as the options window shows it; empty for anything else.
+QString SpiritCaption(int value);
+
 class FrmOption final : public QDialog {
     Q_OBJECT
 

@@ -84,7 +84,8 @@ void FrmParts::Form_QueryUnload() {
     // At the top of its range the count stays there, and a count that did not grow is no news.
     constexpr int32_t limit = std::numeric_limits<int32_t>::max();
     if (state_.Winner == 0 && state_.DropCount < limit) {
-        state_.DropCount = state_.DropCount <= limit - 2 ? state_.DropCount + 2 : limit;
+        state_.DropCount =
+            state_.DropCount <= limit - WinDropBonus ? state_.DropCount + WinDropBonus : limit;
         boxes_.Show("ドロップ可能回数が2回増えました。", "情報", MessageButtons::Ok,
                     MessageIcon::Information);
     }

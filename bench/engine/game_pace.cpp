@@ -73,6 +73,8 @@ int Run() {
         return 1;
     }
     setenv("XDG_CONFIG_HOME", folder.c_str(), 1);
+    // The game record goes there too, never into the user's own.
+    setenv("XDG_DATA_HOME", folder.c_str(), 1);
 
     MersenneRandom random(20261206);
     MdlMain state;

@@ -1,11 +1,6 @@
-// Store folder from the environment, per-root file names, private folder and file creation.
+// Store folder from the environment and the per-root file names.
 #include "store_location.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdlib>
 
 namespace kestrins::hivekit {
@@ -45,43 +40,6 @@ const char* RootFileName(HKEY root) {
     return nullptr;
 }
 
-bool IsFolder(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-// mkdir honours umask; the folder must end up private whatever the caller's umask is.
-bool MakePrivateFolder(const std::string& path) {
-    if (mkdir(path.c_str(), 0700) == 0) {
-        return chmod(path.c_str(), 0700) == 0;
-    }
-    return errno == EEXIST && IsFolder(path);
-}
-
-bool CreateFolder(const std::string& folder) {
-    if (IsFolder(folder)) {
-        return true;
-    }
-    for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
-         slash = folder.find('/', slash + 1)) {
-        if (!MakePrivateFolder(folder.substr(0, slash))) {
-            return false;
-        }
-    }
-    return MakePrivateFolder(folder);
-}
-
-// SQLite refuses a path with a link anywhere in it, yet a linked config folder is common.
-std::optional<std::string> WithoutLinks(const std::string& folder) {
-    char* resolved = realpath(folder.c_str(), nullptr);
-    if (resolved == nullptr) {
-        return std::nullopt;
-    }
-    std::string path = resolved;
-    std::free(resolved);
-    return path;
-}
-
 }  // namespace
 
 std::optional<StoreLocation> LocateStore(HKEY root, FolderUse use) {
@@ -91,7 +49,7 @@ std::optional<StoreLocation> LocateStore(HKEY root, FolderUse use) {
         return std::nullopt;
     }
     const std::string configured = *configHome + "/hivekit";
-    if (use == FolderUse::Create && !CreateFolder(configured)) {
+    if (use == FolderUse::Create && !CreatePrivateFolder(configured)) {
         return std::nullopt;
     }
     std::optional<std::string> folder = WithoutLinks(configured);
@@ -100,21 +58,6 @@ std::optional<StoreLocation> LocateStore(HKEY root, FolderUse use) {
     }
     std::string path = *folder + "/" + fileName;
     return StoreLocation{std::move(*folder), std::move(path)};
-}
-
-bool CreateNewFile(const std::string& path) {
-    int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        return false;
-    }
-    // open honours umask; fix the mode on the file descriptor itself.
-    bool modeSet = fchmod(fd, 0600) == 0;
-    close(fd);
-    return modeSet;
-}
-
-bool CreateStoreFile(const std::string& path) {
-    return CreateNewFile(path) || errno == EEXIST;
 }
 
 }  // namespace kestrins::hivekit

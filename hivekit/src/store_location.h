@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hivekit.h"
+#include "private_files.h"
 
 namespace kestrins::hivekit {
 
@@ -22,11 +23,5 @@ enum class FolderUse { Existing, Create };
 // the folder is missing (Existing) or cannot be made (Create). The file name comes from the root
 // alone, never from a key path.
 std::optional<StoreLocation> LocateStore(HKEY root, FolderUse use);
-
-// Creates an empty file with mode 0600; false if anything (even a link) is there already.
-bool CreateNewFile(const std::string& path);
-
-// Creates the empty store file with mode 0600 unless it exists; never follows a link.
-bool CreateStoreFile(const std::string& path);
 
 }  // namespace kestrins::hivekit

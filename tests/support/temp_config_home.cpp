@@ -1,4 +1,4 @@
-// mkdtemp under TMPDIR; restores the caller's XDG_CONFIG_HOME so tests do not leak into each other.
+// mkdtemp under TMPDIR; restores the caller's XDG folders so tests do not leak into each other.
 #include "support/temp_config_home.h"
 
 #include <cstdlib>
@@ -23,6 +23,11 @@ TempConfigHome::TempConfigHome() {
         hadPrevious_ = true;
     }
     setenv("XDG_CONFIG_HOME", path_.c_str(), 1);
+    if (const char* old = std::getenv("XDG_DATA_HOME"); old != nullptr) {
+        previousData_ = old;
+        hadPreviousData_ = true;
+    }
+    setenv("XDG_DATA_HOME", path_.c_str(), 1);
 }
 
 TempConfigHome::~TempConfigHome() {
@@ -31,10 +36,17 @@ TempConfigHome::~TempConfigHome() {
     } else {
         unsetenv("XDG_CONFIG_HOME");
     }
+    if (hadPreviousData_) {
+        setenv("XDG_DATA_HOME", previousData_.c_str(), 1);
+    } else {
+        unsetenv("XDG_DATA_HOME");
+    }
     std::error_code ignored;
     // A test may have made the folder read-only; give write access back so it can be removed.
-    std::filesystem::permissions(StoreFolder(), std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
+    for (const std::string& folder : {StoreFolder(), RecordFolder()}) {
+        std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+    }
     std::filesystem::remove_all(path_, ignored);
 }
 

@@ -1,4 +1,5 @@
-// Points XDG_CONFIG_HOME at a fresh temporary folder for one test, and removes it afterwards.
+// Points XDG_CONFIG_HOME and XDG_DATA_HOME at a fresh temporary folder for one test, and removes
+// it afterwards.
 #pragma once
 
 #include <string>
@@ -15,11 +16,15 @@ public:
     const std::string& Path() const { return path_; }
     // The folder the store keeps its files in.
     std::string StoreFolder() const { return path_ + "/hivekit"; }
+    // The folder the game record keeps its database in.
+    std::string RecordFolder() const { return path_ + "/kestrins"; }
 
 private:
     std::string path_;
     std::string previous_;
     bool hadPrevious_ = false;
+    std::string previousData_;
+    bool hadPreviousData_ = false;
 };
 
 }  // namespace kestrins::testing

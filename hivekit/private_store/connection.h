@@ -3,6 +3,7 @@
 
 #include <sqlite3.h>
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,9 +21,12 @@ public:
     void BindText(int index, std::string_view text);
     void BindBlob(int index, std::string_view bytes);
     void BindInt(int index, int value);
+    void BindInt64(int index, int64_t value);
     // SQLITE_ROW, SQLITE_DONE or an error code.
     int Step();
     int ColumnInt(int column) const;
+    int64_t ColumnInt64(int column) const;
+    double ColumnDouble(int column) const;
     std::string ColumnBytes(int column) const;
 
 private:

@@ -42,6 +42,12 @@ void Statement::BindInt(int index, int value) {
     }
 }
 
+void Statement::BindInt64(int index, int64_t value) {
+    if (statement_ != nullptr) {
+        sqlite3_bind_int64(statement_, index, value);
+    }
+}
+
 int Statement::Step() {
     if (statement_ == nullptr) {
         return prepareResult_ != SQLITE_OK ? prepareResult_ : SQLITE_MISUSE;
@@ -51,6 +57,14 @@ int Statement::Step() {
 
 int Statement::ColumnInt(int column) const {
     return sqlite3_column_int(statement_, column);
+}
+
+int64_t Statement::ColumnInt64(int column) const {
+    return sqlite3_column_int64(statement_, column);
+}
+
+double Statement::ColumnDouble(int column) const {
+    return sqlite3_column_double(statement_, column);
 }
 
 std::string Statement::ColumnBytes(int column) const {

@@ -1,0 +1,49 @@
+// The record of one game: hands as dealt and after the exchange, every bet, the showdown, money.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/records.h"
+#include "game/sort_cards.h"
+
+namespace kestrins {
+
+struct SeatRecord {
+    std::string Name;
+    Hand Dealt{};
+    Hand Final{};           // after the exchange
+    int32_t Exchanged = 0;  // cards replaced
+    PartResult Showdown{};  // the final hand's valuation
+    bool Dropped = false;
+    int32_t Bet = 0;        // the final bet
+    bool Bluffing = false;  // a computer seat that bluffed in this game
+    int32_t MoneyBefore = 0;
+    int32_t MoneyAfter = 0;  // right after the settlement
+
+    bool operator==(const SeatRecord&) const = default;
+};
+
+struct BetRecord {
+    int32_t Seat = 0;
+    int32_t Action = 0;  // BetRaise, BetCall or BetDrop
+    int32_t Amount = 0;  // the seat's Bet after the turn
+    bool Bluffing = false;
+
+    bool operator==(const BetRecord&) const = default;
+};
+
+struct GameEntry {
+    int64_t Id = 0;    // the lasting record's id; 0 while not stored
+    int64_t Time = 0;  // when it was dealt, seconds since 1970 (UTC)
+    bool Finished = false;
+    int32_t Winner = 0;  // a seat, or WinnerDraw
+    std::array<SeatRecord, 4> Seats{};
+    std::vector<BetRecord> Bets;
+
+    bool operator==(const GameEntry&) const = default;
+};
+
+}  // namespace kestrins

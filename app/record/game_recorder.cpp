@@ -1,0 +1,95 @@
+// Copies what the round reports into this run's game records; reads the state, changes nothing.
+#include "record/game_recorder.h"
+
+#include <ctime>
+
+#include "platform/message_box.h"
+#include "record/record_store.h"
+
+namespace kestrins {
+
+void GameRecorder::GameDealt(const MdlMain& state) {
+    GameEntry game;
+    game.Time = static_cast<int64_t>(std::time(nullptr));
+    for (int32_t seat = 0; seat < SeatCount; ++seat) {
+        const Player& player = state.Players[seat];
+        SeatRecord& record = game.Seats[seat];
+        record.Name = player.Name;
+        record.Dealt = player.Cards;
+        record.Final = player.Cards;
+        record.MoneyBefore = player.Money;
+        record.MoneyAfter = player.Money;
+    }
+    games_.push_back(std::move(game));
+    emit Changed();
+}
+
+void GameRecorder::CardsExchanged(const MdlMain& state, int32_t seat, int32_t count) {
+    if (games_.empty()) {
+        return;
+    }
+    SeatRecord& record = games_.back().Seats[seat];
+    record.Final = state.Players[seat].Cards;
+    record.Exchanged = count;
+    emit Changed();
+}
+
+void GameRecorder::BetMade(const MdlMain& state, int32_t seat, int32_t action, bool bluffing) {
+    if (games_.empty()) {
+        return;
+    }
+    games_.back().Bets.push_back(BetRecord{seat, action, state.Players[seat].Bet, bluffing});
+    emit Changed();
+}
+
+void GameRecorder::GameSettled(const MdlMain& state, const std::array<PartResult, 4>& handValues,
+                               int32_t winner, const MdlCPUPlayer& cpu) {
+    if (games_.empty()) {
+        return;
+    }
+    GameEntry& game = games_.back();
+    game.Winner = winner;
+    for (int32_t seat = 0; seat < SeatCount; ++seat) {
+        const Player& player = state.Players[seat];
+        SeatRecord& record = game.Seats[seat];
+        record.Final = player.Cards;
+        record.Showdown = handValues[seat];
+        record.Dropped = player.Dropped;
+        record.Bet = player.Bet;
+        record.Bluffing = cpu.Bluffing[seat];
+        record.MoneyAfter = player.Money;
+    }
+}
+
+void GameRecorder::GameEnded() {
+    if (games_.empty()) {
+        return;
+    }
+    games_.back().Finished = true;
+    Keep(games_.back());
+    emit Changed();
+}
+
+void GameRecorder::Keep(GameEntry& game) {
+    const std::optional<std::string> folder = DefaultRecordFolder();
+    if (folder) {
+        const RecordStore store(*folder);
+        const AppendResult appended = store.Append(game);
+        game.Id = appended.Id;
+        if (!appended.MovedAside.empty()) {
+            boxes_.Show("対戦記録のファイルが壊れていたため読み込めませんでした。\n" +
+                            store.Path() + "\nは\n" + appended.MovedAside +
+                            "\nとして残し、新しい記録を始めました。",
+                        "対戦記録", MessageButtons::Ok, MessageIcon::Information);
+        }
+    }
+    if (game.Id == 0 && !failureShown_) {
+        failureShown_ = true;
+        boxes_.Show("対戦記録を保存できませんでした。\n" +
+                        folder.value_or("(データフォルダーが不明)") +
+                        "\nに書き込めません。ゲームはこのまま続けられますが、記録は残りません。",
+                    "対戦記録", MessageButtons::Ok, MessageIcon::Error);
+    }
+}
+
+}  // namespace kestrins

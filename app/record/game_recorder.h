@@ -1,0 +1,47 @@
+// Keeps the record of every game of this run as the round reports it, tells the window, and
+// adds every finished game to the lasting record.
+#pragma once
+
+#include <QObject>
+#include <deque>
+
+#include "engine/round_observer.h"
+#include "record/game_entry.h"
+
+namespace kestrins {
+class MessageBoxes;
+}
+
+namespace kestrins {
+
+class GameRecorder final : public QObject, public RoundObserver {
+    Q_OBJECT
+
+public:
+    // boxes: where the player hears, once per run, that the lasting record cannot be written.
+    explicit GameRecorder(MessageBoxes& boxes) : boxes_(boxes) {}
+
+    // This run's games, oldest first; the last one may still be running.
+    const std::deque<GameEntry>& Games() const { return games_; }
+
+    void GameDealt(const MdlMain& state) override;
+    void CardsExchanged(const MdlMain& state, int32_t seat, int32_t count) override;
+    void BetMade(const MdlMain& state, int32_t seat, int32_t action, bool bluffing) override;
+    void GameSettled(const MdlMain& state, const std::array<PartResult, 4>& handValues,
+                     int32_t winner, const MdlCPUPlayer& cpu) override;
+    void GameEnded() override;
+
+signals:
+    // Something was added to the record; the window redraws.
+    void Changed();
+
+private:
+    // Writes the game to the lasting record; a failure never stops the game.
+    void Keep(GameEntry& game);
+
+    MessageBoxes& boxes_;
+    bool failureShown_ = false;
+    std::deque<GameEntry> games_;
+};
+
+}  // namespace kestrins

@@ -1,0 +1,349 @@
+// The record's schema with its migrations, the write of one game, and the reads behind the stats.
+#include "record/record_store.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <sstream>
+
+#include "connection.h"
+#include "game/constants.h"
+#include "move_aside.h"
+#include "private_files.h"
+
+namespace kestrins {
+
+namespace {
+
+using hivekit::Connection;
+using hivekit::Statement;
+
+// "KsRc": marks a file as a game record, so another program's database is never written to.
+constexpr int ApplicationId = 0x4b735263;
+
+// Migrations[v] brings a file of schema version v to v + 1; a fresh file runs them all.
+constexpr const char* Migrations[] = {
+    "CREATE TABLE games(id INTEGER PRIMARY KEY, played_at INTEGER NOT NULL, "
+    "winner INTEGER NOT NULL, bet_count INTEGER NOT NULL);"
+    "CREATE TABLE seats(game_id INTEGER NOT NULL, seat INTEGER NOT NULL, name TEXT NOT NULL, "
+    "dealt TEXT NOT NULL, final TEXT NOT NULL, exchanged INTEGER NOT NULL, "
+    "part INTEGER NOT NULL, value INTEGER NOT NULL, suit INTEGER NOT NULL, "
+    "dropped INTEGER NOT NULL, bet INTEGER NOT NULL, raises INTEGER NOT NULL, "
+    "bluffing INTEGER NOT NULL, "
+    "money_before INTEGER NOT NULL, money_after INTEGER NOT NULL, "
+    "PRIMARY KEY(game_id, seat)) WITHOUT ROWID;"
+    "CREATE INDEX seats_by_name ON seats(name, game_id);"
+    "CREATE TABLE bets(game_id INTEGER NOT NULL, turn INTEGER NOT NULL, seat INTEGER NOT NULL, "
+    "action INTEGER NOT NULL, amount INTEGER NOT NULL, bluffing INTEGER NOT NULL, "
+    "PRIMARY KEY(game_id, turn)) WITHOUT ROWID;",
+};
+constexpr int SchemaVersion = static_cast<int>(std::size(Migrations));
+
+enum class Outcome { Done, Failed, Damaged };
+
+Outcome FromResult(int result) {
+    return hivekit::IsDamage(result) ? Outcome::Damaged : Outcome::Failed;
+}
+
+std::string HandText(const Hand& hand) {
+    std::string text;
+    for (const Card& card : hand) {
+        text += std::to_string(card.Suit) + ":" + std::to_string(card.Number) + " ";
+    }
+    return text;
+}
+
+Hand HandFrom(const std::string& text) {
+    Hand hand{};
+    std::istringstream in(text);
+    for (Card& card : hand) {
+        char colon = 0;
+        in >> card.Suit >> colon >> card.Number;
+    }
+    return hand;
+}
+
+// Brings the file to the current schema inside the caller's transaction. A file of a newer
+// program is left alone; one that is not ours counts as damaged.
+Outcome PrepareSchema(Connection& connection) {
+    Statement query(connection.Handle(),
+                    "SELECT (SELECT application_id FROM pragma_application_id), "
+                    "(SELECT user_version FROM pragma_user_version), "
+                    "(SELECT count(*) FROM sqlite_schema)");
+    const int result = query.Step();
+    if (result != SQLITE_ROW) {
+        return FromResult(result);
+    }
+    const int applicationId = query.ColumnInt(0);
+    int version = query.ColumnInt(1);
+    const bool fresh = applicationId == 0 && version == 0 && query.ColumnInt(2) == 0;
+    if (!fresh && applicationId != ApplicationId) {
+        return Outcome::Damaged;
+    }
+    if (version > SchemaVersion) {
+        return Outcome::Failed;
+    }
+    for (; version < SchemaVersion; ++version) {
+        if (const int step = connection.Exec(Migrations[version]); step != SQLITE_OK) {
+            return FromResult(step);
+        }
+    }
+    const std::string mark = "PRAGMA application_id = " + std::to_string(ApplicationId) +
+                             "; PRAGMA user_version = " + std::to_string(SchemaVersion);
+    const int marked = connection.Exec(mark.c_str());
+    return marked == SQLITE_OK ? Outcome::Done : FromResult(marked);
+}
+
+int InsertGame(Connection& connection, const GameEntry& game, int64_t& id) {
+    Statement insert(connection.Handle(),
+                     "INSERT INTO games(played_at, winner, bet_count) VALUES(?1, ?2, ?3)");
+    insert.BindInt64(1, game.Time);
+    insert.BindInt(2, game.Winner);
+    insert.BindInt(3, static_cast<int>(game.Bets.size()));
+    if (const int result = insert.Step(); result != SQLITE_DONE) {
+        return result;
+    }
+    id = sqlite3_last_insert_rowid(connection.Handle());
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        const SeatRecord& s = game.Seats[seat];
+        Statement row(connection.Handle(),
+                      "INSERT INTO seats VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, "
+                      "?13, ?14, ?15)");
+        row.BindInt64(1, id);
+        row.BindInt(2, seat);
+        row.BindText(3, s.Name);
+        row.BindText(4, HandText(s.Dealt));
+        row.BindText(5, HandText(s.Final));
+        row.BindInt(6, s.Exchanged);
+        row.BindInt(7, s.Showdown.Part);
+        row.BindInt(8, s.Showdown.Value);
+        row.BindInt(9, s.Showdown.Suit);
+        row.BindInt(10, s.Dropped ? 1 : 0);
+        row.BindInt(11, s.Bet);
+        // Kept per seat so the stats need no pass over the bets.
+        row.BindInt(12, static_cast<int>(std::count_if(
+                            game.Bets.begin(), game.Bets.end(), [seat](const BetRecord& bet) {
+                                return bet.Seat == seat && bet.Action == BetRaise;
+                            })));
+        row.BindInt(13, s.Bluffing ? 1 : 0);
+        row.BindInt(14, s.MoneyBefore);
+        row.BindInt(15, s.MoneyAfter);
+        if (const int result = row.Step(); result != SQLITE_DONE) {
+            return result;
+        }
+    }
+    int turn = 0;
+    for (const BetRecord& bet : game.Bets) {
+        Statement row(connection.Handle(), "INSERT INTO bets VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
+        row.BindInt64(1, id);
+        row.BindInt(2, turn++);
+        row.BindInt(3, bet.Seat);
+        row.BindInt(4, bet.Action);
+        row.BindInt(5, bet.Amount);
+        row.BindInt(6, bet.Bluffing ? 1 : 0);
+        if (const int result = row.Step(); result != SQLITE_DONE) {
+            return result;
+        }
+    }
+    return SQLITE_OK;
+}
+
+// Keeps the newest games only; ids only grow, so the oldest have the smallest.
+int DropOldGames(Connection& connection, int64_t newestId, int64_t kept) {
+    for (const char* sql :
+         {"DELETE FROM bets WHERE game_id <= ?1", "DELETE FROM seats WHERE game_id <= ?1",
+          "DELETE FROM games WHERE id <= ?1"}) {
+        Statement remove(connection.Handle(), sql);
+        remove.BindInt64(1, newestId - kept);
+        if (const int result = remove.Step(); result != SQLITE_DONE) {
+            return result;
+        }
+    }
+    return SQLITE_OK;
+}
+
+Outcome WriteGame(const std::string& path, const GameEntry& game, int64_t kept, int64_t& id) {
+    Connection connection;
+    int result = connection.Open(path);
+    if (result == SQLITE_OK) {
+        result = connection.Exec("BEGIN IMMEDIATE");
+    }
+    if (result != SQLITE_OK) {
+        return FromResult(result);
+    }
+    if (const Outcome prepared = PrepareSchema(connection); prepared != Outcome::Done) {
+        return prepared;
+    }
+    result = InsertGame(connection, game, id);
+    if (result == SQLITE_OK) {
+        result = DropOldGames(connection, id, kept);
+    }
+    if (result == SQLITE_OK) {
+        result = connection.Exec("COMMIT");
+    }
+    return result == SQLITE_OK ? Outcome::Done : FromResult(result);
+}
+
+// A connection for reading an existing record of the current schema; null otherwise.
+bool OpenForReading(Connection& connection, const std::string& folder) {
+    const std::optional<std::string> resolved = hivekit::WithoutLinks(folder);
+    if (!resolved || connection.Open(*resolved + "/record.db") != SQLITE_OK) {
+        return false;
+    }
+    Statement query(connection.Handle(),
+                    "SELECT (SELECT application_id FROM pragma_application_id), "
+                    "(SELECT user_version FROM pragma_user_version)");
+    return query.Step() == SQLITE_ROW && query.ColumnInt(0) == ApplicationId &&
+           query.ColumnInt(1) == SchemaVersion;
+}
+
+bool IsAbsolute(const char* path) {
+    return path != nullptr && path[0] == '/';
+}
+
+}  // namespace
+
+std::optional<std::string> DefaultRecordFolder() {
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); IsAbsolute(xdg)) {
+        return std::string(xdg) + "/kestrins";
+    }
+    if (const char* home = std::getenv("HOME"); IsAbsolute(home)) {
+        return std::string(home) + "/.local/share/kestrins";
+    }
+    return std::nullopt;
+}
+
+AppendResult RecordStore::Append(const GameEntry& game) const {
+    AppendResult appended;
+    if (!hivekit::CreatePrivateFolder(folder_)) {
+        return appended;
+    }
+    const std::optional<std::string> resolved = hivekit::WithoutLinks(folder_);
+    if (!resolved) {
+        return appended;
+    }
+    const std::string path = *resolved + "/record.db";
+    if (!hivekit::CreateStoreFile(path)) {
+        return appended;
+    }
+    Outcome outcome = WriteGame(path, game, keptGames_, appended.Id);
+    if (outcome == Outcome::Damaged) {
+        // Another process may have recovered meanwhile; only a file still damaged moves aside.
+        hivekit::FolderLock lock(*resolved);
+        outcome = lock.Held() ? WriteGame(path, game, keptGames_, appended.Id) : Outcome::Failed;
+        if (outcome == Outcome::Damaged) {
+            if (std::optional<std::string> movedTo = hivekit::MoveAside(path)) {
+                appended.MovedAside = *movedTo;
+                outcome = WriteGame(path, game, keptGames_, appended.Id);
+            }
+        }
+    }
+    if (outcome != Outcome::Done) {
+        appended.Id = 0;
+    }
+    return appended;
+}
+
+std::vector<GameEntry> RecordStore::LatestGames(int count) const {
+    std::vector<GameEntry> games;
+    Connection connection;
+    if (!OpenForReading(connection, folder_)) {
+        return games;
+    }
+    Statement select(connection.Handle(),
+                     "SELECT id, played_at, winner FROM games ORDER BY id DESC LIMIT ?1");
+    select.BindInt(1, count);
+    while (select.Step() == SQLITE_ROW) {
+        GameEntry game;
+        game.Id = select.ColumnInt64(0);
+        game.Time = select.ColumnInt64(1);
+        game.Winner = select.ColumnInt(2);
+        game.Finished = true;
+        Statement seats(connection.Handle(),
+                        "SELECT seat, name, dealt, final, exchanged, part, value, suit, dropped, "
+                        "bet, bluffing, money_before, money_after FROM seats WHERE game_id = ?1");
+        seats.BindInt64(1, game.Id);
+        while (seats.Step() == SQLITE_ROW) {
+            SeatRecord& s = game.Seats[static_cast<std::size_t>(seats.ColumnInt(0) & 3)];
+            s.Name = seats.ColumnBytes(1);
+            s.Dealt = HandFrom(seats.ColumnBytes(2));
+            s.Final = HandFrom(seats.ColumnBytes(3));
+            s.Exchanged = seats.ColumnInt(4);
+            s.Showdown = PartResult{seats.ColumnInt(5), seats.ColumnInt(6), seats.ColumnInt(7)};
+            s.Dropped = seats.ColumnInt(8) != 0;
+            s.Bet = seats.ColumnInt(9);
+            s.Bluffing = seats.ColumnInt(10) != 0;
+            s.MoneyBefore = seats.ColumnInt(11);
+            s.MoneyAfter = seats.ColumnInt(12);
+        }
+        Statement bets(connection.Handle(),
+                       "SELECT seat, action, amount, bluffing FROM bets WHERE game_id = ?1 "
+                       "ORDER BY turn");
+        bets.BindInt64(1, game.Id);
+        while (bets.Step() == SQLITE_ROW) {
+            game.Bets.push_back(BetRecord{bets.ColumnInt(0), bets.ColumnInt(1), bets.ColumnInt(2),
+                                          bets.ColumnInt(3) != 0});
+        }
+        games.push_back(std::move(game));
+    }
+    return games;
+}
+
+std::vector<NameStats> RecordStore::Stats() const {
+    std::vector<NameStats> stats;
+    Connection connection;
+    if (!OpenForReading(connection, folder_)) {
+        return stats;
+    }
+    Statement select(
+        connection.Handle(),
+        "SELECT s.name, s.seat = 0 AS human, count(*), sum(g.winner = s.seat), sum(s.dropped), "
+        "sum(s.raises), sum(s.bluffing), sum(s.bluffing AND g.winner = s.seat), avg(s.bet) "
+        "FROM seats s JOIN games g ON g.id = s.game_id "
+        "GROUP BY s.name, human ORDER BY human DESC, count(*) DESC, s.name");
+    while (select.Step() == SQLITE_ROW) {
+        NameStats name;
+        name.Name = select.ColumnBytes(0);
+        name.Human = select.ColumnInt(1) != 0;
+        name.Games = select.ColumnInt64(2);
+        name.Wins = select.ColumnInt64(3);
+        name.Drops = select.ColumnInt64(4);
+        name.Raises = select.ColumnInt64(5);
+        name.Bluffs = select.ColumnInt64(6);
+        name.BluffWins = select.ColumnInt64(7);
+        name.AverageBet = select.ColumnDouble(8);
+        Statement money(connection.Handle(),
+                        "SELECT money_after FROM seats WHERE name = ?1 AND (seat = 0) = ?2 "
+                        "ORDER BY game_id DESC LIMIT ?3");
+        money.BindText(1, name.Name);
+        money.BindInt(2, name.Human ? 1 : 0);
+        money.BindInt(3, ChartGames);
+        while (money.Step() == SQLITE_ROW) {
+            name.Money.insert(name.Money.begin(), money.ColumnInt(0));
+        }
+        stats.push_back(std::move(name));
+    }
+    return stats;
+}
+
+std::vector<BetRow> RecordStore::BetRows() const {
+    std::vector<BetRow> rows;
+    Connection connection;
+    if (!OpenForReading(connection, folder_)) {
+        return rows;
+    }
+    Statement select(
+        connection.Handle(),
+        "SELECT b.game_id, g.played_at, b.seat, b.action, b.amount, b.bluffing, s.name "
+        "FROM bets b JOIN games g ON g.id = b.game_id "
+        "JOIN seats s ON s.game_id = b.game_id AND s.seat = b.seat "
+        "ORDER BY b.game_id, b.turn");
+    while (select.Step() == SQLITE_ROW) {
+        rows.push_back(BetRow{select.ColumnInt64(0), select.ColumnInt64(1),
+                              BetRecord{select.ColumnInt(2), select.ColumnInt(3),
+                                        select.ColumnInt(4), select.ColumnInt(5) != 0},
+                              select.ColumnBytes(6)});
+    }
+    return rows;
+}
+
+}  // namespace kestrins

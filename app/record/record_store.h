@@ -1,0 +1,72 @@
+// The lasting record: every finished game in an SQLite file of the player's data folder.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "record/game_entry.h"
+
+namespace kestrins {
+
+// Games kept; a write drops the older ones in its own transaction.
+inline constexpr int64_t KeptGames = 10000;
+// Money points per name in the chart.
+inline constexpr int ChartGames = 100;
+
+// $XDG_DATA_HOME/kestrins, or $HOME/.local/share/kestrins when XDG_DATA_HOME is unset, empty or
+// relative; nothing when neither gives an absolute folder.
+std::optional<std::string> DefaultRecordFolder();
+
+struct AppendResult {
+    int64_t Id = 0;          // the stored game's id; 0 when nothing was written
+    std::string MovedAside;  // a damaged file kept under this name, a fresh one started
+};
+
+// What the record says about one name: the human's seat and the computers' are kept apart.
+struct NameStats {
+    std::string Name;
+    bool Human = false;
+    int64_t Games = 0;
+    int64_t Wins = 0;
+    int64_t Drops = 0;
+    int64_t Raises = 0;
+    int64_t Bluffs = 0;
+    int64_t BluffWins = 0;
+    double AverageBet = 0;
+    std::vector<int32_t> Money;  // after each of the last ChartGames games, oldest first
+};
+
+// One bet as the CSV lists it.
+struct BetRow {
+    int64_t GameId = 0;
+    int64_t Time = 0;
+    BetRecord Bet;
+    std::string Name;
+};
+
+// Opens the file for each call and closes it again, as the settings store does: folder 0700,
+// file 0600, rollback journal with full sync, one transaction per game.
+class RecordStore {
+public:
+    explicit RecordStore(std::string folder, int64_t keptGames = KeptGames)
+        : folder_(std::move(folder)), keptGames_(keptGames) {}
+
+    // Writes one finished game, all of it or nothing.
+    AppendResult Append(const GameEntry& game) const;
+
+    // The newest `count` games, newest first.
+    std::vector<GameEntry> LatestGames(int count) const;
+    std::vector<NameStats> Stats() const;
+    // Every stored bet, oldest game first.
+    std::vector<BetRow> BetRows() const;
+
+    std::string Path() const { return folder_ + "/record.db"; }
+
+private:
+    std::string folder_;
+    int64_t keptGames_;
+};
+
+}  // namespace kestrins

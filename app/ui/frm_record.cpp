@@ -1,0 +1,154 @@
+// Record window: this run's games, redrawn whenever the recorder reports a change, and a tab of
+// the lasting record per name, read again whenever a stored game is added.
+#include "ui/frm_record.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+#include "platform/message_box.h"
+#include "record/csv.h"
+#include "record/game_recorder.h"
+#include "record/record_store.h"
+#include "ui/money_chart.h"
+#include "ui/record_text.h"
+#include "ui/window_font.h"
+
+namespace kestrins {
+
+namespace {
+
+RecordStore LastingRecord() {
+    return RecordStore(DefaultRecordFolder().value_or(std::string()));
+}
+
+QString Percent(int64_t part, int64_t whole) {
+    return whole == 0
+               ? QStringLiteral("-")
+               : QStringLiteral("%1 %").arg(
+                     100.0 * static_cast<double>(part) / static_cast<double>(whole), 0, 'f', 1);
+}
+
+}  // namespace
+
+FrmRecord::FrmRecord(const GameRecorder& recorder, MessageBoxes& boxes, QWidget* parent)
+    : QWidget(parent, Qt::Window), recorder_(recorder), boxes_(boxes) {
+    setObjectName(QStringLiteral("FrmRecord"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("対戦記録"));
+    setFont(WindowFont());
+    tabs_ = new QTabWidget(this);
+    TxtGames = new QTextBrowser;
+    TxtGames->setObjectName(QStringLiteral("TxtGames"));
+    tabs_->addTab(TxtGames, QStringLiteral("今回の対戦"));
+    CreateStatsPage();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    resize(640, 560);
+    connect(&recorder_, &GameRecorder::Changed, this, &FrmRecord::ShowGames);
+    ShowStats();
+    shownGameId_ = recorder_.Games().empty() ? 0 : recorder_.Games().back().Id;
+    ShowGames();
+}
+
+void FrmRecord::CreateStatsPage() {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    TblStats = new QTableWidget(0, 8);
+    TblStats->setObjectName(QStringLiteral("TblStats"));
+    TblStats->setHorizontalHeaderLabels(
+        {QStringLiteral("名前"), QStringLiteral("ゲーム数"), QStringLiteral("勝ち"),
+         QStringLiteral("ドロップ"), QStringLiteral("レイズ"), QStringLiteral("ブラフ率"),
+         QStringLiteral("ブラフ成功率"), QStringLiteral("平均の賭け金")});
+    TblStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TblStats->verticalHeader()->hide();
+    TblStats->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(TblStats, 1);
+    layout->addWidget(new QLabel(QStringLiteral("最近 %1 ゲームの所持金").arg(ChartGames)));
+    PictMoney = new MoneyChart;
+    PictMoney->setObjectName(QStringLiteral("PictMoney"));
+    layout->addWidget(PictMoney, 2);
+    CmdExport = new QPushButton(QStringLiteral("CSV に書き出す(&E)..."));
+    CmdExport->setObjectName(QStringLiteral("CmdExport"));
+    connect(CmdExport, &QPushButton::clicked, this, &FrmRecord::CmdExport_Click);
+    layout->addWidget(CmdExport, 0, Qt::AlignRight);
+    tabs_->addTab(page, QStringLiteral("相手の記録"));
+}
+
+void FrmRecord::ShowStats() {
+    const std::vector<NameStats> stats = LastingRecord().Stats();
+    TblStats->setRowCount(static_cast<int>(stats.size()));
+    for (int row = 0; row < TblStats->rowCount(); ++row) {
+        const NameStats& name = stats[static_cast<std::size_t>(row)];
+        const QString bluffs = name.Human ? QStringLiteral("-") : Percent(name.Bluffs, name.Games);
+        const QString bluffWins =
+            name.Human ? QStringLiteral("-") : Percent(name.BluffWins, name.Bluffs);
+        const QStringList cells = {
+            QString::fromStdString(name.Name) +
+                (name.Human ? QStringLiteral(" (あなた)") : QString()),
+            QString::number(name.Games),
+            QStringLiteral("%1 (%2)").arg(name.Wins).arg(Percent(name.Wins, name.Games)),
+            QString::number(name.Drops),
+            QString::number(name.Raises),
+            bluffs,
+            bluffWins,
+            QStringLiteral("%1 $").arg(name.AverageBet, 0, 'f', 1)};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter
+                                               : Qt::AlignRight | Qt::AlignVCenter);
+            TblStats->setItem(row, column, item);
+        }
+    }
+    PictMoney->SetStats(stats);
+}
+
+bool FrmRecord::ExportCsv(const QString& path) {
+    const std::string csv = BetRowsCsv(LastingRecord().BetRows());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
+            static_cast<qint64>(csv.size()) ||
+        !file.flush()) {
+        boxes_.Show("CSV ファイルに書き出せませんでした。\n" + path.toStdString(), "対戦記録",
+                    MessageButtons::Ok, MessageIcon::Error);
+        return false;
+    }
+    return true;
+}
+
+void FrmRecord::CmdExport_Click() {
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("CSV に書き出す"),
+                                                      QStringLiteral("kestrins-record.csv"),
+                                                      QStringLiteral("CSV ファイル (*.csv)"));
+    if (!path.isEmpty()) {
+        ExportCsv(path);
+    }
+}
+
+void FrmRecord::ShowGames() {
+    const auto& games = recorder_.Games();
+    // A newly stored game changes the lasting record too.
+    if (!games.empty() && games.back().Id != 0 && games.back().Id != shownGameId_) {
+        shownGameId_ = games.back().Id;
+        ShowStats();
+    }
+    if (games.empty()) {
+        TxtGames->setHtml(QStringLiteral("<p>まだゲームをしていません。</p>"));
+        return;
+    }
+    QString html;
+    for (auto game = games.rbegin(); game != games.rend(); ++game) {
+        const int number = static_cast<int>(games.rend() - game);
+        html += GameText(*game, number) + QStringLiteral("<hr>");
+    }
+    TxtGames->setHtml(html);
+}
+
+}  // namespace kestrins

@@ -1,0 +1,141 @@
+// Every user-visible text of the game record, in one place.
+#include "ui/record_text.h"
+
+#include <QDateTime>
+#include <QStringList>
+
+#include "game/bet_message.h"
+#include "game/constants.h"
+#include "game/part_name.h"
+
+namespace kestrins {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Name(const GameEntry& game, int32_t seat) {
+    return FromUtf8(game.Seats[seat].Name).toHtmlEscaped();
+}
+
+QString HandText(const Hand& hand) {
+    QStringList cards;
+    for (const Card& card : hand) {
+        cards << CardText(card);
+    }
+    return cards.join(QLatin1Char(' '));
+}
+
+QString MoneyChange(int32_t change) {
+    return change > 0 ? QStringLiteral("+%1 $").arg(change) : QStringLiteral("%1 $").arg(change);
+}
+
+QString ShowdownText(const SeatRecord& seat) {
+    return seat.Dropped ? QStringLiteral("ドロップ") : FromUtf8(PartName(seat.Showdown.Part));
+}
+
+QString SeatRows(const GameEntry& game) {
+    QString rows = QStringLiteral(
+        "<tr><th align=left>名前</th><th align=left>配られた手札</th><th>交換</th>"
+        "<th align=left>交換後</th><th align=left>役</th><th>賭け金</th><th>増減</th></tr>");
+    for (int32_t seat = 0; seat < SeatCount; ++seat) {
+        const SeatRecord& record = game.Seats[seat];
+        // The computers' cards stay hidden until the game is over, as on the table.
+        const bool hidden = !game.Finished && seat != 0;
+        const QString hiddenHand = QStringLiteral("(伏せてあります)");
+        rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td align=center>%3 枚</td><td>%4</td>")
+                    .arg(Name(game, seat), hidden ? hiddenHand : HandText(record.Dealt))
+                    .arg(record.Exchanged)
+                    .arg(hidden ? hiddenHand : HandText(record.Final));
+        if (game.Finished) {
+            rows += QStringLiteral("<td>%1</td><td align=right>%2 $</td><td align=right>%3</td>")
+                        .arg(ShowdownText(record))
+                        .arg(record.Bet)
+                        .arg(MoneyChange(record.MoneyAfter - record.MoneyBefore));
+        }
+        rows += QStringLiteral("</tr>");
+    }
+    return rows;
+}
+
+QString BetList(const GameEntry& game) {
+    if (game.Bets.empty()) {
+        return QStringLiteral("<p>賭けはまだありません。</p>");
+    }
+    QString list = QStringLiteral("<ol>");
+    for (const BetRecord& bet : game.Bets) {
+        list += QStringLiteral("<li>%1 : %2").arg(Name(game, bet.Seat), BetText(bet));
+        if (game.Finished && bet.Seat != 0) {
+            list += bet.Bluffing ? QStringLiteral(" <b>[ブラフ中]</b>") : QString();
+        }
+        list += QStringLiteral("</li>");
+    }
+    return list + QStringLiteral("</ol>");
+}
+
+}  // namespace
+
+QString CardText(const Card& card) {
+    static const std::array<QString, SuitCount> suits = {
+        QStringLiteral("♠"), QStringLiteral("<font color=#c00000>♥</font>"),
+        QStringLiteral("<font color=#c00000>♦</font>"), QStringLiteral("♣")};
+    static const std::array<QString, 4> faces = {QStringLiteral("A"), QStringLiteral("J"),
+                                                 QStringLiteral("Q"), QStringLiteral("K")};
+    if (card.Number < 1 || card.Number > 13 || card.Suit < 0 || card.Suit >= SuitCount) {
+        return QStringLiteral("-");
+    }
+    const QString number = card.Number == 1    ? faces[0]
+                           : card.Number >= 11 ? faces[static_cast<std::size_t>(card.Number - 10)]
+                                               : QString::number(card.Number);
+    return suits[static_cast<std::size_t>(card.Suit)] + number;
+}
+
+QString BetText(const BetRecord& bet) {
+    const QString word = FromUtf8(BetActionWord(bet.Action));
+    switch (bet.Action) {
+        case BetRaise:
+            return QStringLiteral("%1 (%2 $ に)").arg(word).arg(bet.Amount);
+        case BetDrop:
+            return QStringLiteral("%1 (%2 $ を失う)").arg(word).arg(bet.Amount);
+        default:
+            return QStringLiteral("%1 (%2 $)").arg(word).arg(bet.Amount);
+    }
+}
+
+QString BluffLine(const GameEntry& game) {
+    QStringList bluffs;
+    for (int32_t seat = 1; seat < SeatCount; ++seat) {
+        if (!game.Seats[seat].Bluffing) {
+            continue;
+        }
+        const QString outcome = game.Winner == seat ? QStringLiteral("成功、勝ちました")
+                                : game.Winner == WinnerDraw && !game.Seats[seat].Dropped
+                                    ? QStringLiteral("引き分け")
+                                    : QStringLiteral("失敗");
+        bluffs << QStringLiteral("%1 (%2)").arg(Name(game, seat), outcome);
+    }
+    if (bluffs.isEmpty()) {
+        return QStringLiteral("ブラフをしたコンピュータはいませんでした。");
+    }
+    return QStringLiteral("ブラフ : ") + bluffs.join(QStringLiteral("、"));
+}
+
+QString GameText(const GameEntry& game, int number) {
+    const QString time =
+        QDateTime::fromSecsSinceEpoch(game.Time).toString(QStringLiteral("HH:mm:ss"));
+    QString text = QStringLiteral("<h3>第 %1 ゲーム (%2)%3</h3>")
+                       .arg(number)
+                       .arg(time, game.Finished ? QString() : QStringLiteral(" ― 進行中"));
+    if (game.Finished) {
+        const QString result = game.Winner == WinnerDraw
+                                   ? QStringLiteral("引き分けです。")
+                                   : QStringLiteral("%1 の勝ちです。").arg(Name(game, game.Winner));
+        text += QStringLiteral("<p><b>%1</b> %2</p>").arg(result, BluffLine(game));
+    }
+    text += QStringLiteral("<table cellspacing=4>") + SeatRows(game) + QStringLiteral("</table>");
+    return text + BetList(game);
+}
+
+}  // namespace kestrins

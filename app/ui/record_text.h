@@ -1,0 +1,21 @@
+// The record window's texts: one game as rich text, its bluff line, and the words they share.
+#pragma once
+
+#include <QString>
+
+#include "record/game_entry.h"
+
+namespace kestrins {
+
+// `number` counts the games of this run from 1. Bluffs are shown only once the game is over.
+QString GameText(const GameEntry& game, int number);
+
+// One line: which computer seats bluffed, and whether each bluff paid (the bluffer won).
+QString BluffLine(const GameEntry& game);
+
+// "コール", "レイズ" or "ドロップ" with the amount, as the record lists a bet.
+QString BetText(const BetRecord& bet);
+
+QString CardText(const Card& card);
+
+}  // namespace kestrins

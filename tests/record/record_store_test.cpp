@@ -1,0 +1,229 @@
+// The lasting record: a game comes back as written, only the newest games are kept, a damaged
+// or newer file is handled without loss, a kill mid-write leaves whole games, and a folder
+// that cannot be written costs one message and nothing else.
+#include "record/record_store.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include "game/constants.h"
+#include "hivekit/store_probe.h"
+#include "record/game_recorder.h"
+#include "support/record_copies.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_config_home.h"
+
+namespace kestrins::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+GameEntry SampleGame(const std::string& humanName = "あなた, \"A\"\n2") {
+    GameEntry game;
+    game.Time = 1'800'000'000;
+    game.Finished = true;
+    game.Winner = 2;
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        SeatRecord& s = game.Seats[seat];
+        s.Name = seat == 0 ? humanName : "CPU " + std::to_string(seat);
+        s.Dealt = {{{0, 1 + seat}, {1, 2 + seat}, {2, 3 + seat}, {3, 4 + seat}, {0, 13}}};
+        s.Final = {{{1, 1}, {1, 5}, {2, 9}, {3, 10 + seat}, {3, 12}}};
+        s.Exchanged = seat;
+        s.Showdown = {seat, 20 + seat, 0};
+        s.Dropped = seat == 3;
+        s.Bet = 7;
+        s.Bluffing = seat == 2;
+        s.MoneyBefore = 100 - seat;
+        s.MoneyAfter = -5 + seat;
+    }
+    game.Bets = {{3, BetCall, 1, false},
+                 {0, BetRaise, 7, false},
+                 {1, BetCall, 7, false},
+                 {2, BetCall, 7, true},
+                 {3, BetDrop, 1, false}};
+    return game;
+}
+
+int64_t Count(const std::string& path, const char* sql) {
+    sqlite3* db = nullptr;
+    int64_t count = -1;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW) {
+            count = sqlite3_column_int64(statement, 0);
+        }
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+    return count;
+}
+
+void Exec(const std::string& path, const char* sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+mode_t Mode(const std::string& path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return info.st_mode & 0777;
+}
+
+class RecordStoreTest : public ::testing::Test {
+protected:
+    TempConfigHome home;
+    RecordStore store{home.RecordFolder()};
+};
+
+TEST_F(RecordStoreTest, GameComesBackAsWrittenInAPrivateFile) {
+    const GameEntry game = SampleGame();
+    const AppendResult appended = store.Append(game);
+    ASSERT_NE(appended.Id, 0);
+    EXPECT_TRUE(appended.MovedAside.empty());
+    EXPECT_EQ(Mode(home.RecordFolder()), 0700u);
+    EXPECT_EQ(Mode(store.Path()), 0600u);
+
+    GameEntry expected = game;
+    expected.Id = appended.Id;
+    const std::vector<GameEntry> stored = store.LatestGames(5);
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_TRUE(stored[0] == expected);
+
+    const std::vector<NameStats> stats = store.Stats();
+    ASSERT_EQ(stats.size(), 4u);
+    EXPECT_TRUE(stats[0].Human);
+    EXPECT_EQ(stats[0].Raises, 1);
+    const NameStats& bluffer = stats[2];
+    EXPECT_EQ(bluffer.Name, "CPU 2");
+    EXPECT_EQ(bluffer.Wins, 1);
+    EXPECT_EQ(bluffer.BluffWins, 1);
+    EXPECT_EQ(bluffer.Money, std::vector<int32_t>{-3});
+    EXPECT_EQ(stats[3].Drops, 1);
+}
+
+// The bound is checked at its real size: 9,999 games are copied in by SQL, one more is written.
+TEST_F(RecordStoreTest, KeepsOnlyTheNewestTenThousandGames) {
+    ASSERT_NE(store.Append(SampleGame()).Id, 0);
+    ASSERT_TRUE(FillWithCopiesOfGameOne(store.Path(), KeptGames));
+    ASSERT_EQ(Count(store.Path(), "SELECT count(*) FROM games"), KeptGames);
+
+    EXPECT_EQ(store.Append(SampleGame()).Id, KeptGames + 1);
+    EXPECT_EQ(Count(store.Path(), "SELECT count(*) FROM games"), KeptGames);
+    EXPECT_EQ(Count(store.Path(), "SELECT min(id) FROM games"), 2);
+    EXPECT_EQ(Count(store.Path(), "SELECT count(*) FROM seats"), 4 * KeptGames);
+    EXPECT_EQ(Count(store.Path(), "SELECT count(*) FROM bets WHERE game_id = 1"), 0);
+}
+
+TEST_F(RecordStoreTest, DamagedFileIsKeptAsideAndAFreshOneStarted) {
+    fs::create_directories(home.RecordFolder());
+    const std::string garbage(4096, 'x');
+    std::ofstream(store.Path(), std::ios::binary) << garbage;
+
+    const AppendResult appended = store.Append(SampleGame());
+    EXPECT_NE(appended.Id, 0);
+    ASSERT_FALSE(appended.MovedAside.empty());
+    EXPECT_EQ(FileText(appended.MovedAside), garbage);
+    EXPECT_EQ(store.LatestGames(5).size(), 1u);
+}
+
+// A newer program's record is neither written nor moved aside.
+TEST_F(RecordStoreTest, NewerSchemaIsLeftAlone) {
+    ASSERT_NE(store.Append(SampleGame()).Id, 0);
+    Exec(store.Path(), "PRAGMA user_version = 99");
+    const AppendResult appended = store.Append(SampleGame());
+    EXPECT_EQ(appended.Id, 0);
+    EXPECT_TRUE(appended.MovedAside.empty());
+    EXPECT_EQ(Count(store.Path(), "SELECT count(*) FROM games"), 1);
+}
+
+TEST_F(RecordStoreTest, KillDuringWritesLeavesEveryGameWholeOrAbsent) {
+    for (int round = 0; round < 4; ++round) {
+        const pid_t child = StartChild([this] {
+            for (;;) {
+                store.Append(SampleGame());
+            }
+            return 0;
+        });
+        ASSERT_GT(child, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(40 + 35 * round));
+        kill(child, SIGKILL);
+        EXPECT_EQ(WaitForChild(child), 128 + SIGKILL);
+
+        ASSERT_NE(store.Append(SampleGame()).Id, 0) << "the record opens after a kill";
+        EXPECT_EQ(Count(store.Path(),
+                        "SELECT count(*) FROM games g WHERE "
+                        "(SELECT count(*) FROM seats WHERE game_id = g.id) <> 4 OR "
+                        "(SELECT count(*) FROM bets WHERE game_id = g.id) <> "
+                        "g.bet_count"),
+                  0);
+        EXPECT_EQ(Count(store.Path(),
+                        "SELECT count(*) FROM seats WHERE game_id NOT IN "
+                        "(SELECT id FROM games)"),
+                  0);
+    }
+}
+
+// Permission bits do not stop root, so the child gives up root before writing.
+TEST_F(RecordStoreTest, ReadOnlyFolderFailsTheWriteAndKeepsTheRecord) {
+    ASSERT_NE(store.Append(SampleGame()).Id, 0);
+    const int result = WaitForChild(StartChild([this] {
+        if (geteuid() == 0) {
+            constexpr uid_t nobody = 65534;
+            for (const auto& entry : fs::recursive_directory_iterator(home.Path())) {
+                if (lchown(entry.path().c_str(), nobody, nobody) != 0) {
+                    return 1;
+                }
+            }
+            if (lchown(home.Path().c_str(), nobody, nobody) != 0 || setgid(nobody) != 0 ||
+                setuid(nobody) != 0) {
+                return 2;
+            }
+        }
+        if (chmod(store.Path().c_str(), 0400) != 0 ||
+            chmod(home.RecordFolder().c_str(), 0500) != 0) {
+            return 3;
+        }
+        return store.Append(SampleGame()).Id == 0 ? 0 : 4;
+    }));
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(store.LatestGames(5).size(), 1u);
+}
+
+// One message for the whole run, however many games cannot be kept; the games stay in memory.
+TEST(GameRecorderTest, UnwritableDataFolderShowsOneMessageAndPlayGoesOn) {
+    TempConfigHome home;
+    const std::string blocker = home.Path() + "/file";
+    std::ofstream(blocker) << "not a folder";
+    setenv("XDG_DATA_HOME", blocker.c_str(), 1);
+    ScriptedBoxes boxes;
+    GameRecorder recorder(boxes);
+    MdlMain state;
+    for (int game = 0; game < 2; ++game) {
+        recorder.GameDealt(state);
+        recorder.GameSettled(state, {}, 0, MdlCPUPlayer{});
+        recorder.GameEnded();
+    }
+    EXPECT_EQ(recorder.Games().size(), 2u);
+    EXPECT_EQ(recorder.Games().back().Id, 0);
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Title, "対戦記録");
+}
+
+}  // namespace
+}  // namespace kestrins::testing
