@@ -14,6 +14,7 @@
 #include "platform/surface.h"
 #include "render/draw_cards.h"
 #include "render/table_geometry.h"
+#include "ui/close_on_escape.h"
 #include "ui/how_to_play.h"
 #include "ui/window_font.h"
 
@@ -42,6 +43,7 @@ QPixmap HandPicture(const Hand& hand, const Sprites& sprites) {
 
 FrmHandList::FrmHandList(const Sprites& sprites, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("FrmHandList"));
+    CloseOnEscape(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("役の一覧"));
     setFont(WindowFont());

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
 #include <cmath>
@@ -31,6 +32,13 @@ constexpr uint32_t InfoGrey = 0xC0C0C0;
 constexpr int TitleRowReach = 3;
 // How long each pause lasts at each game speed, as a share of its own length.
 constexpr std::array<double, SpeedCount> PauseScale{1.0, 0.5, 0.1};
+// The bet buttons' mnemonics: call (also "決定"), raise, drop, cancel.
+constexpr std::array<char16_t, 4> BetKeys{u'C', u'R', u'D', u'U'};
+
+// A caption with its mnemonic in the usual Japanese form: "コール(&C)" reads "コール(C)".
+QString WithMnemonic(const QString& caption, char16_t key) {
+    return caption + QStringLiteral("(&") + QChar(key) + u')';
+}
 
 }  // namespace
 
@@ -73,6 +81,7 @@ void FrmMain::CreateMenus() {
     connect(MnuitemStart, &QAction::triggered, this, &FrmMain::MnuitemStart_Click);
     MnuitemTitle = MnuGame->addAction(QStringLiteral("タイトルに戻る(&T)"));
     connect(MnuitemTitle, &QAction::triggered, this, &FrmMain::MnuitemTitle_Click);
+    CreateKeyMenu(*MnuGame);
     connect(MnuGame, &QMenu::aboutToShow, this, [this] {
         const int32_t gameState = context_.State.GameState;
         MnuitemTitle->setEnabled(gameState == StateReady || gameState == StateGameOver);
@@ -111,6 +120,33 @@ void FrmMain::CreateMenus() {
     connect(MnuitemHandList, &QAction::triggered, this, &FrmMain::MnuitemHandList_Click);
 }
 
+void FrmMain::CreateKeyMenu(QMenu& parent) {
+    QMenu* MnuKeys = parent.addMenu(QStringLiteral("キー操作(&K)"));
+    MnuitemChange = MnuKeys->addAction(QStringLiteral("交換(&E)"));
+    MnuitemChange->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    connect(MnuitemChange, &QAction::triggered, this, &FrmMain::CmdChange_Click);
+    MnuKeys->addSeparator();
+    for (int column = 0; column < HandSize; ++column) {
+        MnuitemMark[column] =
+            MnuKeys->addAction(QStringLiteral("%1 枚目のカードの選択・解除(&%1)").arg(column + 1));
+        MnuitemMark[column]->setShortcut(Qt::Key_1 + column);
+        connect(MnuitemMark[column], &QAction::triggered, this,
+                [this, column] { MnuitemMark_Click(column); });
+    }
+    MnuKeys->addSeparator();
+    MnuitemCancelRaise = MnuKeys->addAction(QStringLiteral("レイズの取り消し(&U)"));
+    MnuitemCancelRaise->setShortcut(Qt::Key_Escape);
+    // A click does nothing while the button is disabled, as the mouse would find it.
+    connect(MnuitemCancelRaise, &QAction::triggered, this, [this] { CmdBet[3]->click(); });
+    // Each works only while its button is there to be pressed; a key that did nothing would
+    // still have been taken from whatever has the focus.
+    MnuitemChange->setEnabled(false);
+    for (QAction* mark : MnuitemMark) {
+        mark->setEnabled(false);
+    }
+    MnuitemCancelRaise->setEnabled(false);
+}
+
 void FrmMain::CreateControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -124,7 +160,7 @@ void FrmMain::CreateControls() {
     PictInfo = new SurfaceView(info_, client);
     PictInfo->setObjectName(QStringLiteral("PictInfo"));
 
-    CmdChange = new QPushButton(QStringLiteral("交換"), client);
+    CmdChange = new QPushButton(WithMnemonic(QStringLiteral("交換"), u'E'), client);
     CmdChange->setObjectName(QStringLiteral("CmdChange"));
     CmdChange->resize(105, 33);
     CmdChange->hide();
@@ -136,13 +172,17 @@ void FrmMain::CreateControls() {
     PictBet->hide();
     const std::array<QPoint, 4> places{QPoint(0, 0), QPoint(104, 0), QPoint(0, 32),
                                        QPoint(104, 32)};
-    const std::array<QString, 4> captions{QStringLiteral("コール"), QStringLiteral("レイズ"),
-                                          QString(), QStringLiteral("取り消し")};
+    // The drop button's caption comes with each round.
+    const std::array<QString, 4> captions{WithMnemonic(QStringLiteral("コール"), BetKeys[0]),
+                                          WithMnemonic(QStringLiteral("レイズ"), BetKeys[1]),
+                                          QString(),
+                                          WithMnemonic(QStringLiteral("取り消し"), BetKeys[3])};
     for (int i = 0; i < 4; ++i) {
         CmdBet[i] = new QPushButton(captions[i], PictBet);
         CmdBet[i]->setObjectName(QStringLiteral("CmdBet%1").arg(i));
         CmdBet[i]->setGeometry(QRect(places[i], QSize(105, 33)));
-        CmdBet[i]->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches them; a click does not take the focus, so the mouse game looks the same.
+        CmdBet[i]->setFocusPolicy(Qt::TabFocus);
         connect(CmdBet[i], &QPushButton::clicked, this, [this, i] { CmdBet_Click(i); });
     }
     CmdBet[3]->setEnabled(false);
@@ -172,6 +212,7 @@ int FrmMain::TitleRow(int y) const {
 }
 
 void FrmMain::DrawTitle(int row) {
+    titleRow_ = row;
     playField_.Clear();
     const double fontSize = playField_.FontSize();
     playField_.BitBlt(104, 50, 309, 94, context_.Sheets.Title, 0, 0, RasterOp::SrcCopy);
@@ -200,7 +241,23 @@ void FrmMain::DrawTitle(int row) {
 void FrmMain::PictPlayField_MouseDown(Qt::MouseButton button, int x, int y) {
     MdlMain& state = context_.State;
     if (state.GameState == StateTitle) {
-        const int row = TitleRow(y);
+        ChooseTitleRow(TitleRow(y));
+    } else if (state.GameState == StateDealt && button == Qt::LeftButton) {
+        const int x0 = ComputeTableOrigin(playField_.Width(), playField_.Height()).X0;
+        const int column = static_cast<int>(std::floor((x - x0) / 50.0));
+        if (column >= 0 && column < HandSize) {
+            if (y >= playField_.Height() - 100) {
+                MnuitemMark_Click(column);
+            } else {
+                painter_.DrawTable();
+            }
+        }
+    }
+}
+
+void FrmMain::ChooseTitleRow(int row) {
+    MdlMain& state = context_.State;
+    if (state.GameState == StateTitle) {
         if (row == 1) {
             state.Players[0].Money = StartingMoneyHuman;
             for (int seat = 1; seat < SeatCount; ++seat) {
@@ -220,22 +277,38 @@ void FrmMain::PictPlayField_MouseDown(Qt::MouseButton button, int x, int y) {
         ShowMessage(info_, "F2 を押してください。");
         MnuitemStart->setEnabled(true);
         state.GameState = StateReady;
-    } else if (state.GameState == StateDealt && button == Qt::LeftButton) {
-        const int x0 = ComputeTableOrigin(playField_.Width(), playField_.Height()).X0;
-        const int column = static_cast<int>(std::floor((x - x0) / 50.0));
-        if (column >= 0 && column < HandSize) {
-            if (y >= playField_.Height() - 100) {
-                Card& card = state.Players[0].Cards[column];
-                card.Selected = !card.Selected;
-            }
-            painter_.DrawTable();
-        }
+    }
+}
+
+void FrmMain::MnuitemMark_Click(int column) {
+    MdlMain& state = context_.State;
+    if (state.GameState == StateDealt && column >= 0 && column < HandSize) {
+        Card& card = state.Players[0].Cards[column];
+        card.Selected = !card.Selected;
+        painter_.DrawTable();
     }
 }
 
 void FrmMain::PictPlayField_MouseMove(int /*x*/, int y) {
     if (context_.State.GameState == StateTitle) {
         DrawTitle(TitleRow(y));
+    }
+}
+
+void FrmMain::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (context_.State.GameState == StateTitle && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+        // Two rows: an arrow goes to the other one; from none, down to the first, up to the last.
+        const int none = key == Qt::Key_Down ? 1 : 2;
+        DrawTitle(titleRow_ == 1 ? 2 : titleRow_ == 2 ? 1 : none);
+    } else if (context_.State.GameState == StateTitle && enter) {
+        ChooseTitleRow(titleRow_);
+    } else if (auto* button = qobject_cast<QPushButton*>(focusWidget()); enter && button) {
+        // Outside dialogs a button takes Space only; Enter presses the focused one here too.
+        button->click();
+    } else {
+        QMainWindow::keyPressEvent(event);
     }
 }
 
@@ -386,15 +459,28 @@ void FrmMain::SetStartEnabled(bool enabled) {
 
 void FrmMain::SetChangeVisible(bool visible) {
     CmdChange->setVisible(visible);
+    MnuitemChange->setEnabled(visible);
+    for (QAction* mark : MnuitemMark) {
+        mark->setEnabled(visible);
+    }
+    if (visible) {
+        CmdChange->setFocus();
+    }
 }
 
 void FrmMain::SetBetPanelVisible(bool visible) {
     PictBet->setVisible(visible);
+    if (visible) {
+        CmdBet[0]->setFocus();
+    }
 }
 
 void FrmMain::SetBetButton(int index, const std::string& caption, bool enabled) {
-    CmdBet[index]->setText(QString::fromStdString(caption));
+    CmdBet[index]->setText(WithMnemonic(QString::fromStdString(caption), BetKeys[index]));
     CmdBet[index]->setEnabled(enabled);
+    if (index == 3) {
+        MnuitemCancelRaise->setEnabled(enabled);
+    }
 }
 
 void FrmMain::ShowParts() {

@@ -17,6 +17,7 @@
 #include "ui/game_context.h"
 
 class QAction;
+class QMenu;
 class QPushButton;
 
 namespace kestrins {
@@ -41,6 +42,8 @@ public:
     void PictPlayField_MouseDown(Qt::MouseButton button, int x, int y);
     void PictPlayField_MouseMove(int x, int y);
     void DrawTitle(int row);
+    // Marks or unmarks the human's card (0 to 4) in StateDealt, as a click on it does.
+    void MnuitemMark_Click(int column);
     void MnuitemOption_Click();
     void MnuitemResults_Click();
     void MnuitemHelp_Click();
@@ -54,6 +57,10 @@ public:
 
     QAction* MnuitemStart;
     QAction* MnuitemTitle;
+    // The keys of the table: the exchange (Enter), cards 1 to 5, taking back a raise (Esc).
+    QAction* MnuitemChange;
+    std::array<QAction*, 5> MnuitemMark{};
+    QAction* MnuitemCancelRaise;
     // Normal, fast, fastest: the index is the GameSpeed.
     std::array<QAction*, 3> MnuitemSpeed{};
     QAction* MnuitemOption;
@@ -69,9 +76,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The title choice by arrows and Enter, and Enter on a focused bet button.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateMenus();
+    void CreateKeyMenu(QMenu& parent);
     void OpenResults();
     void CreateControls();
     void Layout();
@@ -79,6 +89,8 @@ private:
     bool Form_QueryUnload();
     // The title row under a y position on the table: 1 and 2 are the choices.
     int TitleRow(int y) const;
+    // Starts over (row 1) or continues (row 2); any other row does nothing.
+    void ChooseTitleRow(int row);
 
     void SetStartEnabled(bool enabled) override;
     void SetChangeVisible(bool visible) override;
@@ -99,6 +111,8 @@ private:
     QPointer<FrmResults> results_;
     QPointer<QWidget> handList_;
     QPointer<QWidget> record_;
+    // The title row drawn highlighted, by the pointer or the arrow keys; 0 for none.
+    int titleRow_ = 0;
     SurfaceView* PictPlayField;
     SurfaceView* PictInfo;
 };

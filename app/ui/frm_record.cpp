@@ -16,6 +16,7 @@
 #include "record/csv.h"
 #include "record/game_recorder.h"
 #include "record/record_store.h"
+#include "ui/close_on_escape.h"
 #include "ui/money_chart.h"
 #include "ui/record_text.h"
 #include "ui/window_font.h"
@@ -40,6 +41,7 @@ QString Percent(int64_t part, int64_t whole) {
 FrmRecord::FrmRecord(const GameRecorder& recorder, MessageBoxes& boxes, QWidget* parent)
     : QWidget(parent, Qt::Window), recorder_(recorder), boxes_(boxes) {
     setObjectName(QStringLiteral("FrmRecord"));
+    CloseOnEscape(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("対戦記録"));
     setFont(WindowFont());

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "game/constants.h"
+#include "ui/close_on_escape.h"
 #include "ui/surface_view.h"
 #include "ui/window_font.h"
 
@@ -45,6 +46,7 @@ FrmResults::FrmResults(MdlMain& state, RandomSource& random, const Pacer& pacer,
       coins_(coins),
       results_(297, 371, FromBgr(ChartGreen)) {
     setObjectName(QStringLiteral("FrmResults"));
+    CloseOnEscape(*this);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("持ち金の確認"));
     setFont(WindowFont());

@@ -43,10 +43,14 @@ void MainWindowTest::ChooseTitle(int row) {
     ClickTable(100, window->PlayField().Height() - 150 + 35 * row + 14);
 }
 
-void MainWindowTest::Deal() {
+void MainWindowTest::ScriptOrderedShuffle() {
     for (int i = 0; i < 1000; ++i) {
         random.Push(0.0f);
     }
+}
+
+void MainWindowTest::Deal() {
+    ScriptOrderedShuffle();
     window->MnuitemStart->trigger();
 }
 

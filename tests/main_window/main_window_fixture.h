@@ -38,7 +38,9 @@ protected:
     void MoveOnTable(int x, int y);
     // Clicks the middle of title row 1 ("最初から") or 2 ("続きから").
     void ChooseTitle(int row);
-    // F2 with a shuffle that leaves the deck in order (every swap draw 0).
+    // A shuffle that leaves the deck in order (every swap draw 0).
+    void ScriptOrderedShuffle();
+    // F2 with that shuffle.
     void Deal();
     void GiveHands(const Hand& human, const Hand& left, const Hand& top, const Hand& right);
     // The three computer seats keep their no-hand cards: five draws of 0 each.

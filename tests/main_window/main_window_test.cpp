@@ -120,7 +120,7 @@ TEST_F(MainWindowTest, RaiseClicksCancelAndTheCapAtNinetyNine) {
             for (const int index : c.presses) {
                 window->CmdBet[index]->click();
                 if (index == 1) {
-                    EXPECT_EQ(window->CmdBet[0]->text(), QStringLiteral("決定"));
+                    EXPECT_EQ(window->CmdBet[0]->text(), QStringLiteral("決定(&C)"));
                     EXPECT_TRUE(window->CmdBet[3]->isEnabled());
                 }
             }
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, RaiseClicksCancelAndTheCapAtNinetyNine) {
         EXPECT_EQ(state.Players[0].Bet, c.wantBet);
         EXPECT_EQ(state.BetAction, BetNone);
         EXPECT_FALSE(window->PictBet->isVisible());
-        EXPECT_EQ(window->CmdBet[0]->text(), QStringLiteral("コール"));
+        EXPECT_EQ(window->CmdBet[0]->text(), QStringLiteral("コール(&C)"));
         EXPECT_FALSE(window->CmdBet[3]->isEnabled());
     }
 }

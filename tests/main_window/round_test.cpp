@@ -152,7 +152,7 @@ TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
     state.Players[0].Money = 1;  // ends on exactly 0, which is not below zero: no game over
     ScriptCpuCall();
     pacer.AtWait.push_back([this] {
-        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)"));
+        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)(&D)"));
         EXPECT_TRUE(window->CmdBet[2]->isEnabled());
         ScriptCpuCall();
         ScriptCpuCall();
@@ -179,7 +179,7 @@ TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
 
     EXPECT_TRUE(state.Players[0].Dropped);
     EXPECT_EQ(state.DropCount, 2);
-    EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)"));
+    EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)(&D)"));
     EXPECT_EQ(state.Winner, 3);  // the best of the three no-hands
     EXPECT_EQ(state.Players[0].Money, 0);
     EXPECT_EQ(state.Players[3].Money, 503);
@@ -191,7 +191,7 @@ TEST_F(RoundTest, NoDropsLeftDisablesTheDropButton) {
     state.DropCount = 0;
     ScriptCpuCall();
     pacer.AtWait.push_back([this] {
-        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ不可能"));
+        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ不可能(&D)"));
         EXPECT_FALSE(window->CmdBet[2]->isEnabled());
         window->CmdBet[2]->click();  // a disabled button does nothing
         ScriptCpuCall();

@@ -1,0 +1,119 @@
+// Two whole games played by key events alone: the title choice, card keys, the exchange, and the
+// bet buttons by mnemonic, Tab, Space, Enter and Escape.
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include "game/constants.h"
+#include "main_window_fixture.h"
+
+namespace kestrins::testing {
+namespace {
+
+// A key as the keyboard sends it: to the focused control, else to the active window.
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+}
+
+// A mnemonic shows its button pressed for a moment and clicks as it comes back up.
+void Mnemonic(Qt::Key key, const QPushButton& button) {
+    Key(key, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&button] { return !button.isDown(); }));
+}
+
+using KeyboardGameTest = MainWindowTest;
+
+TEST_F(KeyboardGameTest, AWholeMatchPlaysByKeysAlone) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const int h = window->PlayField().Height();
+
+    Key(Qt::Key_Return);  // no row highlighted yet: nothing is chosen
+    EXPECT_TRUE(boxes.Shown.empty());
+    Key(Qt::Key_Up);  // from none, up reaches the last row, drawn as the pointer would draw it
+    const QImage byKey = window->PlayField().Image();
+    MoveOnTable(100, h - 150 + 80);
+    EXPECT_EQ(window->PlayField().Image(), byKey);
+    Key(Qt::Key_Down);
+    Key(Qt::Key_Enter);
+    EXPECT_EQ(boxes.Shown.back().Text, "初期化しました。");
+    ASSERT_EQ(state.GameState, StateReady);
+
+    // Game 1, opened by seat 3: the human marks one card, exchanges it with Enter, raises twice,
+    // takes it back, then raises once by Tab and Space and confirms with the call mnemonic.
+    ScriptOrderedShuffle();
+    Key(Qt::Key_F2);
+    ASSERT_EQ(state.GameState, StateDealt);
+    GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
+    EXPECT_EQ(QApplication::focusWidget(), window->CmdChange);
+    Key(Qt::Key_5);
+    Key(Qt::Key_3);
+    Key(Qt::Key_3);
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_EQ(state.Players[0].Cards[c].Selected, c == 4) << c;
+    }
+    ScriptKeepAllExchanges();
+    ScriptCpuCall();  // seat 3
+    pacer.AtWait.push_back([this] {
+        Key(Qt::Key_1);  // cards are not marked during the bet
+        EXPECT_FALSE(state.Players[0].Cards[0].Selected);
+        EXPECT_EQ(QApplication::focusWidget(), window->CmdBet[0]);
+        Mnemonic(Qt::Key_R, *window->CmdBet[1]);
+        Mnemonic(Qt::Key_R, *window->CmdBet[1]);
+        EXPECT_EQ(state.Players[0].Bet, 3);
+        EXPECT_EQ(window->CmdBet[0]->text(), QStringLiteral("決定(&C)"));
+        Key(Qt::Key_Escape);
+        EXPECT_EQ(state.Players[0].Bet, 1);
+        EXPECT_EQ(window->CmdBet[0]->text(), QStringLiteral("コール(&C)"));
+        EXPECT_FALSE(window->CmdBet[3]->isEnabled());
+        Key(Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), window->CmdBet[1]);
+        Key(Qt::Key_Space);
+        EXPECT_EQ(state.BetAction, BetNone);
+        Mnemonic(Qt::Key_C, *window->CmdBet[0]);
+        for (int seat = 1; seat < 4; ++seat) {  // everyone else acts again after the raise
+            ScriptCpuCall();
+        }
+    });
+    modal.Handler = [](QDialog& sheet) { QTest::keyClick(&sheet, Qt::Key_Escape); };
+    Key(Qt::Key_Return);
+    EXPECT_EQ(random.Left(), 0u);
+    EXPECT_EQ(state.RaiseHistory[1], 1);
+    EXPECT_EQ(state.Winner, 0);
+    EXPECT_EQ(state.Players[0].Money, 100 + 3 * 2);
+    for (const Card& card : state.Players[0].Cards) {
+        EXPECT_FALSE(card.Suit == 0 && card.Number == 12) << "the marked queen was kept";
+    }
+    EXPECT_EQ(state.DropCount, 7);  // the sheet, closed by Escape, granted the win's two drops
+
+    // Game 2, opened by the human: the exchange by its mnemonic, a drop by its mnemonic, and the
+    // result sheet closed with Enter.
+    ScriptOrderedShuffle();
+    Key(Qt::Key_F2);
+    ASSERT_EQ(state.GameState, StateDealt);
+    GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
+    ScriptKeepAllExchanges();
+    pacer.AtWait.push_back([this] {
+        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 7回)(&D)"));
+        for (int seat = 1; seat < 4; ++seat) {
+            ScriptCpuCall();
+        }
+        Mnemonic(Qt::Key_D, *window->CmdBet[2]);
+    });
+    bool sheetClosed = false;
+    modal.Handler = [&sheetClosed](QDialog& sheet) {
+        sheet.show();
+        QTest::keyClick(&sheet, Qt::Key_Return);
+        sheetClosed = sheet.result() == QDialog::Accepted;
+    };
+    Mnemonic(Qt::Key_E, *window->CmdChange);
+    EXPECT_TRUE(sheetClosed);
+    EXPECT_TRUE(state.Players[0].Dropped);
+    EXPECT_EQ(state.DropCount, 6);
+    EXPECT_EQ(state.Winner, 3);
+    EXPECT_EQ(state.GameState, StateGameOver);
+    EXPECT_EQ(random.Left(), 0u);
+}
+
+}  // namespace
+}  // namespace kestrins::testing
