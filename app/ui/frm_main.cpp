@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <cmath>
 
 #include "game/constants.h"
@@ -35,9 +37,28 @@ constexpr std::array<double, SpeedCount> PauseScale{1.0, 0.5, 0.1};
 // The bet buttons' mnemonics: call (also "決定"), raise, drop, cancel.
 constexpr std::array<char16_t, 4> BetKeys{u'C', u'R', u'D', u'U'};
 
+// The smallest size, in pixels, that the drop button's caption is shrunk to for a long count.
+constexpr int MinCaptionPixels = 8;
+
 // A caption with its mnemonic in the usual Japanese form: "コール(&C)" reads "コール(C)".
 QString WithMnemonic(const QString& caption, char16_t key) {
     return caption + QStringLiteral("(&") + QChar(key) + u')';
+}
+
+// Shrinks the caption's font pixel by pixel until it fits inside the button's frame: the
+// drop button's count with the mnemonic can be wider than the button.
+void FitCaption(QPushButton& button) {
+    QFont font = button.parentWidget()->font();
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const int room =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
+    const QString shown = QString(button.text()).remove(u'&');
+    int pixels = QFontInfo(font).pixelSize();
+    while (QFontMetrics(font).horizontalAdvance(shown) > room && pixels > MinCaptionPixels) {
+        font.setPixelSize(--pixels);
+    }
+    button.setFont(font);
 }
 
 }  // namespace
@@ -478,6 +499,7 @@ void FrmMain::SetBetPanelVisible(bool visible) {
 void FrmMain::SetBetButton(int index, const std::string& caption, bool enabled) {
     CmdBet[index]->setText(WithMnemonic(QString::fromStdString(caption), BetKeys[index]));
     CmdBet[index]->setEnabled(enabled);
+    FitCaption(*CmdBet[index]);
     if (index == 3) {
         MnuitemCancelRaise->setEnabled(enabled);
     }
