@@ -94,7 +94,12 @@ TEST_F(KeyboardGameTest, AWholeMatchPlaysByKeysAlone) {
     GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
     ScriptKeepAllExchanges();
     pacer.AtWait.push_back([this] {
-        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 7回)(&D)"));
+        const QPushButton& drop = *window->CmdBet[2];
+        EXPECT_EQ(drop.text(), QStringLiteral("ドロップ(あと 7回)(&D)"));
+        // The caption once ran over both edges of its button.
+        EXPECT_LT(
+            QFontMetrics(drop.font()).horizontalAdvance(QStringLiteral("ドロップ(あと 7回)(D)")),
+            drop.width());
         for (int seat = 1; seat < 4; ++seat) {
             ScriptCpuCall();
         }
