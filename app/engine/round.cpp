@@ -16,13 +16,6 @@
 
 namespace kestrins {
 
-namespace {
-
-constexpr int32_t TurnLimit = 50;
-constexpr int32_t BetCeiling = 99;
-
-}  // namespace
-
 void Round::DoEvents() {
     painter_.Pace().DoEvents();
 }
@@ -232,7 +225,7 @@ void Round::BetButtonPressed(int32_t index) {
         case 1:
             window_.SetBetButton(3, "取り消し", true);
             window_.SetBetButton(0, "決定", true);
-            human.Bet = std::min(human.Bet + 1, BetCeiling);
+            human.Bet = std::min(human.Bet + 1, BetCap);
             painter_.DrawTable();
             break;
         case 2:

@@ -31,6 +31,9 @@ public:
     // A bet button of the panel, 0 to 3; anything else does nothing.
     void BetButtonPressed(int32_t index);
 
+    // The computer players' bluffs in the game being played or just finished.
+    const MdlCPUPlayer& CpuPlayers() const { return cpu_; }
+
     // Window variables of the game sequence.
     bool StartShown = false;
     bool QuitRequested = false;

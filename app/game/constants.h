@@ -31,6 +31,8 @@ inline constexpr int32_t WinnerDraw = 5;
 
 // No bet in the game goes above this; a raise that reaches 100 is cut to it.
 inline constexpr int32_t BetCap = 99;
+// A betting round stops before the turn whose counter (starting at Winner) reaches this.
+inline constexpr int32_t TurnLimit = 50;
 
 inline constexpr int32_t PartNone = 0;
 inline constexpr int32_t PartOnePair = 1;
