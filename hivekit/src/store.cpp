@@ -94,6 +94,17 @@ Outcome BeginOnStore(Connection& connection, const std::string& path, const char
     return state == SchemaState::Ours ? Outcome::Done : Outcome::Damaged;
 }
 
+// A write can succeed on a file whose damage lies in pages it does not touch; every later read
+// would then fail while no write ever noticed, so a write first checks the whole file.
+Outcome CheckWhole(Connection& connection) {
+    Statement check(connection.Handle(), "PRAGMA quick_check(1)");
+    const int result = check.Step();
+    if (result != SQLITE_ROW) {
+        return FromResult(result);
+    }
+    return check.ColumnBytes(0) == "ok" ? Outcome::Done : Outcome::Damaged;
+}
+
 int CreateKeyLevels(Connection& connection, const std::string& keyPath) {
     for (const std::string& level : KeyLevels(keyPath)) {
         Statement insert(connection.Handle(),
@@ -159,6 +170,9 @@ Outcome WriteStoredValue(const std::string& path, const ValueAddress& address,
     if (Outcome begun = BeginOnStore(connection, path, "BEGIN IMMEDIATE", true);
         begun != Outcome::Done) {
         return begun;
+    }
+    if (Outcome whole = CheckWhole(connection); whole != Outcome::Done) {
+        return whole;
     }
     int result = CreateKeyLevels(connection, address.keyPath);
     if (result == SQLITE_OK) {
