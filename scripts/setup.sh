@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
   clang-format
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -12,3 +12,4 @@ for preset in dev asan; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+bash scripts/proof.sh
