@@ -94,10 +94,12 @@ Outcome BeginOnStore(Connection& connection, const std::string& path, const char
     return state == SchemaState::Ours ? Outcome::Done : Outcome::Damaged;
 }
 
-// A write can succeed on a file whose damage lies in pages it does not touch; every later read
-// would then fail while no write ever noticed, so a write first checks the whole file.
+// A write can succeed on a damaged file: in pages it does not touch, or in a tree whose keys are
+// out of order, where it adds a second row that reads never find. Reads would then fail or
+// answer the old value while no write ever noticed, so a write first checks the whole file
+// (quick_check misses the order of keys).
 Outcome CheckWhole(Connection& connection) {
-    Statement check(connection.Handle(), "PRAGMA quick_check(1)");
+    Statement check(connection.Handle(), "PRAGMA integrity_check(1)");
     const int result = check.Step();
     if (result != SQLITE_ROW) {
         return FromResult(result);
