@@ -1,6 +1,7 @@
 // Wraps every file the default VFS opens; the wrapper counts the steps that change the disk.
 #include "hivekit/faulty_vfs.h"
 
+#include <cerrno>
 #include <stdexcept>
 
 namespace kestrins::testing {
@@ -98,6 +99,8 @@ const sqlite3_io_methods kMethods = {
     .xUnfetch = nullptr,
 };
 
+FaultyVfs* activeVfs = nullptr;
+
 FaultyVfs* Owner(sqlite3_vfs* vfs) {
     return static_cast<FaultyVfs*>(vfs->pAppData);
 }
@@ -137,9 +140,11 @@ FaultyVfs::FaultyVfs() {
     if (sqlite3_vfs_register(&vfs_, 1) != SQLITE_OK) {
         throw std::runtime_error("cannot register the faulty VFS");
     }
+    activeVfs = this;
 }
 
 FaultyVfs::~FaultyVfs() {
+    activeVfs = nullptr;
     sqlite3_vfs_unregister(&vfs_);
     sqlite3_vfs_register(real_, 1);
 }
@@ -151,13 +156,28 @@ void FaultyVfs::FailAt(int n, DiskFault fault, bool persistent) {
     steps_ = 0;
 }
 
-int FaultyVfs::NextStep(int ioError) {
+bool FaultyVfs::NextStepFails() {
     ++steps_;
-    const bool fails = failAt_ > 0 && (steps_ == failAt_ || (persistent_ && steps_ > failAt_));
-    if (!fails) {
+    return failAt_ > 0 && (steps_ == failAt_ || (persistent_ && steps_ > failAt_));
+}
+
+int FaultyVfs::NextStep(int ioError) {
+    if (!NextStepFails()) {
         return SQLITE_OK;
     }
     return fault_ == DiskFault::Enospc && ioError == SQLITE_IOERR_WRITE ? SQLITE_FULL : ioError;
 }
 
+int FaultyVfs::NextRenameError() {
+    if (!NextStepFails()) {
+        return 0;
+    }
+    return fault_ == DiskFault::Enospc ? ENOSPC : EIO;
+}
+
 }  // namespace kestrins::testing
+
+extern "C" int KestrinsRenameError() {
+    using kestrins::testing::activeVfs;
+    return activeVfs != nullptr ? activeVfs->NextRenameError() : 0;
+}

@@ -1,4 +1,5 @@
-// A SQLite VFS over the default one that fails one chosen I/O step, for the failure-point tests.
+// A SQLite VFS over the default one, and renames, that fail one chosen I/O step, for the
+// failure-point tests.
 #pragma once
 
 #include <sqlite3.h>
@@ -12,8 +13,9 @@ enum class DiskFault {
 
 // Installs itself as the process's default VFS for its lifetime, so the library's own
 // connections go through it. Counts every write, sync, truncate and file delete (the journal's
-// removal is the commit of a rollback-journal transaction) and fails the chosen one. Syncs are
-// not passed on: these tests are about errors, not power loss, and stay fast that way.
+// removal is the commit of a rollback-journal transaction), and every rename (moving a damaged
+// store aside, faulty_rename.cpp), and fails the chosen one. Syncs are not passed on: these tests
+// are about errors, not power loss, and stay fast that way.
 class FaultyVfs {
 public:
     FaultyVfs();
@@ -30,8 +32,12 @@ public:
 
     // The result for the next counted step: SQLITE_OK to let it run, else the error to report.
     int NextStep(int ioError);
+    // The same for a rename: 0 to let it run, else the errno to fail it with.
+    int NextRenameError();
 
 private:
+    bool NextStepFails();
+
     sqlite3_vfs vfs_{};
     sqlite3_vfs* real_ = nullptr;
     int failAt_ = 0;
@@ -41,3 +47,6 @@ private:
 };
 
 }  // namespace kestrins::testing
+
+// 0, or the errno the next rename fails with; for the renames in faulty_rename.cpp.
+extern "C" int KestrinsRenameError();

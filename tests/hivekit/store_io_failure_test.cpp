@@ -1,5 +1,6 @@
-// Every I/O step of a write, a delete and the exit save failed in turn: the call says so, the
-// store keeps each value old or new and stays whole, and the next write works.
+// Every I/O step of a write, a delete, the exit save and the moving aside of a damaged store
+// failed in turn: the call says so, nothing stored is lost or half-written, and the next write
+// works.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -185,6 +186,52 @@ TEST_F(StoreIoFailureTest, EveryFailedStepLeavesEachValueOldOrNewAndTheStoreWhol
             operation.Name, points, runs);
     }
     EXPECT_TRUE(messages.Messages().empty()) << "a failed step was taken for a damaged store";
+}
+
+// A write over a damaged store moves it aside (a rename) and writes a fresh one.
+TEST_F(StoreIoFailureTest, EveryFailedStepOfMovingADamagedStoreAsideKeepsItWhole) {
+    const std::string damaged(8192, 'Z');  // not a database at all
+    const auto copiesOfTheDamagedStore = [&] {
+        int copies = 0;
+        for (const std::string& name : testing::FolderEntries(home.StoreFolder())) {
+            copies += testing::ReadFileBytes(home.StoreFolder() + "/" + name) == damaged ? 1 : 0;
+        }
+        return copies;
+    };
+    const auto writeName = [] {
+        return SetValueText(HKEY_CURRENT_USER, SettingsKey, "PlayerName0", "新しい名前");
+    };
+    int runs = 0;
+    for (const DiskFault fault : {DiskFault::Eio, DiskFault::Enospc}) {
+        for (const bool persistent : {false, true}) {
+            for (int n = 1;; ++n) {
+                SCOPED_TRACE("failing step " + std::to_string(n));
+                for (const std::string& name : testing::FolderEntries(home.StoreFolder())) {
+                    std::remove((home.StoreFolder() + "/" + name).c_str());
+                }
+                testing::WriteFileBytes(store, damaged);
+                vfs.FailAt(n, fault, persistent);
+                const unsigned char result = writeName();
+                const bool fired = vfs.Fired();
+                vfs.FailAt(0, fault, false);
+                if (!fired) {
+                    EXPECT_EQ(result, 1);
+                    break;
+                }
+                ++runs;
+                EXPECT_EQ(result, 0) << "a failed step reported as success";
+                EXPECT_EQ(copiesOfTheDamagedStore(), 1) << "the damaged store is not kept whole";
+                EXPECT_EQ(writeName(), 1) << "no write after the fault";
+                char buffer[HIVEKIT_TEXT_BUFFER_SIZE] = {};
+                EXPECT_EQ(GetValueText(HKEY_CURRENT_USER, SettingsKey, "PlayerName0", buffer), 1);
+                EXPECT_STREQ(buffer, "新しい名前");
+                EXPECT_EQ(copiesOfTheDamagedStore(), 1);
+                ASSERT_FALSE(HasFailure());
+            }
+        }
+    }
+    std::printf("write over a damaged store: %d failed runs, the damaged store kept whole in all\n",
+                runs);
 }
 
 }  // namespace
