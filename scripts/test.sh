@@ -13,3 +13,4 @@ for preset in dev asan; do
   ctest --preset "$preset" -j "$jobs"
 done
 bash scripts/package_check.sh  # the Debian packages: lintian, validators, extract-and-run, Hivekit consumers
+bash scripts/proof.sh  # the match simulation under the sanitizers and short fuzz runs

@@ -37,6 +37,9 @@ public:
         observer_ = observer != nullptr ? observer : &silent_;
     }
 
+    // The computer players' bluffs in the game being played or just finished.
+    const MdlCPUPlayer& CpuPlayers() const { return cpu_; }
+
     // Window variables of the game sequence.
     bool StartShown = false;
     bool QuitRequested = false;

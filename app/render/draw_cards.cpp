@@ -11,14 +11,29 @@ namespace {
 
 constexpr int32_t SidewaysBackX = CardWidth;  // the sideways back sits beside the upright one
 
+void Blit(Surface& target, int32_t x, int32_t y, const QImage& sheet, const QRect& source,
+          RasterOp op) {
+    target.BitBlt(x, y, source.width(), source.height(), sheet, source.x(), source.y(), op);
+}
+
 }  // namespace
+
+QRect FaceSourceRect(const Card& card) {
+    return {(card.Number - 1) * CardWidth, card.Suit * CardHeight, CardWidth, CardHeight};
+}
+
+QRect BackSourceRect(int32_t cardType, bool sideways) {
+    const int32_t bandTop = cardType * CardHeight;
+    return sideways ? QRect(SidewaysBackX, bandTop, CardHeight, CardWidth)
+                    : QRect(0, bandTop, CardWidth, CardHeight);
+}
 
 void DrawFaceCard(Surface& target, int32_t x, int32_t y, const Card& card, const Sprites& sprites) {
     if (card.Number == 0) {
         return;
     }
-    target.BitBlt(x, y, CardWidth, CardHeight, sprites.CardFaces, (card.Number - 1) * CardWidth,
-                  card.Suit * CardHeight, card.Selected ? RasterOp::NotSrcCopy : RasterOp::SrcCopy);
+    Blit(target, x, y, sprites.CardFaces, FaceSourceRect(card),
+         card.Selected ? RasterOp::NotSrcCopy : RasterOp::SrcCopy);
 }
 
 void DrawSeatCard(std::string_view orientation, Surface& target, int32_t x, int32_t y,
@@ -33,13 +48,10 @@ void DrawSeatCard(std::string_view orientation, Surface& target, int32_t x, int3
         DrawFaceCard(target, x, y, face, sprites);
         return;
     }
-    const int32_t bandTop = cardType * CardHeight;
     if (orientation == "L" || orientation == "R") {
-        target.BitBlt(x, y, CardHeight, CardWidth, sprites.CardBacks, SidewaysBackX, bandTop,
-                      RasterOp::SrcCopy);
+        Blit(target, x, y, sprites.CardBacks, BackSourceRect(cardType, true), RasterOp::SrcCopy);
     } else if (orientation == "Center") {
-        target.BitBlt(x, y, CardWidth, CardHeight, sprites.CardBacks, 0, bandTop,
-                      RasterOp::SrcCopy);
+        Blit(target, x, y, sprites.CardBacks, BackSourceRect(cardType, false), RasterOp::SrcCopy);
     }
 }
 

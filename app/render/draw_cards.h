@@ -1,6 +1,8 @@
 // One card on a surface: face up, or a computer seat's card in its orientation.
 #pragma once
 
+#include <QRect>
+
 #include <cstdint>
 #include <string_view>
 
@@ -10,6 +12,12 @@
 #include "render/sprites.h"
 
 namespace kestrins {
+
+// Where a card's face lies in the face sheet: column Number - 1, row Suit.
+QRect FaceSourceRect(const Card& card);
+
+// Where the back of design cardType lies in the back sheet, upright or turned sideways.
+QRect BackSourceRect(int32_t cardType, bool sideways);
 
 // Face up at (x, y), colour-inverted when Selected; an empty place (Number 0) draws nothing.
 void DrawFaceCard(Surface& target, int32_t x, int32_t y, const Card& card, const Sprites& sprites);

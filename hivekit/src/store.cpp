@@ -94,6 +94,19 @@ Outcome BeginOnStore(Connection& connection, const std::string& path, const char
     return state == SchemaState::Ours ? Outcome::Done : Outcome::Damaged;
 }
 
+// A write can succeed on a damaged file: in pages it does not touch, or in a tree whose keys are
+// out of order, where it adds a second row that reads never find. Reads would then fail or
+// answer the old value while no write ever noticed, so a write first checks the whole file
+// (quick_check misses the order of keys).
+Outcome CheckWhole(Connection& connection) {
+    Statement check(connection.Handle(), "PRAGMA integrity_check(1)");
+    const int result = check.Step();
+    if (result != SQLITE_ROW) {
+        return FromResult(result);
+    }
+    return check.ColumnBytes(0) == "ok" ? Outcome::Done : Outcome::Damaged;
+}
+
 int CreateKeyLevels(Connection& connection, const std::string& keyPath) {
     for (const std::string& level : KeyLevels(keyPath)) {
         Statement insert(connection.Handle(),
@@ -161,6 +174,9 @@ Outcome WriteStoredValue(const std::string& path, const ValueAddress& address,
     if (Outcome begun = BeginOnStore(connection, path, "BEGIN IMMEDIATE", true);
         begun != Outcome::Done) {
         return begun;
+    }
+    if (Outcome whole = CheckWhole(connection); whole != Outcome::Done) {
+        return whole;
     }
     int result = CreateKeyLevels(connection, address.keyPath);
     if (result == SQLITE_OK) {

@@ -1,0 +1,299 @@
+// Fuzz target for the stored settings: the sixteen values get arbitrary types and contents (and
+// names in any case), then the start-up load and the exit save run. The loaded state must be what
+// the stored values describe, within its clamps, and the save must write exactly the values
+// described for its mode.
+#include <fuzzer/FuzzedDataProvider.h>
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "game/mdl_main.h"
+#include "hivekit.h"
+#include "platform/hivekit_binding.h"
+#include "scratch_store.h"
+#include "settings/settings.h"
+#include "settings/startup.h"
+
+namespace {
+
+using kestrins::fuzz::Fail;
+
+constexpr int kTextType = 1;
+constexpr int kNumberType = 4;
+
+struct Row {
+    int Type = 0;
+    std::string Data;
+
+    bool operator==(const Row&) const = default;
+};
+
+// A value of the same key that is not the program's: the exit save leaves it alone.
+const Row kOtherValue{kTextType, "kept"};
+
+// Stored rows by value name folded to lower case.
+using Rows = std::map<std::string, Row>;
+
+std::string Folded(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return text;
+}
+
+std::string NumberBytes(int32_t number) {
+    std::string bytes(4, '\0');
+    std::memcpy(bytes.data(), &number, 4);
+    return bytes;
+}
+
+std::array<std::string, 16> ValueNames() {
+    std::array<std::string, 16> names;
+    for (int seat = 0; seat < 4; ++seat) {
+        const std::string digit = std::to_string(seat);
+        names[3 * seat] = "PlayerName" + digit;
+        names[3 * seat + 1] = "PlayerPattern" + digit;
+        names[3 * seat + 2] = "PlayerMoney" + digit;
+    }
+    names[12] = "SaveType";
+    names[13] = "CardType";
+    names[14] = "DropCount";
+    names[15] = "ShowMoney";
+    return names;
+}
+
+class Database {
+public:
+    explicit Database(const std::string& path) {
+        if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+            Fail("cannot open the store directly");
+        }
+    }
+    ~Database() { sqlite3_close(db_); }
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    void Exec(const char* sql) {
+        if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
+            Fail(std::string("cannot run ") + sql);
+        }
+    }
+
+    // Any type code and any bytes, as another program could have stored them.
+    void Put(const std::string& name, const Row& row) {
+        sqlite3_stmt* statement = Prepare("INSERT OR REPLACE INTO entries VALUES(?1, ?2, ?3, ?4)");
+        sqlite3_bind_text(statement, 1, kestrins::SettingsKey, -1, SQLITE_STATIC);
+        sqlite3_bind_text(statement, 2, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
+        sqlite3_bind_int(statement, 3, row.Type);
+        sqlite3_bind_blob(statement, 4, row.Data.data(), static_cast<int>(row.Data.size()),
+                          SQLITE_STATIC);
+        const int result = sqlite3_step(statement);
+        sqlite3_finalize(statement);
+        if (result != SQLITE_DONE) {
+            Fail("cannot store a row directly");
+        }
+    }
+
+    Rows Values() {
+        sqlite3_stmt* statement = Prepare(
+            "SELECT value_name, type, data FROM entries WHERE key_path = ?1 AND value_name <> ''");
+        sqlite3_bind_text(statement, 1, kestrins::SettingsKey, -1, SQLITE_STATIC);
+        Rows rows;
+        while (sqlite3_step(statement) == SQLITE_ROW) {
+            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+            const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, 2));
+            rows[Folded(name)] =
+                Row{sqlite3_column_int(statement, 1),
+                    std::string(bytes != nullptr ? bytes : "",
+                                static_cast<std::size_t>(sqlite3_column_bytes(statement, 2)))};
+        }
+        sqlite3_finalize(statement);
+        return rows;
+    }
+
+private:
+    sqlite3_stmt* Prepare(const char* sql) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) != SQLITE_OK) {
+            Fail(std::string("cannot prepare ") + sql);
+        }
+        return statement;
+    }
+
+    sqlite3* db_ = nullptr;
+};
+
+// A value as the library reads it; nothing when the read fails.
+std::optional<std::string> ReadableText(const Rows& rows, const std::string& name) {
+    const auto found = rows.find(Folded(name));
+    if (found == rows.end() || found->second.Type != kTextType ||
+        found->second.Data.size() + 1 >= HIVEKIT_TEXT_BUFFER_SIZE) {
+        return std::nullopt;
+    }
+    return found->second.Data.substr(0, found->second.Data.find('\0'));
+}
+
+std::optional<int32_t> ReadableNumber(const Rows& rows, const std::string& name) {
+    const auto found = rows.find(Folded(name));
+    if (found == rows.end() || found->second.Type != kNumberType ||
+        found->second.Data.size() != 4) {
+        return std::nullopt;
+    }
+    int32_t number = 0;
+    std::memcpy(&number, found->second.Data.data(), 4);
+    return number;
+}
+
+// The names read as text that are over the read limit: one message each.
+int LongNames(const Rows& rows) {
+    int count = 0;
+    for (int seat = 0; seat < 4; ++seat) {
+        const auto found = rows.find(Folded("PlayerName" + std::to_string(seat)));
+        count += found != rows.end() && found->second.Type == kTextType &&
+                 found->second.Data.size() + 1 >= HIVEKIT_TEXT_BUFFER_SIZE;
+    }
+    return count;
+}
+
+// What the start-up load makes of the stored values.
+kestrins::MdlMain ExpectedLoad(const Rows& rows, bool& showMoney) {
+    kestrins::MdlMain state;
+    int32_t pattern = 0;
+    for (int seat = 0; seat < 4; ++seat) {
+        const std::string digit = std::to_string(seat);
+        kestrins::Player& player = state.Players[seat];
+        player.Name = ReadableText(rows, "PlayerName" + digit).value_or("");
+        if (player.Name.empty()) {
+            player.Name = "プレイヤー " + digit;
+        }
+        pattern = ReadableNumber(rows, "PlayerPattern" + digit).value_or(pattern);
+        player.Pattern = std::clamp(pattern, 0, 3);
+        player.Money = ReadableNumber(rows, "PlayerMoney" + digit).value_or(seat == 0 ? 100 : 500);
+    }
+    state.SaveType = ReadableNumber(rows, "SaveType").value_or(0);
+    state.CardType = std::clamp(ReadableNumber(rows, "CardType").value_or(0), 0, 4);
+    state.DropCount = std::max(ReadableNumber(rows, "DropCount").value_or(5), 0);
+    showMoney = ReadableNumber(rows, "ShowMoney").value_or(0) != 0;
+    return state;
+}
+
+// What the exit save leaves stored.
+Rows ExpectedSave(const kestrins::MdlMain& state, int32_t saveMode, bool showMoney) {
+    Rows rows{{"other", kOtherValue}};
+    for (int seat = 0; seat < 4; ++seat) {
+        const std::string digit = std::to_string(seat);
+        const kestrins::Player& player = state.Players[seat];
+        rows[Folded("PlayerName" + digit)] = Row{kTextType, player.Name};
+        rows[Folded("PlayerPattern" + digit)] = Row{kNumberType, NumberBytes(player.Pattern)};
+        if (saveMode == 1) {
+            rows[Folded("PlayerMoney" + digit)] = Row{kNumberType, NumberBytes(player.Money)};
+        }
+    }
+    rows["savetype"] = Row{kNumberType, NumberBytes(state.SaveType)};
+    rows["cardtype"] = Row{kNumberType, NumberBytes(state.CardType)};
+    rows["dropcount"] = Row{kNumberType, NumberBytes(state.DropCount)};
+    rows["showmoney"] = Row{kNumberType, NumberBytes(showMoney ? 1 : 0)};
+    return rows;
+}
+
+std::string CaseVariant(FuzzedDataProvider& input, std::string name) {
+    switch (input.ConsumeIntegralInRange(0, 3)) {
+        case 0:
+            return Folded(name);
+        case 1:
+            std::transform(name.begin(), name.end(), name.begin(),
+                           [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
+            return name;
+        default:
+            return name;
+    }
+}
+
+// One stored value: missing, a text, a number, or a row of any type with any bytes.
+void StoreValue(FuzzedDataProvider& input, Database& database, const std::string& name) {
+    const std::string storedName = CaseVariant(input, name);
+    switch (input.ConsumeIntegralInRange(0, 4)) {
+        case 0:
+            break;
+        case 1: {
+            const std::string text =
+                input.ConsumeBool() ? input.ConsumeRandomLengthString(2100)
+                                    : std::string(input.ConsumeIntegralInRange(2045, 2049), 'N');
+            database.Put(storedName, Row{kTextType, text.substr(0, text.find('\0'))});
+            break;
+        }
+        case 2:
+        case 3:
+            database.Put(storedName,
+                         Row{kNumberType, NumberBytes(input.ConsumeIntegral<int32_t>())});
+            break;
+        default:
+            database.Put(storedName, Row{input.ConsumeIntegralInRange(-1, 8),
+                                         input.ConsumeRandomLengthString(16)});
+            break;
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const kestrins::fuzz::ScratchStore store;
+    static kestrins::HivekitBinding binding(kestrins::DefaultHivekitPaths());
+    // Handed to the library when the binding loads it, which would otherwise silence the count.
+    binding.SetMessageFunction(&kestrins::fuzz::CountMessage);
+    store.Clear();
+    FuzzedDataProvider input(data, size);
+
+    // A store with the schema and the key, then the values as the input says.
+    SetValueDWORD(HKEY_CURRENT_USER, kestrins::SettingsKey, "", 0);
+    Rows stored;
+    {
+        Database database(store.CurrentUserStore());
+        database.Exec("BEGIN");
+        database.Put("Other", kOtherValue);
+        for (const std::string& name : ValueNames()) {
+            StoreValue(input, database, name);
+        }
+        database.Exec("COMMIT");
+        stored = database.Values();
+    }
+    kestrins::fuzz::TakeMessages();
+
+    kestrins::MdlMain state;
+    const bool showMoney = kestrins::StartUp(state, binding);
+    bool expectedShowMoney = false;
+    const kestrins::MdlMain expected = ExpectedLoad(stored, expectedShowMoney);
+    for (int seat = 0; seat < 4; ++seat) {
+        const kestrins::Player& player = state.Players[seat];
+        const kestrins::Player& want = expected.Players[seat];
+        if (player.Name != want.Name || player.Pattern != want.Pattern ||
+            player.Money != want.Money) {
+            Fail("seat " + std::to_string(seat) + " loaded other than stored");
+        }
+    }
+    if (state.SaveType != expected.SaveType || state.CardType != expected.CardType ||
+        state.DropCount != expected.DropCount || showMoney != expectedShowMoney ||
+        state.Winner != 3 || state.RaiseHistory.size() != 1) {
+        Fail("the start-up state differs from the stored values");
+    }
+    if (kestrins::fuzz::TakeMessages().Limit != LongNames(stored)) {
+        Fail("not one limit message per text over the limit");
+    }
+
+    // The close handler's modes: 1, 2, or the policy when it is not 0.
+    const std::array<int32_t, 3> modes = {1, 2, state.SaveType != 0 ? state.SaveType : 1};
+    const int32_t saveMode = modes[input.ConsumeIntegralInRange<std::size_t>(0, 2)];
+    kestrins::DeleteSettings(saveMode, binding);
+    kestrins::SaveSettings(state, saveMode, showMoney, binding);
+    Database database(store.CurrentUserStore());
+    if (database.Values() != ExpectedSave(state, saveMode, showMoney)) {
+        Fail("the exit save wrote other values than described");
+    }
+    return 0;
+}

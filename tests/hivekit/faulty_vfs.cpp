@@ -1,0 +1,183 @@
+// Wraps every file the default VFS opens; the wrapper counts the steps that change the disk.
+#include "hivekit/faulty_vfs.h"
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace kestrins::testing {
+
+namespace {
+
+struct FaultyFile {
+    sqlite3_file base;
+    FaultyVfs* owner;
+    sqlite3_file* real;  // lives right after this struct, in the space SQLite allocated
+};
+
+FaultyFile* Wrapper(sqlite3_file* file) {
+    return reinterpret_cast<FaultyFile*>(file);
+}
+
+sqlite3_file* Real(sqlite3_file* file) {
+    return Wrapper(file)->real;
+}
+
+int Close(sqlite3_file* file) {
+    return Real(file)->pMethods->xClose(Real(file));
+}
+
+int Read(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset) {
+    return Real(file)->pMethods->xRead(Real(file), buffer, amount, offset);
+}
+
+int Write(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset) {
+    if (int fault = Wrapper(file)->owner->NextStep(SQLITE_IOERR_WRITE); fault != SQLITE_OK) {
+        return fault;
+    }
+    return Real(file)->pMethods->xWrite(Real(file), buffer, amount, offset);
+}
+
+int Truncate(sqlite3_file* file, sqlite3_int64 size) {
+    if (int fault = Wrapper(file)->owner->NextStep(SQLITE_IOERR_TRUNCATE); fault != SQLITE_OK) {
+        return fault;
+    }
+    return Real(file)->pMethods->xTruncate(Real(file), size);
+}
+
+int Sync(sqlite3_file* file, int /*flags*/) {
+    return Wrapper(file)->owner->NextStep(SQLITE_IOERR_FSYNC);
+}
+
+int FileSize(sqlite3_file* file, sqlite3_int64* size) {
+    return Real(file)->pMethods->xFileSize(Real(file), size);
+}
+
+int Lock(sqlite3_file* file, int level) {
+    return Real(file)->pMethods->xLock(Real(file), level);
+}
+
+int Unlock(sqlite3_file* file, int level) {
+    return Real(file)->pMethods->xUnlock(Real(file), level);
+}
+
+int CheckReservedLock(sqlite3_file* file, int* reserved) {
+    return Real(file)->pMethods->xCheckReservedLock(Real(file), reserved);
+}
+
+int FileControl(sqlite3_file* file, int op, void* argument) {
+    return Real(file)->pMethods->xFileControl(Real(file), op, argument);
+}
+
+int SectorSize(sqlite3_file* file) {
+    return Real(file)->pMethods->xSectorSize(Real(file));
+}
+
+int DeviceCharacteristics(sqlite3_file* file) {
+    return Real(file)->pMethods->xDeviceCharacteristics(Real(file));
+}
+
+// Version 1: no shared memory and no memory mapping, neither of which a rollback journal needs.
+const sqlite3_io_methods kMethods = {
+    .iVersion = 1,
+    .xClose = Close,
+    .xRead = Read,
+    .xWrite = Write,
+    .xTruncate = Truncate,
+    .xSync = Sync,
+    .xFileSize = FileSize,
+    .xLock = Lock,
+    .xUnlock = Unlock,
+    .xCheckReservedLock = CheckReservedLock,
+    .xFileControl = FileControl,
+    .xSectorSize = SectorSize,
+    .xDeviceCharacteristics = DeviceCharacteristics,
+    .xShmMap = nullptr,
+    .xShmLock = nullptr,
+    .xShmBarrier = nullptr,
+    .xShmUnmap = nullptr,
+    .xFetch = nullptr,
+    .xUnfetch = nullptr,
+};
+
+FaultyVfs* activeVfs = nullptr;
+
+FaultyVfs* Owner(sqlite3_vfs* vfs) {
+    return static_cast<FaultyVfs*>(vfs->pAppData);
+}
+
+}  // namespace
+
+FaultyVfs::FaultyVfs() {
+    real_ = sqlite3_vfs_find(nullptr);
+    if (real_ == nullptr) {
+        throw std::runtime_error("no default SQLite VFS");
+    }
+    // The calls not replaced here ignore the VFS they are given or read only what is copied.
+    vfs_ = *real_;
+    vfs_.zName = "kestrins-faulty";
+    vfs_.pAppData = this;
+    vfs_.szOsFile = static_cast<int>(sizeof(FaultyFile)) + real_->szOsFile;
+    vfs_.xOpen = [](sqlite3_vfs* vfs, const char* name, sqlite3_file* file, int flags,
+                    int* outFlags) {
+        FaultyVfs* owner = Owner(vfs);
+        auto* wrapper = Wrapper(file);
+        wrapper->owner = owner;
+        wrapper->real = reinterpret_cast<sqlite3_file*>(wrapper + 1);
+        wrapper->base.pMethods = nullptr;
+        const int result = owner->real_->xOpen(owner->real_, name, wrapper->real, flags, outFlags);
+        if (wrapper->real->pMethods != nullptr) {
+            wrapper->base.pMethods = &kMethods;
+        }
+        return result;
+    };
+    vfs_.xDelete = [](sqlite3_vfs* vfs, const char* name, int syncDir) {
+        FaultyVfs* owner = Owner(vfs);
+        if (int fault = owner->NextStep(SQLITE_IOERR_DELETE); fault != SQLITE_OK) {
+            return fault;
+        }
+        return owner->real_->xDelete(owner->real_, name, syncDir);
+    };
+    if (sqlite3_vfs_register(&vfs_, 1) != SQLITE_OK) {
+        throw std::runtime_error("cannot register the faulty VFS");
+    }
+    activeVfs = this;
+}
+
+FaultyVfs::~FaultyVfs() {
+    activeVfs = nullptr;
+    sqlite3_vfs_unregister(&vfs_);
+    sqlite3_vfs_register(real_, 1);
+}
+
+void FaultyVfs::FailAt(int n, DiskFault fault, bool persistent) {
+    failAt_ = n;
+    fault_ = fault;
+    persistent_ = persistent;
+    steps_ = 0;
+}
+
+bool FaultyVfs::NextStepFails() {
+    ++steps_;
+    return failAt_ > 0 && (steps_ == failAt_ || (persistent_ && steps_ > failAt_));
+}
+
+int FaultyVfs::NextStep(int ioError) {
+    if (!NextStepFails()) {
+        return SQLITE_OK;
+    }
+    return fault_ == DiskFault::Enospc && ioError == SQLITE_IOERR_WRITE ? SQLITE_FULL : ioError;
+}
+
+int FaultyVfs::NextRenameError() {
+    if (!NextStepFails()) {
+        return 0;
+    }
+    return fault_ == DiskFault::Enospc ? ENOSPC : EIO;
+}
+
+}  // namespace kestrins::testing
+
+extern "C" int KestrinsRenameError() {
+    using kestrins::testing::activeVfs;
+    return activeVfs != nullptr ? activeVfs->NextRenameError() : 0;
+}

@@ -1,0 +1,123 @@
+// Drives the real main window through whole games and runs the checks after each.
+#include "match_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <algorithm>
+#include <random>
+
+#include "game/constants.h"
+#include "game_checks.h"
+#include "settings/startup.h"
+
+namespace kestrins {
+
+namespace {
+
+// The player's stream differs from the game's for the same seed.
+uint32_t HumanSeed(uint32_t seed) {
+    std::seed_seq sequence{seed, 0x68756d61u};
+    uint32_t humanSeed = 0;
+    sequence.generate(&humanSeed, &humanSeed + 1);
+    return humanSeed;
+}
+
+bool Shown(const testing::ScriptedBoxes& boxes, const std::string& title) {
+    return std::any_of(boxes.Shown.begin(), boxes.Shown.end(),
+                       [&](const testing::ShownBox& box) { return box.Title == title; });
+}
+
+}  // namespace
+
+MatchTally& MatchTally::operator+=(const MatchTally& other) {
+    Games += other.Games;
+    Draws += other.Draws;
+    ComputerSeatGames += other.ComputerSeatGames;
+    Bluffs += other.Bluffs;
+    HumanDrops += other.HumanDrops;
+    GameOvers += other.GameOvers;
+    Victories += other.Victories;
+    CloseRequests += other.CloseRequests;
+    return *this;
+}
+
+MatchRunner::MatchRunner(uint32_t seed, const Sprites& sprites) : random_(seed), sprites_(sprites) {
+    StartUp(state_, store_);
+    window_ = std::make_unique<FrmMain>(
+        GameContext{state_, random_, pacer_, boxes_, modal_, store_, sprites_}, false);
+    window_->show();
+    // Every picture of the table is checked as it is shown, then shown as usual.
+    QWidget* view = window_->findChild<QWidget*>(QStringLiteral("PictPlayField"));
+    window_->PlayField().SetRefreshHandler([this, view] {
+        if (!spriteViolation_) {
+            spriteViolation_ = CheckSpriteReads(state_, sprites_);
+        }
+        view->repaint();
+    });
+    human_ = std::make_unique<SimulatedHuman>(*window_, pacer_, boxes_, HumanSeed(seed));
+    human_->ChooseTitle();
+}
+
+MatchRunner::~MatchRunner() = default;
+
+std::optional<std::string> MatchRunner::CheckWindow() const {
+    if (spriteViolation_) {
+        return spriteViolation_;
+    }
+    if (human_->FailedCloseRequests() > 0) {
+        return "a close request was not settled by the cancelled save question";
+    }
+    if (::testing::UnitTest::GetInstance()->ad_hoc_test_result().Failed()) {
+        return "an unscripted question, dialog or wait (see the output above)";
+    }
+    if (!window_->isVisible()) {
+        return "the main window closed";
+    }
+    return std::nullopt;
+}
+
+void MatchRunner::Count() {
+    ++tally_.Games;
+    tally_.Draws += state_.Winner == WinnerDraw ? 1 : 0;
+    tally_.HumanDrops += state_.Players[0].Dropped ? 1 : 0;
+    tally_.GameOvers += Shown(boxes_, "ゲームオーバー") ? 1 : 0;
+    tally_.Victories += Shown(boxes_, "勝利") ? 1 : 0;
+    const MdlCPUPlayer& cpu = window_->Game().CpuPlayers();
+    for (int32_t seat = 1; seat < SeatCount; ++seat) {
+        ++tally_.ComputerSeatGames;
+        tally_.Bluffs += cpu.Bluffing[seat] ? 1 : 0;
+    }
+    tally_.CloseRequests = human_->CloseRequests();
+}
+
+std::optional<std::string> MatchRunner::PlayGame() {
+    boxes_.Shown.clear();
+    modal_.Titles.clear();
+    pacer_.Sleeps.clear();
+    human_->BetweenGames();
+    const GameStart start = RecordStart(state_);
+    window_->MnuitemStart->trigger();
+    if (auto broken = CheckWindow()) {
+        return broken;
+    }
+    if (auto broken = CheckDeal(state_)) {
+        return broken;
+    }
+    human_->MarkCards();
+    // The game-over question: play on. A close request puts its Cancel in front of it.
+    boxes_.Answers = {MessageAnswer::Yes};
+    window_->CmdChange->click();
+    boxes_.Answers.clear();
+    if (auto broken = CheckWindow()) {
+        return broken;
+    }
+    const GameEndings endings{Shown(boxes_, "ゲームオーバー"), Shown(boxes_, "勝利")};
+    if (auto broken = CheckFinishedGame(state_, start, endings)) {
+        return broken;
+    }
+    Count();
+    return std::nullopt;
+}
+
+}  // namespace kestrins
