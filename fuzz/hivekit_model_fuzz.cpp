@@ -171,8 +171,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     const kestrins::fuzz::MessageCount messages = kestrins::fuzz::TakeMessages();
-    Expect(
-        messages.Limit == model.LimitMessages() && messages.MovedAside == 0 && messages.Other == 0,
-        kMaxCalls, "the messages shown");
+    Expect(messages.Limit == model.LimitMessages() && messages.MovedAside == 0 &&
+               messages.Damaged == 0 && messages.Other == 0,
+           kMaxCalls, "the messages shown");
     return 0;
 }

@@ -1,4 +1,4 @@
-// mkdtemp'd config home; the message function counts by caption.
+// mkdtemp'd config home; the message function counts the library's messages by kind.
 #include "scratch_store.h"
 
 #include <sys/stat.h>
@@ -29,11 +29,13 @@ std::string ScratchRoot() {
 
 }  // namespace
 
-void CountMessage(const char* caption, const char* /*text*/) {
+void CountMessage(const char* caption, const char* text) {
     if (std::strcmp(caption, "制限") == 0) {
         ++messages.Limit;
     } else if (std::strcmp(caption, "Hivekit") == 0) {
-        ++messages.MovedAside;
+        // Both store messages share the caption; only the one after the move says it is done.
+        ++(std::strstr(text, "新しい設定ファイルを作りました") != nullptr ? messages.MovedAside
+                                                                          : messages.Damaged);
     } else {
         ++messages.Other;
     }

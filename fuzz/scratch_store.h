@@ -29,6 +29,7 @@ private:
 struct MessageCount {
     int Limit = 0;       // the read limit ("制限")
     int MovedAside = 0;  // a damaged store kept under another name ("Hivekit")
+    int Damaged = 0;     // a damaged store found by a read, told once per file ("Hivekit")
     int Other = 0;
 };
 

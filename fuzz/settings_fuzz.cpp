@@ -1,7 +1,7 @@
-// Fuzz target for the stored settings: the sixteen values get arbitrary types and contents (and
-// names in any case), then the start-up load and the exit save run. The loaded state must be what
-// the stored values describe, within its clamps, and the save must write exactly the values
-// described for its mode.
+// Fuzz target for the stored settings: the sixteen values and the game speed get arbitrary types
+// and contents (and names in any case), then the start-up load and the exit save run. The loaded
+// state must be what the stored values describe, within its clamps, and the save must write exactly
+// the values described for its mode.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <sqlite3.h>
 
@@ -53,8 +53,8 @@ std::string NumberBytes(int32_t number) {
     return bytes;
 }
 
-std::array<std::string, 16> ValueNames() {
-    std::array<std::string, 16> names;
+std::array<std::string, 17> ValueNames() {
+    std::array<std::string, 17> names;
     for (int seat = 0; seat < 4; ++seat) {
         const std::string digit = std::to_string(seat);
         names[3 * seat] = "PlayerName" + digit;
@@ -65,6 +65,7 @@ std::array<std::string, 16> ValueNames() {
     names[13] = "CardType";
     names[14] = "DropCount";
     names[15] = "ShowMoney";
+    names[16] = "GameSpeed";
     return names;
 }
 
@@ -179,6 +180,7 @@ kestrins::MdlMain ExpectedLoad(const Rows& rows, bool& showMoney) {
     state.SaveType = ReadableNumber(rows, "SaveType").value_or(0);
     state.CardType = std::clamp(ReadableNumber(rows, "CardType").value_or(0), 0, 4);
     state.DropCount = std::max(ReadableNumber(rows, "DropCount").value_or(5), 0);
+    state.GameSpeed = std::clamp(ReadableNumber(rows, "GameSpeed").value_or(0), 0, 2);
     showMoney = ReadableNumber(rows, "ShowMoney").value_or(0) != 0;
     return state;
 }
@@ -199,6 +201,7 @@ Rows ExpectedSave(const kestrins::MdlMain& state, int32_t saveMode, bool showMon
     rows["cardtype"] = Row{kNumberType, NumberBytes(state.CardType)};
     rows["dropcount"] = Row{kNumberType, NumberBytes(state.DropCount)};
     rows["showmoney"] = Row{kNumberType, NumberBytes(showMoney ? 1 : 0)};
+    rows["gamespeed"] = Row{kNumberType, NumberBytes(state.GameSpeed)};
     return rows;
 }
 
@@ -278,8 +281,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     if (state.SaveType != expected.SaveType || state.CardType != expected.CardType ||
-        state.DropCount != expected.DropCount || showMoney != expectedShowMoney ||
-        state.Winner != 3 || state.RaiseHistory.size() != 1) {
+        state.DropCount != expected.DropCount || state.GameSpeed != expected.GameSpeed ||
+        showMoney != expectedShowMoney || state.Winner != 3 || state.RaiseHistory.size() != 1) {
         Fail("the start-up state differs from the stored values");
     }
     if (kestrins::fuzz::TakeMessages().Limit != LongNames(stored)) {
