@@ -53,8 +53,8 @@ std::string NumberBytes(int32_t number) {
     return bytes;
 }
 
-std::array<std::string, 17> ValueNames() {
-    std::array<std::string, 17> names;
+std::array<std::string, 18> ValueNames() {
+    std::array<std::string, 18> names;
     for (int seat = 0; seat < 4; ++seat) {
         const std::string digit = std::to_string(seat);
         names[3 * seat] = "PlayerName" + digit;
@@ -66,6 +66,7 @@ std::array<std::string, 17> ValueNames() {
     names[14] = "DropCount";
     names[15] = "ShowMoney";
     names[16] = "GameSpeed";
+    names[17] = "TableSize";
     return names;
 }
 
@@ -181,6 +182,7 @@ kestrins::MdlMain ExpectedLoad(const Rows& rows, bool& showMoney) {
     state.CardType = std::clamp(ReadableNumber(rows, "CardType").value_or(0), 0, 4);
     state.DropCount = std::max(ReadableNumber(rows, "DropCount").value_or(5), 0);
     state.GameSpeed = std::clamp(ReadableNumber(rows, "GameSpeed").value_or(0), 0, 2);
+    state.TableSize = std::clamp(ReadableNumber(rows, "TableSize").value_or(0), 0, 2);
     showMoney = ReadableNumber(rows, "ShowMoney").value_or(0) != 0;
     return state;
 }
@@ -202,6 +204,7 @@ Rows ExpectedSave(const kestrins::MdlMain& state, int32_t saveMode, bool showMon
     rows["dropcount"] = Row{kNumberType, NumberBytes(state.DropCount)};
     rows["showmoney"] = Row{kNumberType, NumberBytes(showMoney ? 1 : 0)};
     rows["gamespeed"] = Row{kNumberType, NumberBytes(state.GameSpeed)};
+    rows["tablesize"] = Row{kNumberType, NumberBytes(state.TableSize)};
     return rows;
 }
 
@@ -282,7 +285,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (state.SaveType != expected.SaveType || state.CardType != expected.CardType ||
         state.DropCount != expected.DropCount || state.GameSpeed != expected.GameSpeed ||
-        showMoney != expectedShowMoney || state.Winner != 3 || state.RaiseHistory.size() != 1) {
+        state.TableSize != expected.TableSize || showMoney != expectedShowMoney ||
+        state.Winner != 3 || state.RaiseHistory.size() != 1) {
         Fail("the start-up state differs from the stored values");
     }
     if (kestrins::fuzz::TakeMessages().Limit != LongNames(stored)) {

@@ -76,4 +76,7 @@ inline constexpr int32_t SpeedFast = 1;
 inline constexpr int32_t SpeedFastest = 2;
 inline constexpr int32_t SpeedCount = 3;
 
+// Table sizes (TableSize): the table shown at 100 %, 150 % and 200 %; the game draws the same.
+inline constexpr int32_t TableSizeCount = 3;
+
 }  // namespace kestrins

@@ -25,6 +25,8 @@ struct MdlMain {
     // How fast the pauses go (SpeedNormal, SpeedFast, SpeedFastest); kept with the settings.
     // Only the length of the pauses changes, never what happens or what is drawn at random.
     int32_t GameSpeed = 0;
+    // How large the window shows the table (below TableSizeCount); kept with the settings.
+    int32_t TableSize = 0;
 };
 
 }  // namespace kestrins

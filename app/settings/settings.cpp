@@ -62,6 +62,8 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store) {
     state.DropCount = std::max(state.DropCount, 0);
     store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "GameSpeed", &state.GameSpeed);
     state.GameSpeed = std::clamp(state.GameSpeed, 0, SpeedCount - 1);
+    store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "TableSize", &state.TableSize);
+    state.TableSize = std::clamp(state.TableSize, 0, TableSizeCount - 1);
 
     int32_t showMoney = 0;
     store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", &showMoney);
@@ -109,6 +111,8 @@ std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bo
          "所持金の確認ウィンドウ");
     note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "GameSpeed", state.GameSpeed),
          "ゲームの速さ");
+    note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "TableSize", state.TableSize),
+         "表示の大きさ");
     return unsaved;
 }
 

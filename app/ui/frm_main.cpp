@@ -34,6 +34,8 @@ constexpr uint32_t InfoGrey = 0xC0C0C0;
 constexpr int TitleRowReach = 3;
 // How long each pause lasts at each game speed, as a share of its own length.
 constexpr std::array<double, SpeedCount> PauseScale{1.0, 0.5, 0.1};
+// How many window pixels show one pixel of the table at each table size.
+constexpr std::array<double, TableSizeCount> TableScale{1.0, 1.5, 2.0};
 // The bet buttons' mnemonics: call (also "決定"), raise, drop, cancel.
 constexpr std::array<char16_t, 4> BetKeys{u'C', u'R', u'D', u'U'};
 
@@ -79,13 +81,12 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
 
     CreateControls();
     CreateMenus();
-    resize(520, 400 + menuBar()->sizeHint().height());
-
+    MnuitemTableSize_Click(context_.State.TableSize);
     MnuitemSpeed_Click(context_.State.GameSpeed);
 
     // Form_Load
     context_.State.GameState = StateTitle;
-    Layout();
+    Layout(centralWidget()->size());
     DrawTitle(0);
     if (showMoney_) {
         OpenResults();
@@ -133,6 +134,8 @@ void FrmMain::CreateMenus() {
     MnuitemEnd = MnuGame->addAction(QStringLiteral("終了(&X)"));
     connect(MnuitemEnd, &QAction::triggered, this, &FrmMain::Unload);
 
+    CreateViewMenu();
+
     QMenu* MnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     MnuitemHelp = MnuHelp->addAction(QStringLiteral("バージョン情報(&V)"));
     connect(MnuitemHelp, &QAction::triggered, this, &FrmMain::MnuitemHelp_Click);
@@ -166,6 +169,33 @@ void FrmMain::CreateKeyMenu(QMenu& parent) {
         mark->setEnabled(false);
     }
     MnuitemCancelRaise->setEnabled(false);
+}
+
+void FrmMain::CreateViewMenu() {
+    QMenu* MnuView = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    auto* sizes = new QActionGroup(MnuView);
+    const std::array<QString, TableSizeCount> sizeCaptions{
+        QStringLiteral("100 %(&1)"), QStringLiteral("150 %(&5)"), QStringLiteral("200 %(&2)")};
+    for (int32_t size = 0; size < TableSizeCount; ++size) {
+        MnuitemTableSize[size] = sizes->addAction(sizeCaptions[size]);
+        MnuitemTableSize[size]->setCheckable(true);
+        MnuView->addAction(MnuitemTableSize[size]);
+        connect(MnuitemTableSize[size], &QAction::triggered, this,
+                [this, size] { MnuitemTableSize_Click(size); });
+    }
+    MnuitemTableSize[0]->setShortcut(Qt::CTRL | Qt::Key_0);
+    MnuView->addSeparator();
+    MnuitemZoomIn = MnuView->addAction(QStringLiteral("拡大(&I)"));
+    // Ctrl+= too: on many keyboards "+" is a shifted "=".
+    MnuitemZoomIn->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    connect(MnuitemZoomIn, &QAction::triggered, this, [this] {
+        MnuitemTableSize_Click(std::min(context_.State.TableSize + 1, TableSizeCount - 1));
+    });
+    MnuitemZoomOut = MnuView->addAction(QStringLiteral("縮小(&O)"));
+    MnuitemZoomOut->setShortcut(Qt::CTRL | Qt::Key_Minus);
+    connect(MnuitemZoomOut, &QAction::triggered, this,
+            [this] { MnuitemTableSize_Click(std::max(context_.State.TableSize - 1, 0)); });
 }
 
 void FrmMain::CreateControls() {
@@ -211,20 +241,24 @@ void FrmMain::CreateControls() {
     CmdBet[1]->setAutoRepeat(true);
 }
 
-void FrmMain::Layout() {
-    const QSize client = centralWidget()->size();
+void FrmMain::Layout(QSize client) {
     const int w = client.width();
     const int h = client.height();
-    PictInfo->setGeometry(0, h - InfoHeight, w, InfoHeight);
-    PictPlayField->setGeometry(0, 0, w, std::max(h - InfoHeight - 1, 1));
-    CmdChange->move(RoundHalfEven((w - CmdChange->width()) / 2.0), 220);
-    PictBet->move(RoundHalfEven((w - PictBet->width()) / 2.0), 190);
+    const double scale = TableScale[context_.State.TableSize];
+    const int infoHeight = static_cast<int>(InfoHeight * scale);
+    // The table keeps whole pixels with a one-pixel gap above the strip; at a half step its
+    // view takes the half pixel left over rather than lose a row.
+    const int tableHeight = std::max(static_cast<int>((h - infoHeight) / scale) - 1, 1);
+    PictInfo->Place(QRect(0, h - infoHeight, w, infoHeight), scale);
+    PictPlayField->Place(QRect(0, 0, w, static_cast<int>(std::ceil(tableHeight * scale))), scale);
+    CmdChange->move(RoundHalfEven((w - CmdChange->width()) / 2.0), RoundHalfEven(220 * scale));
+    PictBet->move(RoundHalfEven((w - PictBet->width()) / 2.0), RoundHalfEven(190 * scale));
 }
 
 void FrmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     if (!isMinimized()) {
-        Layout();
+        Layout(centralWidget()->size());
     }
 }
 
@@ -407,6 +441,17 @@ void FrmMain::MnuitemSpeed_Click(int32_t speed) {
     context_.State.GameSpeed = speed;
     MnuitemSpeed[speed]->setChecked(true);
     pace_.SetScale(PauseScale[speed]);
+}
+
+void FrmMain::MnuitemTableSize_Click(int32_t size) {
+    context_.State.TableSize = size;
+    MnuitemTableSize[size]->setChecked(true);
+    const double scale = TableScale[size];
+    const QSize table(static_cast<int>(520 * scale), static_cast<int>(400 * scale));
+    resize(table.width(), table.height() + menuBar()->sizeHint().height());
+    // The window system may resize the window later, or not at all when it is maximized: till
+    // then the views may reach past the window rather than cut the table to the old size.
+    Layout(centralWidget()->size().expandedTo(table));
 }
 
 void FrmMain::MnuitemHandList_Click() {

@@ -50,6 +50,8 @@ public:
     // Back to the title screen between games: start over or continue from there.
     void MnuitemTitle_Click();
     void MnuitemSpeed_Click(int32_t speed);
+    // Shows the table at TableSize `size`; the window grows or shrinks to fit it.
+    void MnuitemTableSize_Click(int32_t size);
     void MnuitemHandList_Click();
     void MnuitemRecord_Click();
     // The money window, while it is open.
@@ -63,6 +65,10 @@ public:
     QAction* MnuitemCancelRaise;
     // Normal, fast, fastest: the index is the GameSpeed.
     std::array<QAction*, 3> MnuitemSpeed{};
+    // 100 %, 150 %, 200 %: the index is the TableSize; then one step larger and one smaller.
+    std::array<QAction*, 3> MnuitemTableSize{};
+    QAction* MnuitemZoomIn;
+    QAction* MnuitemZoomOut;
     QAction* MnuitemOption;
     QAction* MnuitemResults;
     QAction* MnuitemRecord;
@@ -82,9 +88,11 @@ protected:
 private:
     void CreateMenus();
     void CreateKeyMenu(QMenu& parent);
+    void CreateViewMenu();
     void OpenResults();
     void CreateControls();
-    void Layout();
+    // Places everything in a client area of this size.
+    void Layout(QSize client);
     // Settles the save choice and writes the settings; false keeps the window open.
     bool Form_QueryUnload();
     // The title row under a y position on the table: 1 and 2 are the choices.

@@ -1,8 +1,9 @@
-// Shows the surface's kept picture; a Refresh of the surface repaints at once.
+// Shows the surface's kept picture, scaled pixel for pixel; a Refresh of the surface repaints.
 #include "ui/surface_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace kestrins {
 
@@ -12,22 +13,51 @@ SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), s
     surface_.SetRefreshHandler([this] { repaint(); });
 }
 
+void SurfaceView::Place(const QRect& rect, double scale) {
+    // The scale first: the surface never passes through a smaller size that would cut it.
+    const bool rescaled = scale != scale_;
+    scale_ = scale;
+    setGeometry(rect);
+    if (rescaled) {
+        FitSurface();
+        update();
+    }
+}
+
 void SurfaceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), surface_.BackColor());
-    painter.drawImage(0, 0, surface_.Image());
+    const QImage& image = surface_.Image();
+    const double ratio = devicePixelRatioF();
+    if (scale_ == 1.0 && ratio == 1.0) {
+        painter.drawImage(0, 0, image);
+        return;
+    }
+    // Scaled here to the screen's own pixels, each surface pixel a block: the painter would
+    // smooth a scale of its own, and a half step would blur.
+    QImage shown = image.scaled(static_cast<int>(std::lround(image.width() * scale_ * ratio)),
+                                static_cast<int>(std::lround(image.height() * scale_ * ratio)),
+                                Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    shown.setDevicePixelRatio(ratio);
+    painter.drawImage(0, 0, shown);
+}
+
+QPoint SurfaceView::OnSurface(const QPointF& at) const {
+    const QPoint pixel = at.toPoint();
+    return {static_cast<int>(std::floor(pixel.x() / scale_)),
+            static_cast<int>(std::floor(pixel.y() / scale_))};
 }
 
 void SurfaceView::mousePressEvent(QMouseEvent* event) {
     if (MouseDown) {
-        const QPoint at = event->position().toPoint();
+        const QPoint at = OnSurface(event->position());
         MouseDown(event->button(), at.x(), at.y());
     }
 }
 
 void SurfaceView::mouseMoveEvent(QMouseEvent* event) {
     if (MouseMove) {
-        const QPoint at = event->position().toPoint();
+        const QPoint at = OnSurface(event->position());
         MouseMove(at.x(), at.y());
     }
 }
@@ -39,7 +69,11 @@ void SurfaceView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void SurfaceView::resizeEvent(QResizeEvent* /*event*/) {
-    surface_.Resize(width(), height());
+    FitSurface();
+}
+
+void SurfaceView::FitSurface() {
+    surface_.Resize(static_cast<int>(width() / scale_), static_cast<int>(height() / scale_));
 }
 
 }  // namespace kestrins

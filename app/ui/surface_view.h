@@ -1,4 +1,4 @@
-// A widget that shows a Surface and reports mouse presses and moves on it.
+// A widget that shows a Surface, enlarged by a scale, and reports mouse presses and moves on it.
 #pragma once
 
 #include <QWidget>
@@ -14,6 +14,10 @@ class SurfaceView final : public QWidget {
 public:
     SurfaceView(Surface& surface, QWidget* parent);
 
+    // Moves the widget to `rect`, where `scale` widget pixels (1, 1.5 or 2) show one surface
+    // pixel; the surface keeps the widget's size divided by it.
+    void Place(const QRect& rect, double scale);
+
     // Button (Qt::MouseButton), position on the surface.
     std::function<void(Qt::MouseButton, int, int)> MouseDown;
     std::function<void(int, int)> MouseMove;
@@ -26,7 +30,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // A widget position as a surface position.
+    QPoint OnSurface(const QPointF& at) const;
+    void FitSurface();
+
     Surface& surface_;
+    double scale_ = 1.0;
 };
 
 }  // namespace kestrins

@@ -37,6 +37,7 @@ MdlMain SampleState(int variant) {
     state.CardType = variant % 5;
     state.DropCount = variant + 2;
     state.GameSpeed = variant % 3;
+    state.TableSize = (variant + 1) % 3;
     return state;
 }
 
@@ -89,6 +90,8 @@ TEST(ExitSave, KilledMidwayLeavesEveryValueOldOrNew) {
         EXPECT_TRUE(loaded.DropCount == oldState.DropCount ||
                     loaded.DropCount == newState.DropCount);
         EXPECT_TRUE(loaded.CardType == oldState.CardType || loaded.CardType == newState.CardType);
+        EXPECT_TRUE(loaded.TableSize == oldState.TableSize ||
+                    loaded.TableSize == newState.TableSize);
     }
 }
 

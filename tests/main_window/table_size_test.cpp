@@ -1,0 +1,73 @@
+// The table shown larger: window, picture and card clicks follow the size, which is kept.
+#include <QApplication>
+#include <QMouseEvent>
+#include <cmath>
+
+#include "main_window_fixture.h"
+#include "render/table_geometry.h"
+#include "settings/settings.h"
+
+namespace kestrins::testing {
+namespace {
+
+// The first window pixel that shows surface pixel `at`.
+int Shown(int at, double scale) {
+    return static_cast<int>(std::ceil(at * scale));
+}
+
+TEST_F(MainWindowTest, LargerTableScalesPictureAndClicksAndIsKept) {
+    ChooseTitle(1);
+    Deal();
+    ASSERT_EQ(state.GameState, StateDealt);
+    const QSize plainClient = window->centralWidget()->size();
+    const int h = window->PlayField().Height();
+    const int x0 = ComputeTableOrigin(window->PlayField().Width(), h).X0;
+    const int lower = h - 50;
+    for (const int32_t size : {1, 2}) {
+        const double scale = size == 1 ? 1.5 : 2.0;
+        const QImage before = window->PlayField().Image();
+        window->MnuitemTableSize[size]->trigger();
+        EXPECT_EQ(window->centralWidget()->size(), plainClient * scale);
+        EXPECT_EQ(window->PlayField().Image(), before);  // nothing cut off on the way
+        EXPECT_EQ(window->Info().Height(), 20);
+        const QImage& picture = window->PlayField().Image();
+        const QImage expected =
+            picture.scaled(PlayFieldWidget().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        EXPECT_EQ(PlayFieldWidget().grab().toImage().convertToFormat(QImage::Format_RGB32),
+                  expected.convertToFormat(QImage::Format_RGB32));
+
+        ClickTable(Shown(x0 + 50, scale) - 1, Shown(lower, scale));     // card 0's last column
+        ClickTable(Shown(x0 + 50, scale), Shown(lower, scale));         // card 1's first
+        ClickTable(Shown(x0, scale) - 1, Shown(lower, scale));          // left of the cards
+        ClickTable(Shown(x0 + 110, scale), Shown(h - 100, scale) - 1);  // above the hit band
+        for (int c = 0; c < 5; ++c) {
+            // The second size toggles the first size's marks back.
+            EXPECT_EQ(state.Players[0].Cards[c].Selected, size == 1 && c < 2) << size << c;
+        }
+    }
+    window->MnuitemZoomIn->trigger();  // already the largest
+    EXPECT_EQ(state.TableSize, 2);
+    const QImage before = window->PlayField().Image();
+    window->MnuitemZoomOut->trigger();
+    EXPECT_TRUE(window->MnuitemTableSize[1]->isChecked());
+    window->MnuitemTableSize[0]->trigger();
+    EXPECT_EQ(window->centralWidget()->size(), plainClient);
+    EXPECT_EQ(window->PlayField().Image(), before);
+    window->MnuitemZoomIn->trigger();
+    window->MnuitemZoomIn->trigger();
+
+    boxes.Answers.push_back(MessageAnswer::No);
+    window->close();
+    EXPECT_EQ(Stored("TableSize"), 2);
+    window.reset();
+    state = MdlMain{};
+    LoadSettings(state, store);
+    window = std::make_unique<FrmMain>(
+        GameContext{state, random, pacer, boxes, modal, store, sprites}, false);
+    window->show();
+    EXPECT_TRUE(window->MnuitemTableSize[2]->isChecked());
+    EXPECT_EQ(window->centralWidget()->size(), plainClient * 2);
+}
+
+}  // namespace
+}  // namespace kestrins::testing
