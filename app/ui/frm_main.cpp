@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <cmath>
+#include <functional>
 
 #include "game/constants.h"
 #include "render/draw_table.h"
@@ -61,6 +62,23 @@ void FitCaption(QPushButton& button) {
         font.setPixelSize(--pixels);
     }
     button.setFont(font);
+}
+
+// Exclusive checkable items added to the menu; picking one passes its index to choose.
+template <int32_t Count>
+std::array<QAction*, Count> AddChoices(QMenu& menu, const std::array<QString, Count>& captions,
+                                       QObject* receiver,
+                                       const std::function<void(int32_t)>& choose) {
+    auto* group = new QActionGroup(&menu);
+    std::array<QAction*, Count> actions{};
+    for (int32_t index = 0; index < Count; ++index) {
+        actions[index] = group->addAction(captions[index]);
+        actions[index]->setCheckable(true);
+        menu.addAction(actions[index]);
+        QObject::connect(actions[index], &QAction::triggered, receiver,
+                         [choose, index] { choose(index); });
+    }
+    return actions;
 }
 
 }  // namespace
@@ -116,17 +134,11 @@ void FrmMain::CreateMenus() {
     MnuitemResults->setCheckable(true);
     connect(MnuitemOption, &QAction::triggered, this, &FrmMain::MnuitemOption_Click);
     connect(MnuitemResults, &QAction::triggered, this, &FrmMain::MnuitemResults_Click);
-    QMenu* MnuSpeed = MnuGame->addMenu(QStringLiteral("ゲームの速さ(&D)"));
-    auto* speeds = new QActionGroup(MnuSpeed);
-    const std::array<QString, SpeedCount> speedCaptions{
-        QStringLiteral("ふつう(&N)"), QStringLiteral("速い(&F)"), QStringLiteral("とても速い(&T)")};
-    for (int32_t speed = 0; speed < SpeedCount; ++speed) {
-        MnuitemSpeed[speed] = speeds->addAction(speedCaptions[speed]);
-        MnuitemSpeed[speed]->setCheckable(true);
-        MnuSpeed->addAction(MnuitemSpeed[speed]);
-        connect(MnuitemSpeed[speed], &QAction::triggered, this,
-                [this, speed] { MnuitemSpeed_Click(speed); });
-    }
+    MnuitemSpeed =
+        AddChoices<SpeedCount>(*MnuGame->addMenu(QStringLiteral("ゲームの速さ(&D)")),
+                               {QStringLiteral("ふつう(&N)"), QStringLiteral("速い(&F)"),
+                                QStringLiteral("とても速い(&T)")},
+                               this, [this](int32_t speed) { MnuitemSpeed_Click(speed); });
     MnuitemRecord = MnuGame->addAction(QStringLiteral("対戦記録(&H)"));
     MnuitemRecord->setShortcut(Qt::Key_F5);
     connect(MnuitemRecord, &QAction::triggered, this, &FrmMain::MnuitemRecord_Click);
@@ -173,16 +185,10 @@ void FrmMain::CreateKeyMenu(QMenu& parent) {
 
 void FrmMain::CreateViewMenu() {
     QMenu* MnuView = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    auto* sizes = new QActionGroup(MnuView);
-    const std::array<QString, TableSizeCount> sizeCaptions{
-        QStringLiteral("100 %(&1)"), QStringLiteral("150 %(&5)"), QStringLiteral("200 %(&2)")};
-    for (int32_t size = 0; size < TableSizeCount; ++size) {
-        MnuitemTableSize[size] = sizes->addAction(sizeCaptions[size]);
-        MnuitemTableSize[size]->setCheckable(true);
-        MnuView->addAction(MnuitemTableSize[size]);
-        connect(MnuitemTableSize[size], &QAction::triggered, this,
-                [this, size] { MnuitemTableSize_Click(size); });
-    }
+    MnuitemTableSize = AddChoices<TableSizeCount>(
+        *MnuView,
+        {QStringLiteral("100 %(&1)"), QStringLiteral("150 %(&5)"), QStringLiteral("200 %(&2)")},
+        this, [this](int32_t size) { MnuitemTableSize_Click(size); });
     MnuitemTableSize[0]->setShortcut(Qt::CTRL | Qt::Key_0);
     MnuView->addSeparator();
     MnuitemZoomIn = MnuView->addAction(QStringLiteral("拡大(&I)"));

@@ -70,18 +70,3 @@ BENCHMARK(BM_ShowRecordWindowOverTenThousandGames)->Unit(benchmark::kMillisecond
 
 }  // namespace
 }  // namespace kestrins
-
-// The window needs a QApplication; the offscreen platform keeps the benchmark headless.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

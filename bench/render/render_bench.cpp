@@ -1,5 +1,4 @@
 // A full DrawTable repaint and one flying-words frame on an offscreen 520 x 379 play field.
-#include <QGuiApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -80,18 +79,3 @@ BENCHMARK(BM_FlyingWordsFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace kestrins
-
-// Text needs a QGuiApplication; the offscreen platform keeps the benchmark headless.
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
