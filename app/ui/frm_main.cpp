@@ -40,6 +40,13 @@ constexpr std::array<double, TableSizeCount> TableScale{1.0, 1.5, 2.0};
 // The bet buttons' mnemonics: call (also "決定"), raise, drop, cancel.
 constexpr std::array<char16_t, 4> BetKeys{u'C', u'R', u'D', u'U'};
 
+// The exchange button's size, the bet panel's size and its four buttons' places, at 100 %.
+constexpr QSize ChangeSize(105, 33);
+constexpr QSize BetPanelSize(215, 67);
+constexpr QSize BetButtonSize(105, 33);
+constexpr std::array<QPoint, 4> BetButtonPlaces{QPoint(0, 0), QPoint(104, 0), QPoint(0, 32),
+                                                QPoint(104, 32)};
+
 // The smallest size, in pixels, that the drop button's caption is shrunk to for a long count.
 constexpr int MinCaptionPixels = 8;
 
@@ -219,16 +226,12 @@ void FrmMain::CreateControls() {
 
     CmdChange = new QPushButton(WithMnemonic(QStringLiteral("交換"), u'E'), client);
     CmdChange->setObjectName(QStringLiteral("CmdChange"));
-    CmdChange->resize(105, 33);
     CmdChange->hide();
     connect(CmdChange, &QPushButton::clicked, this, &FrmMain::CmdChange_Click);
 
     PictBet = new QWidget(client);
     PictBet->setObjectName(QStringLiteral("PictBet"));
-    PictBet->resize(215, 67);
     PictBet->hide();
-    const std::array<QPoint, 4> places{QPoint(0, 0), QPoint(104, 0), QPoint(0, 32),
-                                       QPoint(104, 32)};
     // The drop button's caption comes with each round.
     const std::array<QString, 4> captions{WithMnemonic(QStringLiteral("コール"), BetKeys[0]),
                                           WithMnemonic(QStringLiteral("レイズ"), BetKeys[1]),
@@ -237,7 +240,6 @@ void FrmMain::CreateControls() {
     for (int i = 0; i < 4; ++i) {
         CmdBet[i] = new QPushButton(captions[i], PictBet);
         CmdBet[i]->setObjectName(QStringLiteral("CmdBet%1").arg(i));
-        CmdBet[i]->setGeometry(QRect(places[i], QSize(105, 33)));
         // Tab reaches them; a click does not take the focus, so the mouse game looks the same.
         CmdBet[i]->setFocusPolicy(Qt::TabFocus);
         connect(CmdBet[i], &QPushButton::clicked, this, [this, i] { CmdBet_Click(i); });
@@ -454,10 +456,24 @@ void FrmMain::MnuitemTableSize_Click(int32_t size) {
     MnuitemTableSize[size]->setChecked(true);
     const double scale = TableScale[size];
     const QSize table(static_cast<int>(520 * scale), static_cast<int>(400 * scale));
+    ScaleButtons(scale);
     resize(table.width(), table.height() + menuBar()->sizeHint().height());
     // The window system may resize the window later, or not at all when it is maximized: till
     // then the views may reach past the window rather than cut the table to the old size.
     Layout(centralWidget()->size().expandedTo(table));
+}
+
+void FrmMain::ScaleButtons(double scale) {
+    QFont font = centralWidget()->font();
+    font.setPixelSize(static_cast<int>(QFontInfo(font).pixelSize() * scale));
+    CmdChange->setFont(font);
+    CmdChange->resize(ChangeSize * scale);
+    PictBet->setFont(font);
+    PictBet->resize(BetPanelSize * scale);
+    for (int i = 0; i < 4; ++i) {
+        CmdBet[i]->setGeometry(QRect(BetButtonPlaces[i] * scale, BetButtonSize * scale));
+        FitCaption(*CmdBet[i]);
+    }
 }
 
 void FrmMain::MnuitemHandList_Click() {

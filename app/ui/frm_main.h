@@ -93,6 +93,8 @@ private:
     void CreateControls();
     // Places everything in a client area of this size.
     void Layout(QSize client);
+    // Sizes the exchange and bet buttons, with their captions, to the table's scale.
+    void ScaleButtons(double scale);
     // Settles the save choice and writes the settings; false keeps the window open.
     bool Form_QueryUnload();
     // The title row under a y position on the table: 1 and 2 are the choices.

@@ -1,6 +1,7 @@
 // The table shown larger: window, picture and card clicks follow the size, which is kept.
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <cmath>
 
 #include "main_window_fixture.h"
@@ -30,6 +31,11 @@ TEST_F(MainWindowTest, LargerTableScalesPictureAndClicksAndIsKept) {
         EXPECT_EQ(window->centralWidget()->size(), plainClient * scale);
         EXPECT_EQ(window->PlayField().Image(), before);  // nothing cut off on the way
         EXPECT_EQ(window->Info().Height(), 20);
+        // The buttons grow with the table, their captions with them.
+        EXPECT_EQ(window->CmdBet[3]->geometry(),
+                  QRect(QPoint(104, 32) * scale, QSize(105, 33) * scale));
+        EXPECT_EQ(window->CmdChange->size(), QSize(105, 33) * scale);
+        EXPECT_EQ(QFontInfo(window->CmdBet[0]->font()).pixelSize(), static_cast<int>(12 * scale));
         const QImage& picture = window->PlayField().Image();
         const QImage expected =
             picture.scaled(PlayFieldWidget().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
