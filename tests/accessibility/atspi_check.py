@@ -50,10 +50,12 @@ def wait_for(what, probe, timeout=STEP_TIMEOUT):
 
 
 def start_display():
-    """An X server on a free display; it writes the number it took once it is ready."""
+    """An X server on a free display; it writes the number it took once it is ready.
+    -noreset: the bus launcher's short visit would otherwise reset the server, and a client
+    connecting in that moment is turned away."""
     read_end, write_end = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                               "1024x768x24", "-nolisten", "tcp"],
+                               "1024x768x24", "-nolisten", "tcp", "-noreset"],
                               pass_fds=(write_end,), stderr=subprocess.DEVNULL,
                               start_new_session=True)
     os.close(write_end)
