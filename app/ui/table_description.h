@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 
 #include "engine/table_painter.h"
 #include "game/mdl_main.h"

@@ -101,7 +101,8 @@ def stop(process):
     except (ProcessLookupError, subprocess.TimeoutExpired):
         try:
             os.killpg(process.pid, signal.SIGKILL)
-        except ProcessLookupError:
+            process.wait(timeout=5)
+        except (ProcessLookupError, subprocess.TimeoutExpired):
             pass
 
 
