@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic qt6-translations-l10n
   clang-format
   dpkg-dev file lintian desktop-file-utils appstream xvfb xauth xdotool
+  dbus at-spi2-core python3-pyatspi
   clang libclang-rt-14-dev
 )
 

@@ -12,5 +12,6 @@ for preset in dev asan; do
   cmake --build --preset "$preset" -j "$jobs"
   ctest --preset "$preset" -j "$jobs"
 done
+bash tests/accessibility/atspi_check.sh build/dev/bin/kestrins  # what a screen reader reads, over AT-SPI
 bash scripts/package_check.sh  # the Debian packages: lintian, validators, extract-and-run, Hivekit consumers
 bash scripts/proof.sh  # the match simulation under the sanitizers and short fuzz runs

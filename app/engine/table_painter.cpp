@@ -8,6 +8,7 @@
 namespace kestrins {
 
 void TablePainter::ClearField() {
+    shows_ = FieldShows::Other;
     playField_.Clear();
 }
 
@@ -28,6 +29,7 @@ void TablePainter::Sleep(int32_t ms) {
 }
 
 void TablePainter::DrawTable(std::string_view mode) {
+    shows_ = mode == "Open" ? FieldShows::OpenTable : FieldShows::Table;
     kestrins::DrawTable(state_, playField_, sprites_, mode);
 }
 

@@ -11,6 +11,10 @@
 
 namespace kestrins {
 
+// What the painter last put on the play field: the table with the computer hands face down or
+// face up, or something else (cleared, a deal under way).
+enum class FieldShows { Other, Table, OpenTable };
+
 class TablePainter final : public TableView {
 public:
     TablePainter(const MdlMain& state, Surface& playField, Surface& info, const Sprites& sprites,
@@ -27,6 +31,9 @@ public:
     // mode "Open" shows every hand face up; anything else keeps the computers' hands face down.
     void DrawTable(std::string_view mode);
 
+    // Read by the screen-reader description; animations and the title screen draw past it.
+    FieldShows Shows() const { return shows_; }
+
     Surface& PlayField() { return playField_; }
     const Sprites& SpriteSheets() const { return sprites_; }
     Pacer& Pace() { return pacer_; }
@@ -37,6 +44,7 @@ private:
     Surface& info_;
     const Sprites& sprites_;
     Pacer& pacer_;
+    FieldShows shows_ = FieldShows::Other;
 };
 
 }  // namespace kestrins

@@ -78,6 +78,10 @@ public:
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
 
+    // What the picture says in words, for screen readers; ShowMessage keeps its line here.
+    const QString& AltText() const { return altText_; }
+    void SetAltText(const QString& text) { altText_ = text; }
+
     // The widget that shows this surface sets a handler that repaints it at once.
     void SetRefreshHandler(std::function<void()> handler) { refreshHandler_ = std::move(handler); }
     void Refresh();
@@ -94,6 +98,7 @@ private:
     int penX_ = 0;
     int penY_ = 0;
     std::function<void()> refreshHandler_;
+    QString altText_;
 };
 
 }  // namespace kestrins

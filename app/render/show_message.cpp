@@ -8,8 +8,10 @@ namespace kestrins {
 
 void ShowMessage(Surface& info, const std::string& text) {
     constexpr int Margin = 2;
+    const QString line = QString::fromStdString(text);
+    info.SetAltText(line);
     info.Clear();
-    info.DrawText(QString::fromStdString(text),
+    info.DrawText(line,
                   QRect(QPoint(Margin, Margin),
                         QPoint(info.Width() - Margin - 1, info.Height() - Margin - 1)),
                   TextLeft);

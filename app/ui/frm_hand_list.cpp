@@ -16,6 +16,7 @@
 #include "render/table_geometry.h"
 #include "ui/close_on_escape.h"
 #include "ui/how_to_play.h"
+#include "ui/table_description.h"
 #include "ui/window_font.h"
 
 namespace kestrins {
@@ -74,6 +75,7 @@ QWidget* FrmHandList::CreateHandPage(const Sprites& sprites) {
         name->setFont(bold);
         auto* cards = new QLabel;
         cards->setPixmap(HandPicture(row.Example, sprites));
+        cards->setAccessibleName(CardList(row.Example, false));
         const std::string_view tie = TieRuleText(row.Tie);
         auto* tieLine = new QLabel(QString::fromUtf8(tie.data(), static_cast<int>(tie.size())));
         tieLine->setWordWrap(true);

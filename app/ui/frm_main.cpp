@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTimer>
 #include <cmath>
 #include <functional>
 
@@ -17,6 +18,7 @@
 #include "render/show_message.h"
 #include "render/table_geometry.h"
 #include "settings/settings.h"
+#include "ui/accessible_text.h"
 #include "ui/frm_hand_list.h"
 #include "ui/frm_option.h"
 #include "ui/frm_parts.h"
@@ -24,6 +26,7 @@
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
 #include "ui/surface_view.h"
+#include "ui/table_description.h"
 
 namespace kestrins {
 
@@ -113,6 +116,7 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
     context_.State.GameState = StateTitle;
     Layout(centralWidget()->size());
     DrawTitle(0);
+    UpdateDescription();
     if (showMoney_) {
         OpenResults();
     }
@@ -223,6 +227,15 @@ void FrmMain::CreateControls() {
     PictPlayField->MouseMove = [this](int x, int y) { PictPlayField_MouseMove(x, y); };
     PictInfo = new SurfaceView(info_, client);
     PictInfo->setObjectName(QStringLiteral("PictInfo"));
+    PictPlayField->setAccessibleName(tr("テーブル"));
+    PictInfo->setAccessibleName(tr("メッセージ欄"));
+    describeTimer_ = new QTimer(this);
+    describeTimer_->setSingleShot(true);
+    describeTimer_->setInterval(0);
+    connect(describeTimer_, &QTimer::timeout, this, &FrmMain::UpdateDescription);
+    for (SurfaceView* view : {PictPlayField, PictInfo}) {
+        connect(view, &SurfaceView::Refreshed, describeTimer_, qOverload<>(&QTimer::start));
+    }
 
     CmdChange = new QPushButton(WithMnemonic(QStringLiteral("交換"), u'E'), client);
     CmdChange->setObjectName(QStringLiteral("CmdChange"));
@@ -231,6 +244,7 @@ void FrmMain::CreateControls() {
 
     PictBet = new QWidget(client);
     PictBet->setObjectName(QStringLiteral("PictBet"));
+    PictBet->setAccessibleName(tr("賭け"));
     PictBet->hide();
     // The drop button's caption comes with each round.
     const std::array<QString, 4> captions{WithMnemonic(QStringLiteral("コール"), BetKeys[0]),
@@ -335,7 +349,7 @@ void FrmMain::ChooseTitleRow(int row) {
         } else {
             return;
         }
-        playField_.Clear();
+        painter_.ClearField();
         playField_.Refresh();
         ShowMessage(info_, "F2 を押してください。");
         MnuitemStart->setEnabled(true);
@@ -490,6 +504,12 @@ void FrmMain::MnuitemRecord_Click() {
     }
     record_->show();
     record_->raise();
+}
+
+void FrmMain::UpdateDescription() {
+    SetAccessibleDescription(*PictPlayField,
+                             DescribeTable(context_.State, painter_.Shows(), info_.AltText()));
+    SetAccessibleDescription(*PictInfo, info_.AltText());
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

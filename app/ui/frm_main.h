@@ -19,6 +19,7 @@
 class QAction;
 class QMenu;
 class QPushButton;
+class QTimer;
 
 namespace kestrins {
 
@@ -56,6 +57,8 @@ public:
     void MnuitemRecord_Click();
     // The money window, while it is open.
     FrmResults* Results() const { return results_; }
+    // Describes the table and the message strip to screen readers from the state as it is now.
+    void UpdateDescription();
 
     QAction* MnuitemStart;
     QAction* MnuitemTitle;
@@ -123,6 +126,9 @@ private:
     QPointer<QWidget> record_;
     // The title row drawn highlighted, by the pointer or the arrow keys; 0 for none.
     int titleRow_ = 0;
+    // Runs UpdateDescription once the event loop is back after one or more refreshes, when
+    // the state has caught up with the picture.
+    QTimer* describeTimer_;
     SurfaceView* PictPlayField;
     SurfaceView* PictInfo;
 };

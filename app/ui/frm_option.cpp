@@ -97,13 +97,19 @@ void FrmOption::CreatePlayerControls(QWidget* body) {
         TxtPName[i] = new QLineEdit(FramePlayers);
         TxtPName[i]->setObjectName(QStringLiteral("TxtPName%1").arg(i));
         TxtPName[i]->setGeometry(96, top, 97, 18);
+        LblName[i]->setBuddy(TxtPName[i]);
     }
     LblCaption1 = MakeLabel(QStringLiteral("コンピュータの思考タイプ"), Qt::AlignLeft,
                             QRect(208, 24, 129, 17), FramePlayers);
     LblCaption1->setObjectName(QStringLiteral("LblCaption1"));
+    // The bars have no caption of their own: a screen reader gets the seat with the heading.
+    const std::array<QString, 4> spiritNames = {QString(), tr("左側の人の思考タイプ"),
+                                                tr("向かい側の人の思考タイプ"),
+                                                tr("右側の人の思考タイプ")};
     for (int i = 1; i < SeatCount; ++i) {
         const int top = 24 + 24 * i;
         HScrSpirit[i] = new QScrollBar(Qt::Horizontal, FramePlayers);
+        HScrSpirit[i]->setAccessibleName(spiritNames[i]);
         HScrSpirit[i]->setObjectName(QStringLiteral("HScrSpirit%1").arg(i));
         HScrSpirit[i]->setRange(0, PatternCount - 1);
         HScrSpirit[i]->setPageStep(1);
@@ -133,12 +139,14 @@ void FrmOption::CreateSystemControls(QWidget* body) {
     CmbSaveData->addItems({QStringLiteral("終了時に確認"), QStringLiteral("常に保存する"),
                            QStringLiteral("一切保存しない")});
     CmbSaveData->setGeometry(112, 16, 233, 20);
+    Label1[0]->setBuddy(CmbSaveData);
 
     // Only shows the design; the arrows choose it.
     TxtCardBG = new QLineEdit(FrameSystem);
     TxtCardBG->setObjectName(QStringLiteral("TxtCardBG"));
     TxtCardBG->setReadOnly(true);
     TxtCardBG->setGeometry(112, 48, 49, 20);
+    Label1[1]->setBuddy(TxtCardBG);
 
     // Qt's vertical bars count up towards the bottom; the negated range makes the up arrow
     // count up, with design 4 at the top end.
@@ -147,10 +155,12 @@ void FrmOption::CreateSystemControls(QWidget* body) {
     VScrCardBG->setRange(-(CardTypeCount - 1), 0);
     VScrCardBG->setPageStep(1);
     VScrCardBG->setGeometry(142, 50, 17, 16);
+    VScrCardBG->setAccessibleName(tr("カードの模様を選ぶ"));
 
     PictCardBG = new SurfaceView(preview_, FrameSystem);
     PictCardBG->setObjectName(QStringLiteral("PictCardBG"));
     PictCardBG->setGeometry(272, 48, BackWidth, BackHeight);
+    Label1[2]->setBuddy(PictCardBG);
 }
 
 int FrmOption::CardDesign() const {

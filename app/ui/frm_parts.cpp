@@ -33,6 +33,7 @@ FrmParts::FrmParts(MdlMain& state, Surface& info, const QImage& winnerMarker, Me
         QBitmap::fromImage(winnerMarker.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor)));
     ImgWinner->setPixmap(marker);
     ImgWinner->setGeometry(8, 8, 16, 16);
+    ImgWinner->setAccessibleName(tr("勝者の印"));
     for (int i = 0; i < SeatCount; ++i) {
         LblPlayerName[i] = new QLabel(body);
         LblPlayerName[i]->setObjectName(QStringLiteral("LblPlayerName%1").arg(i));

@@ -75,6 +75,7 @@ void FrmRecord::CreateStatsPage() {
     layout->addWidget(new QLabel(QStringLiteral("最近 %1 ゲームの所持金").arg(ChartGames)));
     PictMoney = new MoneyChart;
     PictMoney->setObjectName(QStringLiteral("PictMoney"));
+    PictMoney->setAccessibleName(tr("所持金のグラフ"));
     layout->addWidget(PictMoney, 2);
     CmdExport = new QPushButton(QStringLiteral("CSV に書き出す(&E)..."));
     CmdExport->setObjectName(QStringLiteral("CmdExport"));

@@ -4,11 +4,13 @@
 #include <QCloseEvent>
 #include <QRect>
 #include <QScreen>
+#include <QStringList>
 #include <QTimer>
 #include <cmath>
 #include <string>
 
 #include "game/constants.h"
+#include "ui/accessible_text.h"
 #include "ui/close_on_escape.h"
 #include "ui/surface_view.h"
 #include "ui/window_font.h"
@@ -55,6 +57,7 @@ FrmResults::FrmResults(MdlMain& state, RandomSource& random, const Pacer& pacer,
     PictResults = new SurfaceView(results_, this);
     PictResults->setObjectName(QStringLiteral("PictResults"));
     PictResults->setGeometry(0, 0, results_.Width(), results_.Height());
+    PictResults->setAccessibleName(tr("所持金のグラフ"));
     resize(results_.Width(), results_.Height());
 
     TimerCheckMoney = new QTimer(this);
@@ -125,10 +128,15 @@ void FrmResults::DrawMoneys() {
                           FromEdges(0, 50 * i + 5, 50, 50 * i + 19), TextLeft);
     }
     const int height = results_.Height();
+    QStringList moneys;
     for (int j = 0; j < SeatCount; ++j) {
         DrawCoinStack(10 + 70 * j, height - 40, state_.Players[j]);
+        moneys << tr("%1: %2 ドル", "name, money")
+                      .arg(QString::fromStdString(state_.Players[j].Name),
+                           QString::number(state_.Players[j].Money));
     }
     results_.Refresh();
+    SetAccessibleDescription(*PictResults, moneys.join(u'\n'));
 }
 
 void FrmResults::DrawCoinStack(int32_t x, int32_t y, const Player& p) {

@@ -72,6 +72,7 @@ FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
     ImMyIcon->setObjectName(QStringLiteral("ImMyIcon"));
     ImMyIcon->setPixmap(QPixmap::fromImage(icon));
     ImMyIcon->setGeometry(16, 16, 32, 32);
+    ImMyIcon->setAccessibleName(tr("アイコン"));
     // 1.0.2 reads "1.02".
     LblVersion[0] = new QLabel(QStringLiteral("ケストリン ver.%1.%2%3")
                                    .arg(KestrinsVersionMajor)
@@ -92,6 +93,7 @@ FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
     PictMesBox = new SurfaceView(mesBox_, MesBoxFrame);
     PictMesBox->setObjectName(QStringLiteral("PictMesBox"));
     PictMesBox->setGeometry(BoxBorder, BoxBorder, mesBox_.Width(), mesBox_.Height());
+    PictMesBox->setAccessibleName(tr("メッセージ"));
 
     CmdOK = new QPushButton(QStringLiteral("OK"), body);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
@@ -114,6 +116,8 @@ void FrmVersion::Form_Load() {
     MessageTop = mesBox_.Height() + 2;
     MessageText = LoadAboutMessage();
     FitMessageFont(mesBox_, MessageText);
+    // A screen reader gets the whole message at once rather than the scrolling lines.
+    PictMesBox->setAccessibleDescription(MessageText);
 }
 
 void FrmVersion::TimerMes_Timer() {

@@ -10,7 +10,10 @@ namespace kestrins {
 SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_.SetRefreshHandler([this] { repaint(); });
+    surface_.SetRefreshHandler([this] {
+        repaint();
+        emit Refreshed();
+    });
 }
 
 void SurfaceView::Place(const QRect& rect, double scale) {

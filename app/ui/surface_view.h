@@ -22,6 +22,10 @@ public:
     std::function<void(Qt::MouseButton, int, int)> MouseDown;
     std::function<void(int, int)> MouseMove;
 
+signals:
+    // The surface has just been shown anew by its Refresh.
+    void Refreshed();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -1,0 +1,97 @@
+// The table in words: marks only on the human's closed hand, drops, the showdown, the title.
+#include "ui/table_description.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "game/constants.h"
+
+namespace kestrins {
+namespace {
+
+Card C(int32_t suit, int32_t number, bool selected = false) {
+    return Card{suit, number, selected};
+}
+
+// Cards 1 and 3 of the human marked; a computer seat marked too, which the table never shows.
+MdlMain SampleState() {
+    MdlMain state;
+    state.GameState = StatePlaying;
+    state.Players[0] = {"あなた",
+                        {C(SuitSpade, 1, true), C(SuitHeart, 10), C(SuitDiamond, 13, true),
+                         C(SuitClub, 12), C(SuitClub, 0)},
+                        95,
+                        4,
+                        false,
+                        0};
+    // A "%2" in a name must stay as typed, not take the bet's place.
+    state.Players[1] = {"ハル%2",
+                        {C(SuitHeart, 11, true), C(SuitHeart, 2), C(SuitHeart, 3), C(SuitHeart, 4),
+                         C(SuitHeart, 5)},
+                        500,
+                        4,
+                        false,
+                        1};
+    state.Players[2] = {
+        "ミナ",
+        {C(SuitSpade, 9), C(SuitDiamond, 9), C(SuitClub, 9), C(SuitSpade, 7), C(SuitDiamond, 7)},
+        -3,
+        1,
+        true,
+        2};
+    state.Players[3] = {
+        "ソラ", {C(SuitClub, 2), C(SuitClub, 3), C(SuitClub, 4), C(SuitClub, 5), C(SuitClub, 6)},
+        480,    4,
+        false,  3};
+    state.Winner = 3;
+    return state;
+}
+
+const std::string Seats =
+    "あなた: 賭け金 4 ドル、所持金 95 ドル\n"
+    "ハル%2: 賭け金 4 ドル、所持金 500 ドル\n"
+    "ミナ: ドロップ、賭け金 1 ドル、所持金 -3 ドル\n"
+    "ソラ: 賭け金 4 ドル、所持金 480 ドル";
+const std::string OpenHands =
+    "あなたの手札: スペードのA、ハートの10、ダイヤのK、クラブのQ、空き\n"
+    "ハル%2の手札: ハートのJ、ハートの2、ハートの3、ハートの4、ハートの5\n"
+    "ミナの手札: スペードの9、ダイヤの9、クラブの9、スペードの7、ダイヤの7\n"
+    "ソラの手札: クラブの2、クラブの3、クラブの4、クラブの5、クラブの6\n";
+const std::string Title =
+    "タイトル画面: 上下の矢印キーで「最初から」か「続きから」を選び、Enter キーで決定します";
+
+TEST(TableDescriptionTest, SaysWhatTheTableAndTheStripShow) {
+    const struct {
+        const char* name;
+        int32_t gameState;
+        FieldShows shows;
+        int32_t winner;
+        const char* message;
+        std::string want;
+    } cases[] = {
+        {"ClosedHandWithMarks", StateDealt, FieldShows::Table, 3, "選んでください",
+         "あなたの手札: スペードのA（交換）、ハートの10、ダイヤのK（交換）、クラブのQ、空き\n" +
+             Seats + "\nメッセージ: 選んでください"},
+        {"ShowdownWithoutMarks", StatePlaying, FieldShows::OpenTable, 3, "",
+         OpenHands + "勝者: ソラ\n" + Seats},
+        {"DrawnShowdown", StateGameOver, FieldShows::OpenTable, WinnerDraw, "続けるなら F2",
+         OpenHands + "引き分け\n" + Seats + "\nメッセージ: 続けるなら F2"},
+        {"DealUnderWay", StateReady, FieldShows::Other, 0, "カード配布中",
+         "メッセージ: カード配布中"},
+        {"ClearedWithoutMessage", StateReady, FieldShows::Other, 0, "", ""},
+        {"TitleOverAnOldTable", StateTitle, FieldShows::OpenTable, 0, "最初からから始めます",
+         Title + "\nメッセージ: 最初からから始めます"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        MdlMain state = SampleState();
+        state.GameState = c.gameState;
+        state.Winner = c.winner;
+        EXPECT_EQ(DescribeTable(state, c.shows, QString::fromUtf8(c.message)).toStdString(),
+                  c.want);
+    }
+}
+
+}  // namespace
+}  // namespace kestrins
