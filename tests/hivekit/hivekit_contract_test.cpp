@@ -77,13 +77,15 @@ TEST_F(HivekitContractTest, TextsComeBackByteForByte) {
     TextBuffer sentinel;
     ASSERT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Sentinel", sentinel.bytes), 1);
     EXPECT_STREQ(sentinel.bytes, "still here");
+    EXPECT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Sentinel", nullptr), 0);
     // Key paths never reach the file system: one store file and nothing beside it.
     EXPECT_EQ(FolderEntries(home_.Path()), std::vector<std::string>{"hivekit"});
     EXPECT_EQ(FolderEntries(home_.StoreFolder()), std::vector<std::string>{"current_user.db"});
     EXPECT_TRUE(messages_.Messages().empty());
 }
 
-// Writing a number over a text of the same name replaces it: one row, the other type gone.
+// Writing a number over a text of the same name replaces it: one row, the other type gone. A read
+// into no variable fails even for a value that is there.
 TEST_F(HivekitContractTest, NumbersComeBackStoredLittleEndianAndReplaceATextOfTheSameName) {
     ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Number", "text"), 1);
     for (int32_t number : {INT32_MIN, INT32_MAX, 0x01020304}) {
@@ -93,6 +95,7 @@ TEST_F(HivekitContractTest, NumbersComeBackStoredLittleEndianAndReplaceATextOfTh
         ASSERT_EQ(GetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", &read), 1);
         EXPECT_EQ(read, number);
     }
+    EXPECT_EQ(GetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", nullptr), 0);
     TextBuffer buffer;
     EXPECT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Number", buffer.bytes), 0);
     // Stores already on players' disks hold numbers in this form.

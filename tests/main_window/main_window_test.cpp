@@ -134,15 +134,6 @@ TEST_F(MainWindowTest, RaiseClicksCancelAndTheCapAtNinetyNine) {
     }
 }
 
-TEST_F(MainWindowTest, BetButtonsDoNothingWhileThePanelIsHidden) {
-    state.Players[0].Bet = 4;
-    window->CmdBet[1]->click();
-    window->CmdBet[2]->click();
-    EXPECT_EQ(state.Players[0].Bet, 4);
-    EXPECT_EQ(state.BetAction, BetNone);
-    EXPECT_FALSE(state.Players[0].Dropped);
-}
-
 TEST_F(MainWindowTest, ClosingOutsideAGameFollowsTheSavePolicy) {
     struct Case {
         int32_t saveType;
