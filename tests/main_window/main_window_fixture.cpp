@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <numeric>
 
 #include "game/constants.h"
 #include "settings/settings.h"
@@ -133,11 +132,6 @@ void MainWindowTest::PressAtWait(std::initializer_list<int> buttons) {
             window->CmdBet[index]->click();
         }
     });
-}
-
-int64_t MainWindowTest::TotalMoney() const {
-    return std::accumulate(state.Players.begin(), state.Players.end(), int64_t{0},
-                           [](int64_t sum, const Player& p) { return sum + p.Money; });
 }
 
 std::optional<int32_t> MainWindowTest::Stored(const char* name) {

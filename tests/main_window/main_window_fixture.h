@@ -80,7 +80,6 @@ protected:
     void ScriptFirstRound(int button);
     // At the human's next wait, press these bet buttons in order.
     void PressAtWait(std::initializer_list<int> buttons);
-    int64_t TotalMoney() const;
     // A number in the settings key of the store, or nothing when it is missing.
     std::optional<int32_t> Stored(const char* name);
     std::vector<std::string> BoxTitles() const;
