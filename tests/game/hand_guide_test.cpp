@@ -1,5 +1,5 @@
 // The hand list against the valuation: every example has its category, and every tie line says
-// what EvaluatePart really does, so the list cannot drift from the rules.
+// what EvaluatePart really does, so the list cannot drift from the rules; the categories' names.
 #include "game/hand_guide.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,9 @@
 #include <map>
 
 #include "card_text.h"
+#include "game/constants.h"
 #include "game/evaluate_part.h"
+#include "game/part_name.h"
 
 namespace kestrins {
 namespace {
@@ -19,7 +21,8 @@ int32_t Rank(int32_t number) {
 }
 
 // The Value a tie line promises, worked out from the cards alone. Draw has no formula: it is
-// checked by comparing two different hands of the category.
+// checked by comparing two different hands of the category. With the hand list's examples this
+// pins the exact Value of every category (its bounds and counts are checked over all hands).
 int32_t PromisedValue(TieRule rule, const Hand& hand) {
     std::map<int32_t, int32_t> counts;
     int32_t sum = 0;
@@ -62,29 +65,33 @@ const std::map<int32_t, const char*> OtherHands = {
     {PartNone, "AS KH QD JC 9S"},
 };
 
-TEST(HandGuideTest, ListsEveryCategoryOnceFromTheBestDown) {
+// The rows run from the best category down, each once; every example and a second hand of the
+// category get the Value their tie line promises.
+TEST(HandGuideTest, EveryCategoryOnceWithTieLinesThatSayWhatTheValuationDoes) {
     int32_t expected = PartRoyalFlush;
     for (const HandGuideRow& row : HandGuideRows()) {
+        SCOPED_TRACE(::testing::Message() << "category " << row.Part);
         EXPECT_EQ(row.Part, expected--);
-        EXPECT_EQ(EvaluatePart(row.Example).Part, row.Part) << testing::TextOf(row.Example);
         EXPECT_FALSE(TieRuleText(row.Tie).empty());
+        const Hand other = HandOf(OtherHands.at(row.Part));
+        for (const Hand& hand : {row.Example, other}) {
+            ASSERT_EQ(EvaluatePart(hand).Part, row.Part) << testing::TextOf(hand);
+            if (row.Tie == TieRule::Draw) {
+                EXPECT_EQ(EvaluatePart(hand).Value, EvaluatePart(row.Example).Value)
+                    << "two hands of the category must tie: " << testing::TextOf(hand);
+            } else {
+                EXPECT_EQ(EvaluatePart(hand).Value, PromisedValue(row.Tie, hand))
+                    << testing::TextOf(hand);
+            }
+        }
     }
 }
 
-TEST(HandGuideTest, TieLinesSayWhatTheValuationDoes) {
-    for (const HandGuideRow& row : HandGuideRows()) {
-        const Hand other = HandOf(OtherHands.at(row.Part));
-        ASSERT_EQ(EvaluatePart(other).Part, row.Part) << OtherHands.at(row.Part);
-        if (row.Tie == TieRule::Draw) {
-            EXPECT_EQ(EvaluatePart(other).Value, EvaluatePart(row.Example).Value)
-                << "two hands of category " << row.Part << " must tie";
-            continue;
-        }
-        for (const Hand& hand : {row.Example, other}) {
-            EXPECT_EQ(EvaluatePart(hand).Value, PromisedValue(row.Tie, hand))
-                << "category " << row.Part << ": " << testing::TextOf(hand);
-        }
-    }
+TEST(PartName, NamesTheFirstAndLastCategoryAndNothingOutside) {
+    EXPECT_EQ(PartName(PartNone), "手役なし");
+    EXPECT_EQ(PartName(PartRoyalFlush), "ロイヤルフラッシュ");
+    EXPECT_TRUE(PartName(PartNone - 1).empty());
+    EXPECT_TRUE(PartName(PartRoyalFlush + 1).empty());
 }
 
 }  // namespace

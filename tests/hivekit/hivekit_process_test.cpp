@@ -1,5 +1,5 @@
-// Two writer processes at once on a store that does not exist yet or is damaged. (A writer killed
-// midway is tested through the program's exit save, in settings_test.)
+// Two writer processes at once on a store that does not exist yet or is damaged. (A writer stopped
+// midway is tested through every failed I/O step of the exit save, in store_io_failure_test.)
 #include <gtest/gtest.h>
 #include <unistd.h>
 

@@ -21,6 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::CurrentUserStore;
+using testing::DropToUnprivilegedUser;
 using testing::FolderEntries;
 using testing::MessageRecorder;
 using testing::ReadFileBytes;
@@ -221,22 +222,6 @@ TEST(HivekitStoreFileTest, ALongLockFailsTheWriteButIsNeverTakenForDamage) {
     EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
     EXPECT_TRUE(messages.Messages().empty());
     EXPECT_EQ(ReadText("Name"), "before");
-}
-
-// Permission bits do not stop root, so the child gives up root before trying to write.
-bool DropToUnprivilegedUser(const std::string& tree) {
-    if (geteuid() != 0) {
-        return true;
-    }
-    constexpr uid_t kNobody = 65534;
-    std::error_code error;
-    for (const auto& entry : fs::recursive_directory_iterator(tree, error)) {
-        if (lchown(entry.path().c_str(), kNobody, kNobody) != 0) {
-            return false;
-        }
-    }
-    return lchown(tree.c_str(), kNobody, kNobody) == 0 && setgid(kNobody) == 0 &&
-           setuid(kNobody) == 0;
 }
 
 TEST(HivekitStoreFileTest, AFolderThatCannotBeWrittenFailsWritesCleanly) {

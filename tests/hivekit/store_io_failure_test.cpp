@@ -1,14 +1,15 @@
 // Every I/O step of a write, a delete, the exit save and the moving aside of a damaged store
 // failed in turn: the call says so, nothing stored is lost or half-written, and the next write
-// works.
+// works. A failed step stops the exit save where a kill would, so this also pins that a kill
+// leaves every value old or new.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdio>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <variant>
 
 #include "game/mdl_main.h"
@@ -38,10 +39,12 @@ MdlMain SettingsState(const std::string& name, int32_t pattern, int32_t money, i
     state.SaveType = level % 3;
     state.CardType = level % 5;
     state.DropCount = level;
+    state.GameSpeed = level % 3;
+    state.TableSize = (level + 1) % 3;
     return state;
 }
 
-// The sixteen stored values as the exit save with this mode would leave them.
+// The eighteen stored values as the exit save with this mode would leave them.
 Values Stored(const MdlMain& state, int32_t saveMode, bool showMoney) {
     Values values;
     for (int seat = 0; seat < 4; ++seat) {
@@ -54,6 +57,8 @@ Values Stored(const MdlMain& state, int32_t saveMode, bool showMoney) {
     values["CardType"] = state.CardType;
     values["DropCount"] = state.DropCount;
     values["ShowMoney"] = showMoney ? 1 : 0;
+    values["GameSpeed"] = state.GameSpeed;
+    values["TableSize"] = state.TableSize;
     return values;
 }
 
@@ -75,12 +80,54 @@ Values ReadAll(const Values& kinds) {
     return read;
 }
 
+// One operation whose every I/O step is failed in turn.
 struct Operation {
     const char* Name;
     // Runs the operation; false when it reported a failure. The exit save reports nothing.
-    std::function<std::optional<bool>()> Run;
-    Values After;
+    std::optional<bool> (*Run)(HivekitBinding& binding);
+    // The values after it, from the values before.
+    Values (*After)(Values before);
 };
+
+const MdlMain& SavedState() {
+    static const MdlMain saved = SettingsState("新しい名前", 3, 7000, 9);
+    return saved;
+}
+
+// clang-format off
+const Operation kOperations[] = {
+    {"TextWrite",
+     [](HivekitBinding&) -> std::optional<bool> {
+         return SetValueText(HKEY_CURRENT_USER, SettingsKey, "PlayerName0", "新しい名前") == 1;
+     },
+     [](Values values) { values["PlayerName0"] = std::string("新しい名前"); return values; }},
+    {"NumberWrite",
+     [](HivekitBinding&) -> std::optional<bool> {
+         return SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", 4321) == 1;
+     },
+     [](Values values) { values["PlayerMoney0"] = 4321; return values; }},
+    {"Delete",
+     [](HivekitBinding&) -> std::optional<bool> {
+         return DeleteValue(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney1") == 1;
+     },
+     [](Values values) { values["PlayerMoney1"] = Value(); return values; }},
+    {"ExitSaveWithoutTheMoney",
+     [](HivekitBinding& binding) -> std::optional<bool> {
+         DeleteSettings(2, binding);
+         SaveSettings(SavedState(), 2, true, binding);
+         return std::nullopt;
+     },
+     [](Values) { return Stored(SavedState(), 2, true); }},
+    // Keeping the money deletes nothing: a delete and rewrite would lose it to a failure between.
+    {"ExitSaveWithTheMoney",
+     [](HivekitBinding& binding) -> std::optional<bool> {
+         DeleteSettings(1, binding);
+         SaveSettings(SavedState(), 1, true, binding);
+         return std::nullopt;
+     },
+     [](Values) { return Stored(SavedState(), 1, true); }},
+};
+// clang-format on
 
 class StoreIoFailureTest : public ::testing::Test {
 protected:
@@ -99,21 +146,22 @@ protected:
     // Fails step n, n + 1, ... of the operation until it runs without a fault; returns the
     // number of failure points.
     int FailEveryStep(const Operation& operation, DiskFault fault, bool persistent) {
+        const Values after = operation.After(oldValues);
         for (int n = 1;; ++n) {
             SCOPED_TRACE(std::string(operation.Name) + ", failing step " + std::to_string(n));
             RestoreBaseline();
             vfs.FailAt(n, fault, persistent);
-            const std::optional<bool> reported = operation.Run();
+            const std::optional<bool> reported = operation.Run(binding);
             const bool fired = vfs.Fired();
             vfs.FailAt(0, fault, false);
             if (!fired) {
                 EXPECT_NE(reported, std::optional<bool>(false));
-                EXPECT_EQ(ReadAll(oldValues), operation.After);
+                EXPECT_EQ(ReadAll(oldValues), after);
                 return n - 1;
             }
             const Values read = ReadAll(oldValues);
             for (const auto& [name, value] : read) {
-                EXPECT_TRUE(value == oldValues.at(name) || value == operation.After.at(name))
+                EXPECT_TRUE(value == oldValues.at(name) || value == after.at(name))
                     << name << " is neither old nor new";
             }
             if (reported.has_value()) {
@@ -122,8 +170,9 @@ protected:
             }
             EXPECT_EQ(testing::RunSql(store, "PRAGMA integrity_check"),
                       std::vector<std::string>{"ok"});
-            EXPECT_NE(operation.Run(), std::optional<bool>(false)) << "no write after the fault";
-            EXPECT_EQ(ReadAll(oldValues), operation.After);
+            EXPECT_NE(operation.Run(binding), std::optional<bool>(false))
+                << "no write after the fault";
+            EXPECT_EQ(ReadAll(oldValues), after);
             EXPECT_EQ(testing::FolderEntries(home.StoreFolder()),
                       std::vector<std::string>{"current_user.db"});
             if (HasFailure()) {
@@ -141,52 +190,33 @@ protected:
     std::string baseline;
 };
 
-TEST_F(StoreIoFailureTest, EveryFailedStepLeavesEachValueOldOrNewAndTheStoreWhole) {
-    const MdlMain saved = SettingsState("新しい名前", 3, 7000, 9);
-    Values textWritten = oldValues;
-    textWritten["PlayerName0"] = std::string("新しい名前");
-    Values numberWritten = oldValues;
-    numberWritten["PlayerMoney0"] = 4321;
-    Values deleted = oldValues;
-    deleted["PlayerMoney1"] = Value();
-    const std::array<Operation, 4> operations{{
-        {"text write",
-         [] {
-             return SetValueText(HKEY_CURRENT_USER, SettingsKey, "PlayerName0", "新しい名前") == 1;
-         },
-         textWritten},
-        {"number write",
-         [] { return SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", 4321) == 1; },
-         numberWritten},
-        {"delete", [] { return DeleteValue(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney1") == 1; },
-         deleted},
-        {"exit save without the money",
-         [&]() -> std::optional<bool> {
-             DeleteSettings(2, binding);
-             SaveSettings(saved, 2, true, binding);
-             return std::nullopt;
-         },
-         Stored(saved, 2, true)},
-    }};
-    for (const Operation& operation : operations) {
-        int runs = 0;
-        int points = 0;
-        for (const DiskFault fault : {DiskFault::Eio, DiskFault::Enospc}) {
-            for (const bool persistent : {false, true}) {
-                const int tried = FailEveryStep(operation, fault, persistent);
-                ASSERT_FALSE(HasFailure());
-                points = std::max(points, tried);
-                runs += tried;
-            }
-        }
-        // The figures for the record: every run left every value old or new.
-        std::printf(
-            "%s: %d failure points, %d failed runs (EIO, ENOSPC; once, from then on), "
-            "all left the store old-or-new and whole\n",
-            operation.Name, points, runs);
-    }
+// An operation, the fault and whether the fault persists after its first step: one case each, so
+// each stays well inside the per-test time limit.
+using FailureCase = std::tuple<Operation, DiskFault, bool>;
+
+class EveryFailedStepTest : public StoreIoFailureTest,
+                            public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(EveryFailedStepTest, LeavesEachValueOldOrNewAndTheStoreWhole) {
+    const auto& [operation, fault, persistent] = GetParam();
+    const int points = FailEveryStep(operation, fault, persistent);
+    // The figures for the record: every run left every value old or new.
+    std::printf("%s: %d failure points, all left the store old-or-new and whole\n", operation.Name,
+                points);
     EXPECT_TRUE(messages.Messages().empty()) << "a failed step was taken for a damaged store";
 }
+
+std::string CaseName(const ::testing::TestParamInfo<FailureCase>& failureCase) {
+    const auto& [operation, fault, persistent] = failureCase.param;
+    return std::string(operation.Name) + (fault == DiskFault::Eio ? "_Eio" : "_Enospc") +
+           (persistent ? "_FromThenOn" : "_Once");
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, EveryFailedStepTest,
+                         ::testing::Combine(::testing::ValuesIn(kOperations),
+                                            ::testing::Values(DiskFault::Eio, DiskFault::Enospc),
+                                            ::testing::Bool()),
+                         CaseName);
 
 // A write over a damaged store moves it aside (a rename) and writes a fresh one.
 TEST_F(StoreIoFailureTest, EveryFailedStepOfMovingADamagedStoreAsideKeepsItWhole) {

@@ -100,4 +100,19 @@ int WaitForChild(pid_t child) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
+bool DropToUnprivilegedUser(const std::string& tree) {
+    if (geteuid() != 0) {
+        return true;
+    }
+    constexpr uid_t kNobody = 65534;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(tree, error)) {
+        if (lchown(entry.path().c_str(), kNobody, kNobody) != 0) {
+            return false;
+        }
+    }
+    return lchown(tree.c_str(), kNobody, kNobody) == 0 && setgid(kNobody) == 0 &&
+           setuid(kNobody) == 0;
+}
+
 }  // namespace kestrins::testing

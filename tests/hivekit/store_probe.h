@@ -49,5 +49,8 @@ private:
 pid_t StartChild(const std::function<int()>& body);
 // The child's exit status, or 128 + the signal that ended it; -1 if it cannot be waited for.
 int WaitForChild(pid_t child);
+// For a forked child: permission bits do not stop root, so as root it hands `tree` to nobody and
+// becomes nobody. False if that failed.
+bool DropToUnprivilegedUser(const std::string& tree);
 
 }  // namespace kestrins::testing

@@ -36,9 +36,7 @@ TEST_F(CloseDuringGameTest, WhileTheHumanDecidesTheGameEndsUnsettledAndCloses) {
                           Case{0, MessageAnswer::Yes, true}}) {
         SCOPED_TRACE(c.saveType);
         TempConfigHome fresh;
-        window = std::make_unique<FrmMain>(
-            GameContext{state, random, pacer, boxes, modal, store, sprites}, false);
-        window->show();
+        OpenWindow(store);
         boxes.Shown.clear();
         state.GameState = StateTitle;
         Start(c.saveType);

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <numeric>
 
 #include "game/constants.h"
 #include "settings/settings.h"
@@ -12,16 +11,62 @@
 
 namespace kestrins::testing {
 
+void ExpectSameGame(const GameTrace& game, const GameTrace& reference) {
+    EXPECT_EQ(game.draws, reference.draws);
+    EXPECT_TRUE(game.messages == reference.messages);
+    EXPECT_EQ(game.sleeps.size(), reference.sleeps.size());
+    EXPECT_EQ(game.doEvents, reference.doEvents);
+    EXPECT_EQ(game.waits, reference.waits);
+    EXPECT_EQ(game.boxes, reference.boxes);
+    EXPECT_EQ(game.modalTitles, reference.modalTitles);
+}
+
 MainWindowTest::MainWindowTest() {
     StartUp(state, store);
+    OpenWindow(store);
+}
+
+MainWindowTest::~MainWindowTest() = default;
+
+void MainWindowTest::OpenWindow(HivekitBinding& binding, bool showMoney) {
     window = std::make_unique<FrmMain>(
-        GameContext{state, random, pacer, boxes, modal, store, sprites}, false);
+        GameContext{state, random, pacer, boxes, modal, binding, sprites}, showMoney);
     window->show();
     // An unscripted wait ends the game as a close would, instead of hanging the test.
     pacer.WhenStuck = [this] { Game().CloseChoice = 2; };
 }
 
-MainWindowTest::~MainWindowTest() = default;
+GameTrace MainWindowTest::Trace(const std::function<void()>& play,
+                                const std::function<void()>& duringPause) {
+    GameTrace trace;
+    const std::size_t firstDraw = random.Taken();
+    const std::size_t firstBox = boxes.Shown.size();
+    const std::size_t firstModal = modal.Titles.size();
+    const int firstDoEvents = pacer.DoEventsCount;
+    const int firstWait = pacer.WaitCount;
+    const auto look = [&] {
+        trace.draws.push_back(random.Taken() - firstDraw);
+        trace.tables.push_back(window->PlayField().Image());
+        trace.messages.push_back(window->Info().Image());
+    };
+    pacer.Sleeps.clear();
+    pacer.DuringSleep = [&] {
+        look();
+        duringPause();
+    };
+    play();
+    pacer.DuringSleep = nullptr;
+    look();
+    trace.sleeps = pacer.Sleeps;
+    trace.doEvents = pacer.DoEventsCount - firstDoEvents;
+    trace.waits = pacer.WaitCount - firstWait;
+    for (std::size_t i = firstBox; i < boxes.Shown.size(); ++i) {
+        trace.boxes.push_back(boxes.Shown[i].Title + "|" + boxes.Shown[i].Text);
+    }
+    trace.modalTitles.assign(modal.Titles.begin() + static_cast<std::ptrdiff_t>(firstModal),
+                             modal.Titles.end());
+    return trace;
+}
 
 QWidget& MainWindowTest::PlayFieldWidget() {
     return *window->findChild<QWidget*>(QStringLiteral("PictPlayField"));
@@ -87,11 +132,6 @@ void MainWindowTest::PressAtWait(std::initializer_list<int> buttons) {
             window->CmdBet[index]->click();
         }
     });
-}
-
-int64_t MainWindowTest::TotalMoney() const {
-    return std::accumulate(state.Players.begin(), state.Players.end(), int64_t{0},
-                           [](int64_t sum, const Player& p) { return sum + p.Money; });
 }
 
 std::optional<int32_t> MainWindowTest::Stored(const char* name) {

@@ -15,7 +15,7 @@ namespace {
 
 TEST_F(MainWindowTest, TitleRowsStartOverOrContinueAndOtherRowsDoNothing) {
     state.Players[0].Money = 42;
-    state.Players[2].Money = 7;
+    state.Players[3].Money = 9999;
     state.DropCount = 1;
     const int h = window->PlayField().Height();
     ClickTable(100, h - 150 + 34);   // row 0, just above row 1
@@ -27,25 +27,25 @@ TEST_F(MainWindowTest, TitleRowsStartOverOrContinueAndOtherRowsDoNothing) {
     EXPECT_EQ(state.GameState, StateTitle);
     EXPECT_EQ(random.Taken(), 0u);
 
-    ChooseTitle(2);
-    EXPECT_EQ(state.GameState, StateReady);
-    EXPECT_EQ(boxes.Shown.back().Text, "続きから始めます。");
-    EXPECT_EQ(state.Players[0].Money, 42);
-    EXPECT_EQ(state.DropCount, 1);
+    struct Case {
+        int row;
+        const char* said;
+        int32_t human, right, drops;
+    };
+    for (const Case& c :
+         {Case{2, "続きから始めます。", 42, 9999, 1}, Case{1, "初期化しました。", 100, 500, 5}}) {
+        SCOPED_TRACE(c.row);
+        window->MnuitemTitle->trigger();
+        ChooseTitle(c.row);
+        EXPECT_EQ(state.GameState, StateReady);
+        EXPECT_EQ(boxes.Shown.back().Title, "Kestrin");
+        EXPECT_EQ(boxes.Shown.back().Text, c.said);
+        EXPECT_EQ(state.Players[0].Money, c.human);
+        EXPECT_EQ(state.Players[3].Money, c.right);
+        EXPECT_EQ(state.DropCount, c.drops);
+    }
     EXPECT_TRUE(window->MnuitemStart->isEnabled());
     EXPECT_EQ(window->MnuitemStart->shortcut(), QKeySequence(Qt::Key_F2));
-}
-
-TEST_F(MainWindowTest, StartingOverResetsMoneyAndDrops) {
-    state.Players[0].Money = -5;
-    state.Players[3].Money = 9999;
-    state.DropCount = 0;
-    ChooseTitle(1);
-    EXPECT_EQ(boxes.Shown.back().Text, "初期化しました。");
-    EXPECT_EQ(boxes.Shown.back().Title, "Kestrin");
-    EXPECT_EQ(state.Players[0].Money, 100);
-    EXPECT_EQ(state.Players[3].Money, 500);
-    EXPECT_EQ(state.DropCount, 5);
 }
 
 TEST_F(MainWindowTest, HoveringRowTwoUnderlinesItAndWritesTheMessageStripOtherRowsDoNot) {
@@ -134,15 +134,6 @@ TEST_F(MainWindowTest, RaiseClicksCancelAndTheCapAtNinetyNine) {
     }
 }
 
-TEST_F(MainWindowTest, BetButtonsDoNothingWhileThePanelIsHidden) {
-    state.Players[0].Bet = 4;
-    window->CmdBet[1]->click();
-    window->CmdBet[2]->click();
-    EXPECT_EQ(state.Players[0].Bet, 4);
-    EXPECT_EQ(state.BetAction, BetNone);
-    EXPECT_FALSE(state.Players[0].Dropped);
-}
-
 TEST_F(MainWindowTest, ClosingOutsideAGameFollowsTheSavePolicy) {
     struct Case {
         int32_t saveType;
@@ -187,9 +178,7 @@ TEST_F(MainWindowTest, AFailedSaveSaysWhatAndWhereAndNoLibraryMeansNoSaveQuestio
     EXPECT_NE(boxes.Shown[0].Text.find(home.StoreFolder() + "/current_user.db"), std::string::npos);
 
     HivekitBinding missing({"/nonexistent/libhivekit.so.1"});
-    window = std::make_unique<FrmMain>(
-        GameContext{state, random, pacer, boxes, modal, missing, sprites}, false);
-    window->show();
+    OpenWindow(missing);
     boxes.Shown.clear();
     state.SaveType = 0;
     window->close();

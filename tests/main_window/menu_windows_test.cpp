@@ -42,9 +42,7 @@ TEST_F(MainWindowTest, MoneyWindowAndCheckMarkFollowEachOther) {
 
 TEST_F(MainWindowTest, OpenMoneyWindowIsStoredAsShownAndClosedWithTheMainWindow) {
     AllowCoinJitter(random);
-    window = std::make_unique<FrmMain>(
-        GameContext{state, random, pacer, boxes, modal, store, sprites}, true);
-    window->show();
+    OpenWindow(store, true);
     ASSERT_NE(window->Results(), nullptr);
     EXPECT_TRUE(window->MnuitemResults->isChecked());
 

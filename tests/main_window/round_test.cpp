@@ -50,7 +50,6 @@ TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
     for (int seat = 1; seat < 4; ++seat) {
         EXPECT_EQ(state.Players[seat].Money, 499);
     }
-    EXPECT_EQ(TotalMoney(), 1600);
     EXPECT_EQ(state.RaiseCount, 4);
     EXPECT_EQ(state.DropCount, INT32_MAX);  // the human's win grants two drops
     EXPECT_EQ(state.GameState, StateGameOver);
@@ -102,7 +101,6 @@ TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
         EXPECT_EQ(player.Bet, 2);
     }
     EXPECT_EQ(state.Players[0].Money, 106);
-    EXPECT_EQ(TotalMoney(), 106 + 0 - 1 - 1);
 }
 
 TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
@@ -143,7 +141,6 @@ TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
     EXPECT_EQ(state.Winner, 1);
     EXPECT_EQ(state.Players[0].Money, 1);
     EXPECT_EQ(state.Players[1].Money, 500 + 99 + 99 + 1);
-    EXPECT_EQ(TotalMoney(), 1600);
 }
 
 TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
@@ -183,7 +180,6 @@ TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
     EXPECT_EQ(state.Winner, 3);  // the best of the three no-hands
     EXPECT_EQ(state.Players[0].Money, 0);
     EXPECT_EQ(state.Players[3].Money, 503);
-    EXPECT_EQ(TotalMoney(), 1501);
 }
 
 TEST_F(RoundTest, NoDropsLeftDisablesTheDropButton) {

@@ -12,36 +12,7 @@
 namespace kestrins::testing {
 namespace {
 
-// A game seen pause by pause: the draws taken since the deal began and the message strip.
-struct Trace {
-    std::vector<int> pauses;
-    std::vector<std::size_t> draws;
-    std::vector<QImage> messages;
-    std::array<Player, 4> players;
-};
-
-class SameGameTest : public MainWindowTest {
-protected:
-    Trace Play(const std::function<void()>& duringPause) {
-        Trace trace;
-        const std::size_t first = random.Taken();
-        pacer.Sleeps.clear();
-        pacer.DuringSleep = [&] {
-            trace.draws.push_back(random.Taken() - first);
-            trace.messages.push_back(window->Info().Image());
-            duringPause();
-        };
-        Deal();
-        GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
-        ScriptKeepAllExchanges();
-        ScriptFirstRound(0);
-        window->CmdChange->click();
-        pacer.DuringSleep = nullptr;
-        trace.pauses = pacer.Sleeps;
-        trace.players = state.Players;
-        return trace;
-    }
-};
+using SameGameTest = MainWindowTest;
 
 TEST_F(SameGameTest, SpeedAndAnOpenMoneyChartChangeOnlyHowLongThePausesAre) {
     ChooseTitle(1);
@@ -50,23 +21,31 @@ TEST_F(SameGameTest, SpeedAndAnOpenMoneyChartChangeOnlyHowLongThePausesAre) {
         state = start;
         Game().StartShown = false;
         window->MnuitemSpeed[speed]->trigger();
-        return Play(duringPause);
+        return Trace(
+            [&] {
+                Deal();
+                GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
+                ScriptKeepAllExchanges();
+                ScriptFirstRound(0);
+                window->CmdChange->click();
+            },
+            duringPause);
     };
-    const Trace normal = replay(SpeedNormal, [] {});
+    const GameTrace normal = replay(SpeedNormal, [] {});
     ASSERT_EQ(state.GameState, StateGameOver);
     ASSERT_GT(normal.draws.back(), 1000u);
+    const int32_t money = state.Players[1].Money;
 
     for (const int32_t speed : {SpeedFast, SpeedFastest}) {
         SCOPED_TRACE(speed);
-        const Trace faster = replay(speed, [] {});
-        EXPECT_EQ(faster.draws, normal.draws);
-        EXPECT_TRUE(faster.messages == normal.messages);
-        ASSERT_EQ(faster.pauses.size(), normal.pauses.size());
-        for (std::size_t i = 0; i < normal.pauses.size(); ++i) {
-            EXPECT_EQ(faster.pauses[i],
-                      std::lround(normal.pauses[i] * (speed == SpeedFast ? 0.5 : 0.1)));
+        const GameTrace faster = replay(speed, [] {});
+        ExpectSameGame(faster, normal);
+        ASSERT_EQ(faster.sleeps.size(), normal.sleeps.size());
+        for (std::size_t i = 0; i < normal.sleeps.size(); ++i) {
+            EXPECT_EQ(faster.sleeps[i],
+                      std::lround(normal.sleeps[i] * (speed == SpeedFast ? 0.5 : 0.1)));
         }
-        EXPECT_EQ(faster.players[1].Money, normal.players[1].Money);
+        EXPECT_EQ(state.Players[1].Money, money);
     }
 
     // The chart ticks and is resized in every pause, after the title changed the money.
@@ -76,14 +55,13 @@ TEST_F(SameGameTest, SpeedAndAnOpenMoneyChartChangeOnlyHowLongThePausesAre) {
     window->MnuitemResults->trigger();
     FrmResults& chart = *window->Results();
     int grow = 0;
-    const Trace charted = replay(SpeedNormal, [&] {
+    const GameTrace charted = replay(SpeedNormal, [&] {
         chart.TimerCheckMoney_Timer();
         chart.resize(297, 371 + (++grow % 2));
         QApplication::processEvents();
     });
-    EXPECT_EQ(charted.draws, normal.draws);
-    EXPECT_TRUE(charted.messages == normal.messages);
-    EXPECT_EQ(charted.pauses, normal.pauses);
+    ExpectSameGame(charted, normal);
+    EXPECT_EQ(charted.sleeps, normal.sleeps);
 }
 
 }  // namespace

@@ -68,9 +68,7 @@ TEST_F(MainWindowTest, LargerTableScalesPictureAndClicksAndIsKept) {
     window.reset();
     state = MdlMain{};
     LoadSettings(state, store);
-    window = std::make_unique<FrmMain>(
-        GameContext{state, random, pacer, boxes, modal, store, sprites}, false);
-    window->show();
+    OpenWindow(store);
     EXPECT_TRUE(window->MnuitemTableSize[2]->isChecked());
     EXPECT_EQ(window->centralWidget()->size(), plainClient * 2);
 }

@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sqlite3.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -53,36 +51,11 @@ GameEntry SampleGame(const std::string& humanName = "あなた, \"A\"\n2") {
 }
 
 int64_t Count(const std::string& path, const char* sql) {
-    sqlite3* db = nullptr;
-    int64_t count = -1;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK &&
-            sqlite3_step(statement) == SQLITE_ROW) {
-            count = sqlite3_column_int64(statement, 0);
-        }
-        sqlite3_finalize(statement);
-    }
-    sqlite3_close(db);
-    return count;
+    return std::stoll(RunSql(path, sql).at(0));
 }
 
-void Exec(const std::string& path, const char* sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
-}
-
-std::string FileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-mode_t Mode(const std::string& path) {
-    struct stat info {};
-    stat(path.c_str(), &info);
-    return info.st_mode & 0777;
+fs::perms Mode(const std::string& path) {
+    return fs::status(path).permissions();
 }
 
 class RecordStoreTest : public ::testing::Test {
@@ -96,8 +69,8 @@ TEST_F(RecordStoreTest, GameComesBackAsWrittenInAPrivateFile) {
     const AppendResult appended = store.Append(game);
     ASSERT_NE(appended.Id, 0);
     EXPECT_TRUE(appended.MovedAside.empty());
-    EXPECT_EQ(Mode(home.RecordFolder()), 0700u);
-    EXPECT_EQ(Mode(store.Path()), 0600u);
+    EXPECT_EQ(Mode(home.RecordFolder()), fs::perms::owner_all);
+    EXPECT_EQ(Mode(store.Path()), fs::perms::owner_read | fs::perms::owner_write);
 
     GameEntry expected = game;
     expected.Id = appended.Id;
@@ -133,19 +106,19 @@ TEST_F(RecordStoreTest, KeepsOnlyTheNewestTenThousandGames) {
 TEST_F(RecordStoreTest, DamagedFileIsKeptAsideAndAFreshOneStarted) {
     fs::create_directories(home.RecordFolder());
     const std::string garbage(4096, 'x');
-    std::ofstream(store.Path(), std::ios::binary) << garbage;
+    WriteFileBytes(store.Path(), garbage);
 
     const AppendResult appended = store.Append(SampleGame());
     EXPECT_NE(appended.Id, 0);
     ASSERT_FALSE(appended.MovedAside.empty());
-    EXPECT_EQ(FileText(appended.MovedAside), garbage);
+    EXPECT_EQ(ReadFileBytes(appended.MovedAside), garbage);
     EXPECT_EQ(store.LatestGames(5).size(), 1u);
 }
 
 // A newer program's record is neither written nor moved aside.
 TEST_F(RecordStoreTest, NewerSchemaIsLeftAlone) {
     ASSERT_NE(store.Append(SampleGame()).Id, 0);
-    Exec(store.Path(), "PRAGMA user_version = 99");
+    RunSql(store.Path(), "PRAGMA user_version = 99");
     const AppendResult appended = store.Append(SampleGame());
     EXPECT_EQ(appended.Id, 0);
     EXPECT_TRUE(appended.MovedAside.empty());
@@ -179,21 +152,11 @@ TEST_F(RecordStoreTest, KillDuringWritesLeavesEveryGameWholeOrAbsent) {
     }
 }
 
-// Permission bits do not stop root, so the child gives up root before writing.
 TEST_F(RecordStoreTest, ReadOnlyFolderFailsTheWriteAndKeepsTheRecord) {
     ASSERT_NE(store.Append(SampleGame()).Id, 0);
     const int result = WaitForChild(StartChild([this] {
-        if (geteuid() == 0) {
-            constexpr uid_t nobody = 65534;
-            for (const auto& entry : fs::recursive_directory_iterator(home.Path())) {
-                if (lchown(entry.path().c_str(), nobody, nobody) != 0) {
-                    return 1;
-                }
-            }
-            if (lchown(home.Path().c_str(), nobody, nobody) != 0 || setgid(nobody) != 0 ||
-                setuid(nobody) != 0) {
-                return 2;
-            }
+        if (!DropToUnprivilegedUser(home.Path())) {
+            return 1;
         }
         if (chmod(store.Path().c_str(), 0400) != 0 ||
             chmod(home.RecordFolder().c_str(), 0500) != 0) {

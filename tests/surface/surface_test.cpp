@@ -189,25 +189,20 @@ TEST(SurfaceText, TextIsClippedToItsRectangle) {
     EXPECT_TRUE(InkBox(scrolled).has_value());
 }
 
-// A name such as "A&B" must show its ampersand rather than underline the next letter.
-TEST(SurfaceText, AmpersandIsShownAsIs) {
-    Surface surface(40, 30, QColor::fromRgb(Background));
-    surface.DrawText(QStringLiteral("&"), QRect(0, 0, 40, 30), TextLeft);
-    EXPECT_TRUE(InkBox(surface).has_value());
-}
-
-// The winner's panel is bold and the title screen's choice underlined: neither may be ignored.
-TEST(SurfaceText, BoldAndUnderlineChangeTheText) {
-    const auto draw = [](bool bold, bool underline) {
+// A name such as "A&B" must show its ampersand rather than underline the next letter; the winner's
+// panel is bold and the title screen's choice underlined: neither may be ignored.
+TEST(SurfaceText, AmpersandShowsAndBoldAndUnderlineChangeTheText) {
+    const auto draw = [](const QString& text, bool bold, bool underline) {
         Surface surface(120, 30, QColor::fromRgb(Background));
         surface.SetFontBold(bold);
         surface.SetFontUnderline(underline);
-        surface.DrawText(QStringLiteral("Player 1"), QRect(0, 0, 120, 30), TextLeft);
+        surface.DrawText(text, QRect(0, 0, 120, 30), TextLeft);
         return surface.Image();
     };
-    const QImage normal = draw(false, false);
-    EXPECT_NE(draw(true, false), normal);
-    EXPECT_NE(draw(false, true), normal);
+    EXPECT_NE(draw(QStringLiteral("&"), false, false), draw(QString(), false, false));
+    const QImage normal = draw(QStringLiteral("Player 1"), false, false);
+    EXPECT_NE(draw(QStringLiteral("Player 1"), true, false), normal);
+    EXPECT_NE(draw(QStringLiteral("Player 1"), false, true), normal);
 }
 
 }  // namespace

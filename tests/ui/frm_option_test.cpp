@@ -111,24 +111,6 @@ void ChangeEverything(FrmOption& dialog) {
     PressArrow(dialog, true);
 }
 
-// OK without a change writes back what the dialog showed, so this also checks what it shows.
-TEST(FrmOptionTest, OpensWithTheStateShownAndOkWithoutChangesKeepsIt) {
-    MdlMain state = SampleState();
-    const MdlMain before = state;
-    const QImage backs = SyntheticBacks();
-    FrmOption dialog(state, backs, nullptr);
-    EXPECT_EQ(SpiritCaption(dialog, 1), QStringLiteral("普通"));
-    EXPECT_EQ(SpiritCaption(dialog, 2), QStringLiteral("大胆"));
-    EXPECT_EQ(SpiritCaption(dialog, 3), QStringLiteral("無謀"));
-    EXPECT_EQ(SaveList(dialog)->currentText(), QStringLiteral("常に保存する"));
-    EXPECT_EQ(DesignBox(dialog), QStringLiteral("2"));
-    EXPECT_TRUE(PreviewShows(dialog, backs, 2));
-    // The human's temperament has no bar.
-    EXPECT_EQ(dialog.findChild<QScrollBar*>(QStringLiteral("HScrSpirit0")), nullptr);
-    Control<QPushButton>(dialog, QStringLiteral("CmdOK"))->click();
-    ExpectSameSettings(state, before);
-}
-
 TEST(FrmOptionTest, EveryWayOfClosingButOkDiscardsEveryChange) {
     const std::function<void(FrmOption&)> closers[] = {
         [](FrmOption& dialog) {
@@ -192,20 +174,23 @@ TEST(FrmOptionTest, DesignSelectorCountsUpwardsAndStopsAtItsEnds) {
     }
 }
 
-TEST(FrmOptionTest, StoredValuesOutsideTheRangesAreShownClamped) {
+// Stored values outside the controls' ranges show clamped, and Cancel leaves them as they were;
+// OK without a change writes back what the dialog showed, so it also checks what it shows.
+TEST(FrmOptionTest, OpensWithTheStateShownClampedToTheRanges) {
     struct Stored {
         int32_t pattern;
         int32_t saveType;
         int32_t cardType;
         const char* caption;
-        int shownSave;
+        const char* shownSave;
         int shownDesign;
     };
     const Stored cases[] = {
-        {-1, -1, -1, "慎重", 0, 0},
-        {7, 3, 5, "無謀", 2, 4},
-        {INT32_MIN, INT32_MIN, INT32_MIN, "慎重", 0, 0},
-        {INT32_MAX, INT32_MAX, INT32_MAX, "無謀", 2, 4},
+        {1, 1, 2, "普通", "常に保存する", 2},
+        {-1, -1, -1, "慎重", "終了時に確認", 0},
+        {7, 3, 5, "無謀", "一切保存しない", 4},
+        {INT32_MIN, INT32_MIN, INT32_MIN, "慎重", "終了時に確認", 0},
+        {INT32_MAX, INT32_MAX, INT32_MAX, "無謀", "一切保存しない", 4},
     };
     const QImage backs = SyntheticBacks();
     for (const Stored& c : cases) {
@@ -214,15 +199,22 @@ TEST(FrmOptionTest, StoredValuesOutsideTheRangesAreShownClamped) {
         state.Players[1].Pattern = c.pattern;
         state.SaveType = c.saveType;
         state.CardType = c.cardType;
+        const MdlMain before = state;
         FrmOption dialog(state, backs, nullptr);
         EXPECT_EQ(SpiritCaption(dialog, 1), QString::fromUtf8(c.caption));
-        EXPECT_EQ(SaveList(dialog)->currentIndex(), c.shownSave);
+        EXPECT_EQ(SpiritCaption(dialog, 2), QStringLiteral("大胆"));
+        EXPECT_EQ(SpiritCaption(dialog, 3), QStringLiteral("無謀"));
+        EXPECT_EQ(SaveList(dialog)->currentText(), QString::fromUtf8(c.shownSave));
         EXPECT_EQ(DesignBox(dialog), QString::number(c.shownDesign));
         EXPECT_TRUE(PreviewShows(dialog, backs, c.shownDesign));
-        // Cancel leaves even an out-of-range value as it was.
-        dialog.reject();
-        EXPECT_EQ(state.CardType, c.cardType);
-        EXPECT_EQ(state.SaveType, c.saveType);
+        // The human's temperament has no bar.
+        EXPECT_EQ(dialog.findChild<QScrollBar*>(QStringLiteral("HScrSpirit0")), nullptr);
+        if (c.cardType == 2) {
+            Control<QPushButton>(dialog, QStringLiteral("CmdOK"))->click();
+        } else {
+            dialog.reject();
+        }
+        ExpectSameSettings(state, before);
     }
 }
 
