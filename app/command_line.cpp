@@ -15,6 +15,13 @@ namespace kestrins {
 
 namespace {
 
+const QCommandLineOption LangOption(
+    QStringLiteral("lang"),
+    QStringLiteral("Shows the game in <language>: ja (Japanese) or en (English). Without it,\n"
+                   "the locale decides (LC_ALL, LC_MESSAGES, LANG): Japanese for ja, C and\n"
+                   "POSIX, English for any other."),
+    QStringLiteral("language"));
+
 const QCommandLineOption PathsOption(
     QStringLiteral("paths"),
     QStringLiteral("Shows where the settings library and the coins picture are found, and exits."));
@@ -26,7 +33,13 @@ void Describe(QCommandLineParser& parser) {
         "KESTRINS_SEED fixes the deal."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(LangOption);
     parser.addOption(PathsOption);
+}
+
+// The --lang value, when given.
+std::optional<QString> LangValue(const QCommandLineParser& parser) {
+    return parser.isSet(LangOption) ? std::optional(parser.value(LangOption)) : std::nullopt;
 }
 
 // One line per file: where the game finds it, or that it is missing.
@@ -74,6 +87,9 @@ std::optional<int> RejectUnknownArguments(const QStringList& arguments) {
     QString error;
     if (!parser.parse(arguments)) {
         error = parser.errorText();
+    } else if (!ChooseLanguage(LangValue(parser), {})) {
+        error = QStringLiteral("Unknown language '%1' for --lang: use ja or en.")
+                    .arg(parser.value(LangOption));
     } else if (!parser.positionalArguments().isEmpty()) {
         error =
             QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
@@ -83,6 +99,14 @@ std::optional<int> RejectUnknownArguments(const QStringList& arguments) {
     std::fprintf(stderr, "kestrins: %s\nTry 'kestrins --help' for the options.\n",
                  error.toLocal8Bit().constData());
     return 2;
+}
+
+Language ChosenLanguage(const QStringList& arguments) {
+    QCommandLineParser parser;
+    Describe(parser);
+    parser.parse(arguments);
+    return ChooseLanguage(LangValue(parser), CurrentLocaleEnvironment())
+        .value_or(Language::Japanese);
 }
 
 }  // namespace kestrins

@@ -1,8 +1,11 @@
-// The program's options: --help, --version and --paths answer on standard output and exit.
+// The program's options: --help, --version and --paths answer on standard output and exit;
+// --lang chooses the language.
 #pragma once
 
 #include <QStringList>
 #include <optional>
+
+#include "ui/language.h"
 
 namespace kestrins {
 
@@ -11,7 +14,11 @@ namespace kestrins {
 std::optional<int> AnswerCommandLine(int argc, char** argv);
 
 // After Qt has taken its own options (-platform, -style, ...): anything left over is an error,
-// reported on standard error with exit code 2.
+// reported on standard error with exit code 2, as is a --lang value other than ja or en.
 std::optional<int> RejectUnknownArguments(const QStringList& arguments);
+
+// The language to show, from arguments RejectUnknownArguments let through: --lang, else the
+// locale.
+Language ChosenLanguage(const QStringList& arguments);
 
 }  // namespace kestrins
