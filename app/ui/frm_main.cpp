@@ -188,10 +188,9 @@ void FrmMain::CreateKeyMenu(QMenu& parent) {
 
 void FrmMain::CreateViewMenu() {
     QMenu* MnuView = menuBar()->addMenu(tr("表示(&V)"));
-    MnuitemTableSize = AddChoices<TableSizeCount>(
-        *MnuView,
-        {QStringLiteral("100 %(&1)"), QStringLiteral("150 %(&5)"), QStringLiteral("200 %(&2)")},
-        this, [this](int32_t size) { MnuitemTableSize_Click(size); });
+    MnuitemTableSize =
+        AddChoices<TableSizeCount>(*MnuView, {tr("100 %(&1)"), tr("150 %(&5)"), tr("200 %(&2)")},
+                                   this, [this](int32_t size) { MnuitemTableSize_Click(size); });
     MnuitemTableSize[0]->setShortcut(Qt::CTRL | Qt::Key_0);
     MnuView->addSeparator();
     MnuitemZoomIn = MnuView->addAction(tr("拡大(&I)"));

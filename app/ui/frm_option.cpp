@@ -66,7 +66,7 @@ FrmOption::FrmOption(MdlMain& state, const QImage& cardBacks, QWidget* parent)
     CreatePlayerControls(body);
     CreateSystemControls(body);
 
-    CmdOK = new QPushButton(QStringLiteral("OK(&O)"), body);
+    CmdOK = new QPushButton(tr("OK(&O)"), body);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setGeometry(196, 296, 79, 23);
     CmdOK->setDefault(true);
@@ -101,15 +101,22 @@ void FrmOption::CreatePlayerControls(QWidget* body) {
     LblCaption1 = MakeLabel(tr("コンピュータの思考タイプ"), Qt::AlignLeft, QRect(208, 24, 129, 17),
                             FramePlayers);
     LblCaption1->setObjectName(QStringLiteral("LblCaption1"));
+    // A caption wider than the label (a translation's word) takes the room from the scroll bar.
+    int widest = 0;
+    for (int pattern = 0; pattern < PatternCount; ++pattern) {
+        widest =
+            std::max(widest, LblCaption1->fontMetrics().horizontalAdvance(SpiritCaption(pattern)));
+    }
+    const int widen = std::max(0, widest - 33);
     for (int i = 1; i < SeatCount; ++i) {
         const int top = 24 + 24 * i;
         HScrSpirit[i] = new QScrollBar(Qt::Horizontal, FramePlayers);
         HScrSpirit[i]->setObjectName(QStringLiteral("HScrSpirit%1").arg(i));
         HScrSpirit[i]->setRange(0, PatternCount - 1);
         HScrSpirit[i]->setPageStep(1);
-        HScrSpirit[i]->setGeometry(208, top, 97, 17);
-        LblSpirit[i] =
-            MakeLabel(SpiritCaption(0), Qt::AlignLeft, QRect(312, top, 33, 17), FramePlayers);
+        HScrSpirit[i]->setGeometry(208, top, 97 - widen, 17);
+        LblSpirit[i] = MakeLabel(SpiritCaption(0), Qt::AlignLeft,
+                                 QRect(312 - widen, top, 33 + widen, 17), FramePlayers);
         LblSpirit[i]->setObjectName(QStringLiteral("LblSpirit%1").arg(i));
     }
 }

@@ -564,6 +564,18 @@ Next time the game starts with what was saved before, or with the first values.<
         <source>確認</source>
         <translation>Confirm</translation>
     </message>
+    <message>
+        <source>100 %(&amp;1)</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>150 %(&amp;5)</source>
+        <translation>1&amp;50 %</translation>
+    </message>
+    <message>
+        <source>200 %(&amp;2)</source>
+        <translation>&amp;200 %</translation>
+    </message>
 </context>
 <context>
     <name>kestrins::FrmOption</name>
@@ -597,7 +609,7 @@ Next time the game starts with what was saved before, or with the first values.<
     </message>
     <message>
         <source>コンピュータの思考タイプ</source>
-        <translation>Computer temperament</translation>
+        <translation>Temperament</translation>
     </message>
     <message>
         <source>システム</source>
@@ -642,6 +654,10 @@ Next time the game starts with what was saved before, or with the first values.<
     <message>
         <source>無謀</source>
         <translation>Reckless</translation>
+    </message>
+    <message>
+        <source>OK(&amp;O)</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
