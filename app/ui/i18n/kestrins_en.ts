@@ -715,7 +715,7 @@ Next time the game starts with what was saved before, or with the first values.<
     </message>
     <message>
         <source>ブラフ率</source>
-        <translation>Bluffs</translation>
+        <translation>Bluff rate</translation>
     </message>
     <message>
         <source>ブラフ成功率</source>
