@@ -15,6 +15,13 @@ namespace kestrins {
 
 namespace {
 
+const QCommandLineOption LangOption(
+    QStringLiteral("lang"),
+    QStringLiteral("Shows the game in <language>: ja (Japanese) or en (English). Without it, "
+                   "the locale decides (LC_ALL, LC_MESSAGES, LANG): Japanese for ja, C and "
+                   "POSIX, English for any other."),
+    QStringLiteral("language"));
+
 const QCommandLineOption PathsOption(
     QStringLiteral("paths"),
     QStringLiteral("Shows where the settings library and the coins picture are found, and exits."));
@@ -26,7 +33,19 @@ void Describe(QCommandLineParser& parser) {
         "KESTRINS_SEED fixes the deal."));
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addOption(LangOption);
     parser.addOption(PathsOption);
+}
+
+// The --lang value, when given.
+std::optional<QString> LangValue(const QCommandLineParser& parser) {
+    return parser.isSet(LangOption) ? std::optional(parser.value(LangOption)) : std::nullopt;
+}
+
+int ReportError(const QString& error) {
+    std::fprintf(stderr, "kestrins: %s\nTry 'kestrins --help' for the options.\n",
+                 error.toLocal8Bit().constData());
+    return 2;
 }
 
 // One line per file: where the game finds it, or that it is missing.
@@ -65,24 +84,33 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
     if (parser.isSet(PathsOption)) {
         return PrintPaths();
     }
+    // Judged before any display is needed, like the answers above.
+    if (parser.isSet(LangOption) && !ChooseLanguage(LangValue(parser), {})) {
+        return ReportError(QStringLiteral("Unknown language '%1' for --lang: use ja or en.")
+                               .arg(parser.value(LangOption)));
+    }
     return std::nullopt;
 }
 
 std::optional<int> RejectUnknownArguments(const QStringList& arguments) {
     QCommandLineParser parser;
     Describe(parser);
-    QString error;
     if (!parser.parse(arguments)) {
-        error = parser.errorText();
-    } else if (!parser.positionalArguments().isEmpty()) {
-        error =
-            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
-    } else {
-        return std::nullopt;
+        return ReportError(parser.errorText());
     }
-    std::fprintf(stderr, "kestrins: %s\nTry 'kestrins --help' for the options.\n",
-                 error.toLocal8Bit().constData());
-    return 2;
+    if (!parser.positionalArguments().isEmpty()) {
+        return ReportError(
+            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+    }
+    return std::nullopt;
+}
+
+Language ChosenLanguage(const QStringList& arguments) {
+    QCommandLineParser parser;
+    Describe(parser);
+    parser.parse(arguments);
+    return ChooseLanguage(LangValue(parser), CurrentLocaleEnvironment())
+        .value_or(Language::Japanese);
 }
 
 }  // namespace kestrins

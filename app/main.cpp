@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     QApplication::setFont(WindowFont());
     // Desktops match the window to its desktop entry and icon by this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(KestrinsAppId));
-    InstallTranslations(app);
+    InstallTranslations(app, ChosenLanguage(QApplication::arguments()));
 
     MersenneRandom random(StartupSeed());
     MdlMain state;
@@ -35,13 +35,19 @@ int main(int argc, char** argv) {
     HivekitBinding store(DefaultHivekitPaths());
     store.SetMessageFunction(&ShowLibraryMessage);
     store.SetUnavailableNotice([&boxes](std::string_view missingFunction) {
-        boxes.Show(missingFunction.empty()
-                       ? "設定ライブラリ (libhivekit.so.1) が見つかりません。\n"
-                         "設定と所持金は読み込まれず、終了時にも保存されません。"
-                       : "設定ライブラリ (libhivekit.so.1) に関数 " + std::string(missingFunction) +
-                             " がありません。\n"
-                             "この関数を使う設定は読み込みも保存もされません。",
-                   "Kestrin", MessageButtons::Ok, MessageIcon::Error);
+        const QString text =
+            missingFunction.empty()
+                ? QCoreApplication::translate(
+                      "main",
+                      "設定ライブラリ (libhivekit.so.1) が見つかりません。\n"
+                      "設定と所持金は読み込まれず、終了時にも保存されません。")
+                : QCoreApplication::translate(
+                      "main",
+                      "設定ライブラリ (libhivekit.so.1) に関数 %1 がありません。\n"
+                      "この関数を使う設定は読み込みも保存もされません。")
+                      .arg(QString::fromUtf8(missingFunction.data(),
+                                             static_cast<qsizetype>(missingFunction.size())));
+        boxes.Show(text.toStdString(), "Kestrin", MessageButtons::Ok, MessageIcon::Error);
     });
 
     const bool showMoney = StartUp(state, store);

@@ -35,7 +35,7 @@ void Round::DealGame() {
     state_.RaiseHistory.assign(1, 0);
     cpu_ = MdlCPUPlayer{};
 
-    painter_.ShowMessage("ゲームスタート！");
+    painter_.ShowMessage(tr("ゲームスタート！").toStdString());
     if (!StartShown) {
         PlayGameStartAnimation(painter_.PlayField(), painter_.Pace());
         StartShown = true;
@@ -46,11 +46,11 @@ void Round::DealGame() {
         painter_.Sleep(200);
     }
 
-    painter_.ShowMessage("カード配布中");
+    painter_.ShowMessage(tr("カード配布中").toStdString());
     DealCards(state_, random_, painter_, 200);
     observer_->GameDealt(state_);
 
-    painter_.ShowMessage("取り替えるカードを選んでください");
+    painter_.ShowMessage(tr("取り替えるカードを選んでください").toStdString());
     window_.SetChangeVisible(true);
     state_.GameState = StateDealt;
 }
@@ -59,7 +59,7 @@ void Round::PlayGame() {
     window_.SetChangeVisible(false);
     state_.GameState = StatePlaying;
     Exchange(0);
-    painter_.ShowMessage("コンピュータが交換中です");
+    painter_.ShowMessage(tr("コンピュータが交換中です").toStdString());
     DoEvents();
 
     bool settled = false;
@@ -78,7 +78,7 @@ void Round::PlayGame() {
         QuitRequested = CloseChoice != 0;
     }
     if (!QuitRequested) {
-        painter_.ShowMessage("勝負します");
+        painter_.ShowMessage(tr("勝負します").toStdString());
         DoEvents();
         std::array<PartResult, 4> handValues{};
         for (int32_t seat = 0; seat < SeatCount; ++seat) {
@@ -97,7 +97,7 @@ void Round::PlayGame() {
     if (finished) {
         state_.GameState = StateGameOver;
         painter_.DrawTable("Open");
-        painter_.ShowMessage("ゲームを続ける場合は F2 を押してください");
+        painter_.ShowMessage(tr("ゲームを続ける場合は F2 を押してください").toStdString());
         window_.SetStartEnabled(true);
     }
     if (settled) {
@@ -123,8 +123,9 @@ bool Round::CheckMoney() {
         PlayLoseAnimation(painter_.PlayField(), painter_.SpriteSheets(), painter_.Pace());
         painter_.Sleep(2000);
         const MessageAnswer again = boxes_.Show(
-            "あなたの所持金がマイナスになりました。\r\nゲームオーバーです。続けますか？",
-            "ゲームオーバー", MessageButtons::YesNo, MessageIcon::Question);
+            tr("あなたの所持金がマイナスになりました。\r\nゲームオーバーです。続けますか？")
+                .toStdString(),
+            tr("ゲームオーバー").toStdString(), MessageButtons::YesNo, MessageIcon::Question);
         if (again != MessageAnswer::Yes) {
             QuitRequested = true;
             state_.GameState = StateGameOver;
@@ -141,10 +142,11 @@ bool Round::CheckMoney() {
         PlayWinAnimation(painter_.PlayField(), painter_.SpriteSheets(), painter_.Pace());
         painter_.Sleep(2000);
         boxes_.Show(
-            "コンピュータプレイヤー全員の所持金がマイナスになりました。\r\nあなたの勝利です。",
-            "勝利", MessageButtons::Ok, MessageIcon::Information);
-        boxes_.Show("初期化します。\r\nOK を押してください。", "勝利", MessageButtons::Ok,
-                    MessageIcon::Information);
+            tr("コンピュータプレイヤー全員の所持金がマイナスになりました。\r\nあなたの勝利です。")
+                .toStdString(),
+            tr("勝利").toStdString(), MessageButtons::Ok, MessageIcon::Information);
+        boxes_.Show(tr("初期化します。\r\nOK を押してください。").toStdString(),
+                    tr("勝利").toStdString(), MessageButtons::Ok, MessageIcon::Information);
         painter_.PlayField().SetBackgroundPicture({});
         players[0].Money = StartingMoneyHuman;
         for (int32_t seat = 1; seat < SeatCount; ++seat) {
@@ -158,9 +160,10 @@ bool Round::CheckMoney() {
 
 void Round::SetUpDropButton() {
     if (state_.DropCount == 0) {
-        window_.SetBetButton(2, "ドロップ不可能", false);
+        window_.SetBetButton(2, tr("ドロップ不可能").toStdString(), false);
     } else {
-        window_.SetBetButton(2, "ドロップ(あと " + std::to_string(state_.DropCount) + "回)", true);
+        window_.SetBetButton(2, tr("ドロップ(あと %1回)").arg(state_.DropCount).toStdString(),
+                             true);
     }
 }
 
@@ -176,7 +179,9 @@ void Round::RunBettingRound() {
         bool raised = false;
         if (player.Dropped) {
             painter_.Sleep(1000);
-            painter_.ShowMessage(player.Name + " はドロップしています");
+            painter_.ShowMessage(tr("%1 はドロップしています")
+                                     .arg(QString::fromStdString(player.Name))
+                                     .toStdString());
             painter_.DrawTable();
         } else {
             raised = seat == 0 ? OwnPlayerBet(highBet)
@@ -210,7 +215,7 @@ bool Round::OwnPlayerBet(int32_t BeforeBet) {
     TurnStartBet = human.Bet;
     human.Bet = BeforeBet;
     painter_.Sleep(1000);
-    painter_.ShowMessage("コール、レイズ、ドロップのどれかをしてください");
+    painter_.ShowMessage(tr("コール、レイズ、ドロップのどれかをしてください").toStdString());
     painter_.DrawTable();
 
     while (state_.BetAction == BetNone) {
@@ -226,14 +231,15 @@ bool Round::OwnPlayerBet(int32_t BeforeBet) {
     state_.BetAction = BetNone;
     window_.SetBetPanelVisible(false);
     painter_.Sleep(100);
-    painter_.ShowMessage(BetMessage(human.Name, action));
+    painter_.ShowMessage(
+        FillName(painter_.Translate(BetMessageContext, BetMessageFormat(action)), human.Name));
     painter_.DrawTable();
     return action == BetRaise;
 }
 
 void Round::ResetBetButtons() {
-    window_.SetBetButton(3, "取り消し", false);
-    window_.SetBetButton(0, "コール", true);
+    window_.SetBetButton(3, tr("取り消し").toStdString(), false);
+    window_.SetBetButton(0, tr("コール").toStdString(), true);
 }
 
 void Round::BetButtonPressed(int32_t index) {
@@ -244,8 +250,8 @@ void Round::BetButtonPressed(int32_t index) {
             ResetBetButtons();
             break;
         case 1:
-            window_.SetBetButton(3, "取り消し", true);
-            window_.SetBetButton(0, "決定", true);
+            window_.SetBetButton(3, tr("取り消し").toStdString(), true);
+            window_.SetBetButton(0, tr("決定").toStdString(), true);
             human.Bet = std::min(human.Bet + HumanRaiseStep, BetCap);
             painter_.DrawTable();
             break;

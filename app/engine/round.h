@@ -1,6 +1,7 @@
 // One game from the deal to the settlement and the money checks, with its betting round.
 #pragma once
 
+#include <QCoreApplication>
 #include <cstdint>
 
 #include "engine/round_observer.h"
@@ -14,6 +15,8 @@
 namespace kestrins {
 
 class Round {
+    Q_DECLARE_TR_FUNCTIONS(Round)
+
 public:
     Round(MdlMain& state, RandomSource& random, TablePainter& painter, RoundWindow& window,
           MessageBoxes& boxes)

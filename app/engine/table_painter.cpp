@@ -1,6 +1,7 @@
 // Each step of a deal, an exchange or a computer's bet, drawn with the table painter.
 #include "engine/table_painter.h"
 
+#include "platform/translated_text.h"
 #include "render/draw_cards.h"
 #include "render/draw_table.h"
 #include "render/show_message.h"
@@ -18,6 +19,10 @@ void TablePainter::DrawDealtCard(int32_t seat, int32_t slot) {
 
 void TablePainter::RefreshField() {
     playField_.Refresh();
+}
+
+std::string TablePainter::Translate(const char* context, std::string_view text) const {
+    return TranslatedText(context, text).toStdString();
 }
 
 void TablePainter::ShowMessage(const std::string& text) {

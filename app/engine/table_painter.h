@@ -27,6 +27,7 @@ public:
     void DrawTable() override { DrawTable({}); }
     void ShowMessage(const std::string& text) override;
     void Sleep(int32_t ms) override;
+    std::string Translate(const char* context, std::string_view text) const override;
 
     // mode "Open" shows every hand face up; anything else keeps the computers' hands face down.
     void DrawTable(std::string_view mode);

@@ -126,7 +126,8 @@ bool DecideBet(MdlMain& state, MdlCPUPlayer& cpu, int32_t seat, int32_t callAmou
         self.Bet = decision.Bet;
     }
     view.Sleep(TurnPauseMs);
-    view.ShowMessage(BetMessage(self.Name, decision.Action));
+    view.ShowMessage(
+        FillName(view.Translate(BetMessageContext, BetMessageFormat(decision.Action)), self.Name));
     view.DrawTable();
     return decision.Action == BetRaise;
 }

@@ -1,6 +1,8 @@
 // The hand list's rows and its tie lines; a test values every example with EvaluatePart.
 #include "game/hand_guide.h"
 
+#include "game/translate_noop.h"
+
 namespace kestrins {
 
 namespace {
@@ -57,14 +59,20 @@ const std::array<HandGuideRow, PartRoyalFlush + 1>& HandGuideRows() {
 std::string_view TieRuleText(TieRule rule) {
     switch (rule) {
         case TieRule::Draw:
-            return "同じ役どうしは、カードに関係なく必ず引き分けです。";
+            return QT_TRANSLATE_NOOP("HandGuide",
+                                     "同じ役どうしは、カードに関係なく必ず引き分けです。");
         case TieRule::SumOfFive:
-            return "5枚の数の合計が大きい方が勝ち (A は 14)。合計が同じなら引き分けです。";
+            return QT_TRANSLATE_NOOP(
+                "HandGuide",
+                "5枚の数の合計が大きい方が勝ち (A は 14)。合計が同じなら引き分けです。");
         case TieRule::RankOfSet:
-            return "そろった数が大きい方が勝ち (A "
-                   "が最強)。同じなら残りのカードに関係なく引き分けです。";
+            return QT_TRANSLATE_NOOP("HandGuide",
+                                     "そろった数が大きい方が勝ち (A "
+                                     "が最強)。同じなら残りのカードに関係なく引き分けです。");
         case TieRule::SumOfSets:
-            return "そろった2組の数の合計が大きい方が勝ち (A は 14)。同じなら引き分けです。";
+            return QT_TRANSLATE_NOOP(
+                "HandGuide",
+                "そろった2組の数の合計が大きい方が勝ち (A は 14)。同じなら引き分けです。");
     }
     return {};
 }

@@ -27,6 +27,9 @@ struct HandGuideRow {
 // From PartRoyalFlush down to PartNone.
 const std::array<HandGuideRow, PartRoyalFlush + 1>& HandGuideRows();
 
+// The translation context of the tie lines.
+constexpr char HandGuideContext[] = "HandGuide";
+
 // One line in Japanese on how two hands of the category are decided.
 std::string_view TieRuleText(TieRule rule);
 

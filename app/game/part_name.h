@@ -6,6 +6,9 @@
 
 namespace kestrins {
 
+// The translation context of the names.
+constexpr char PartNameContext[] = "PartName";
+
 // The Japanese name of a category PartNone..PartRoyalFlush; empty for anything else.
 std::string_view PartName(int32_t part);
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace kestrins {
 
@@ -15,7 +16,8 @@ namespace kestrins {
 // ExchangeCards: DrawTable (marked places empty); Sleep(1000); DrawTable (new cards);
 //                Sleep(1000); DrawTable (the seat's five places empty); Sleep(200);
 //                DrawTable (sorted hand).
-// DecideBet:     Sleep(1000); ShowMessage(name + " は" + word + "します"); DrawTable.
+// DecideBet:     Sleep(1000); ShowMessage("<name> はコールします", or the raise or drop line);
+//                DrawTable.
 class TableView {
 public:
     virtual ~TableView() = default;
@@ -30,6 +32,11 @@ public:
     // One line in the message strip.
     virtual void ShowMessage(const std::string& text) = 0;
     virtual void Sleep(int32_t ms) = 0;
+    // A text marked for translation in the context, in the language the player reads; as
+    // written where no translation is in use.
+    virtual std::string Translate(const char* /*context*/, std::string_view text) const {
+        return std::string(text);
+    }
 };
 
 }  // namespace kestrins

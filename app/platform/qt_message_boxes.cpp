@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QString>
 
+#include "platform/library_text.h"
+
 namespace kestrins {
 
 namespace {
@@ -55,8 +57,8 @@ MessageAnswer QtMessageBoxes::Show(const std::string& text, const std::string& t
 }
 
 void ShowLibraryMessage(const char* caption, const char* text) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(caption), QString::fromUtf8(text),
-                    QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, TranslateLibraryCaption(caption),
+                    TranslateLibraryText(text), QMessageBox::Ok);
     box.exec();
 }
 

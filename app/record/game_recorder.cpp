@@ -77,18 +77,23 @@ void GameRecorder::Keep(GameEntry& game) {
         const AppendResult appended = store.Append(game);
         game.Id = appended.Id;
         if (!appended.MovedAside.empty()) {
-            boxes_.Show("対戦記録のファイルが壊れていたため読み込めませんでした。\n" +
-                            store.Path() + "\nは\n" + appended.MovedAside +
-                            "\nとして残し、新しい記録を始めました。",
-                        "対戦記録", MessageButtons::Ok, MessageIcon::Information);
+            boxes_.Show(tr("対戦記録のファイルが壊れていたため読み込めませんでした。\n%1\nは\n%2\n"
+                           "として残し、新しい記録を始めました。")
+                            .arg(QString::fromStdString(store.Path()),
+                                 QString::fromStdString(appended.MovedAside))
+                            .toStdString(),
+                        tr("対戦記録").toStdString(), MessageButtons::Ok, MessageIcon::Information);
         }
     }
     if (game.Id == 0 && !failureShown_) {
         failureShown_ = true;
-        boxes_.Show("対戦記録を保存できませんでした。\n" +
-                        folder.value_or("(データフォルダーが不明)") +
-                        "\nに書き込めません。ゲームはこのまま続けられますが、記録は残りません。",
-                    "対戦記録", MessageButtons::Ok, MessageIcon::Error);
+        const QString where =
+            folder ? QString::fromStdString(*folder) : tr("(データフォルダーが不明)");
+        boxes_.Show(tr("対戦記録を保存できませんでした。\n%1\nに書き込めません。"
+                       "ゲームはこのまま続けられますが、記録は残りません。")
+                        .arg(where)
+                        .toStdString(),
+                    tr("対戦記録").toStdString(), MessageButtons::Ok, MessageIcon::Error);
     }
 }
 

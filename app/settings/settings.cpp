@@ -1,6 +1,8 @@
 // Load with fallbacks and clamping; save by overwriting in place.
 #include "settings/settings.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -8,6 +10,7 @@
 
 #include "game/constants.h"
 #include "platform/hivekit_binding.h"
+#include "platform/translated_text.h"
 
 namespace kestrins {
 
@@ -18,7 +21,7 @@ std::string SeatValue(const char* prefix, int seat) {
 }
 
 std::string DefaultName(int seat) {
-    return "プレイヤー " + std::to_string(seat);
+    return QCoreApplication::translate("Settings", "プレイヤー %1").arg(seat).toStdString();
 }
 
 int32_t DefaultMoney(int seat) {
@@ -91,35 +94,35 @@ std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bo
         const Player& player = state.Players[i];
         note(store.SetValueText(HKEY_CURRENT_USER, SettingsKey, SeatValue("PlayerName", i).c_str(),
                                 player.Name.c_str()),
-             "名前");
+             QT_TRANSLATE_NOOP("Settings", "名前"));
         note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey,
                                  SeatValue("PlayerPattern", i).c_str(), player.Pattern),
-             "思考タイプ");
+             QT_TRANSLATE_NOOP("Settings", "思考タイプ"));
         if (saveMode == 1) {
             note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey,
                                      SeatValue("PlayerMoney", i).c_str(), player.Money),
-                 "所持金");
+                 QT_TRANSLATE_NOOP("Settings", "所持金"));
         }
     }
     note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "SaveType", state.SaveType),
-         "データ保存の設定");
+         QT_TRANSLATE_NOOP("Settings", "データ保存の設定"));
     note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "CardType", state.CardType),
-         "カードの模様");
+         QT_TRANSLATE_NOOP("Settings", "カードの模様"));
     note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "DropCount", state.DropCount),
-         "ドロップ可能回数");
+         QT_TRANSLATE_NOOP("Settings", "ドロップ可能回数"));
     note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", showMoney ? 1 : 0),
-         "所持金の確認ウィンドウ");
+         QT_TRANSLATE_NOOP("Settings", "所持金の確認ウィンドウ"));
     note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "GameSpeed", state.GameSpeed),
-         "ゲームの速さ");
+         QT_TRANSLATE_NOOP("Settings", "ゲームの速さ"));
     note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "TableSize", state.TableSize),
-         "表示の大きさ");
+         QT_TRANSLATE_NOOP("Settings", "表示の大きさ"));
     return unsaved;
 }
 
 std::string SaveFailureMessage(const std::vector<std::string>& unsaved) {
-    std::string what;
+    QStringList what;
     for (const std::string& item : unsaved) {
-        what += (what.empty() ? "" : "、") + item;
+        what << TranslatedText("Settings", item);
     }
     // Where the settings library keeps the current user's values, by the rule its header gives.
     const char* config = std::getenv("XDG_CONFIG_HOME");
@@ -127,9 +130,14 @@ std::string SaveFailureMessage(const std::vector<std::string>& unsaved) {
     const std::string folder = config != nullptr && config[0] == '/' ? std::string(config)
                                : home != nullptr && home[0] == '/' ? std::string(home) + "/.config"
                                                                    : std::string("~/.config");
-    return "設定を保存できませんでした。\n保存できなかったもの : " + what + "\n保存先 : " + folder +
-           "/hivekit/current_user.db\n" +
-           "次に起動したときは、前に保存された内容か最初の値で始まります。";
+    return QCoreApplication::translate(
+               "Settings",
+               "設定を保存できませんでした。\n保存できなかったもの : %1\n"
+               "保存先 : %2/hivekit/current_user.db\n"
+               "次に起動したときは、前に保存された内容か最初の値で始まります。")
+        .arg(what.join(QCoreApplication::translate("Settings", "、")),
+             QString::fromStdString(folder))
+        .toStdString();
 }
 
 }  // namespace kestrins

@@ -12,6 +12,7 @@
 #include "game/hand_guide.h"
 #include "game/part_name.h"
 #include "platform/surface.h"
+#include "platform/translated_text.h"
 #include "render/draw_cards.h"
 #include "render/table_geometry.h"
 #include "ui/close_on_escape.h"
@@ -46,11 +47,11 @@ FrmHandList::FrmHandList(const Sprites& sprites, QWidget* parent) : QWidget(pare
     setObjectName(QStringLiteral("FrmHandList"));
     CloseOnEscape(*this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("役の一覧"));
+    setWindowTitle(tr("役の一覧"));
     setFont(WindowFont());
     auto* tabs = new QTabWidget(this);
-    tabs->addTab(CreateHandPage(sprites), QStringLiteral("役の一覧"));
-    tabs->addTab(CreateRulesPage(), QStringLiteral("遊び方"));
+    tabs->addTab(CreateHandPage(sprites), tr("役の一覧"));
+    tabs->addTab(CreateRulesPage(), tr("遊び方"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     resize(560, 620);
@@ -61,14 +62,13 @@ QWidget* FrmHandList::CreateHandPage(const Sprites& sprites) {
     scroll->setObjectName(QStringLiteral("HandPage"));
     auto* rows = new QWidget;
     auto* grid = new QGridLayout(rows);
-    auto* heading = new QLabel(
-        QStringLiteral("上ほど強い役です。役が同じときの勝ち負けは右の説明のとおりです。"));
+    auto* heading =
+        new QLabel(tr("上ほど強い役です。役が同じときの勝ち負けは右の説明のとおりです。"));
     heading->setWordWrap(true);
     grid->addWidget(heading, 0, 0, 1, 3);
     int line = 1;
     for (const HandGuideRow& row : HandGuideRows()) {
-        auto* name = new QLabel(QString::fromUtf8(PartName(row.Part).data(),
-                                                  static_cast<int>(PartName(row.Part).size())));
+        auto* name = new QLabel(TranslatedText(PartNameContext, PartName(row.Part)));
         name->setObjectName(QStringLiteral("LblHandName%1").arg(row.Part));
         QFont bold = name->font();
         bold.setBold(true);
@@ -76,8 +76,7 @@ QWidget* FrmHandList::CreateHandPage(const Sprites& sprites) {
         auto* cards = new QLabel;
         cards->setPixmap(HandPicture(row.Example, sprites));
         cards->setAccessibleName(CardList(row.Example, false));
-        const std::string_view tie = TieRuleText(row.Tie);
-        auto* tieLine = new QLabel(QString::fromUtf8(tie.data(), static_cast<int>(tie.size())));
+        auto* tieLine = new QLabel(TranslatedText(HandGuideContext, TieRuleText(row.Tie)));
         tieLine->setWordWrap(true);
         grid->addWidget(name, line, 0);
         grid->addWidget(cards, line, 1);

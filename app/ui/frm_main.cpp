@@ -53,8 +53,12 @@ constexpr std::array<QPoint, 4> BetButtonPlaces{QPoint(0, 0), QPoint(104, 0), QP
 // The smallest size, in pixels, that the drop button's caption is shrunk to for a long count.
 constexpr int MinCaptionPixels = 8;
 
-// A caption with its mnemonic in the usual Japanese form: "コール(&C)" reads "コール(C)".
+// A caption with its mnemonic in the usual Japanese form: "コール(&C)" reads "コール(C)". A
+// translated caption that marks its own letter ("&Call") keeps it.
 QString WithMnemonic(const QString& caption, char16_t key) {
+    if (caption.contains(u'&')) {
+        return caption;
+    }
     return caption + QStringLiteral("(&") + QChar(key) + u')';
 }
 
@@ -104,7 +108,7 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
       round_(context.State, context.Random, painter_, *this, context.Boxes) {
     round_.SetObserver(&recorder_);
     setObjectName(QStringLiteral("FrmMain"));
-    setWindowTitle(QStringLiteral("ケストリン"));
+    setWindowTitle(tr("ケストリン"));
     setWindowIcon(QIcon(QStringLiteral(":/art/icon_32.png")));
 
     CreateControls();
@@ -125,12 +129,12 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
 FrmMain::~FrmMain() = default;
 
 void FrmMain::CreateMenus() {
-    QMenu* MnuGame = menuBar()->addMenu(QStringLiteral("ゲーム(&G)"));
-    MnuitemStart = MnuGame->addAction(QStringLiteral("カードを配る(&S)"));
+    QMenu* MnuGame = menuBar()->addMenu(tr("ゲーム(&G)"));
+    MnuitemStart = MnuGame->addAction(tr("カードを配る(&S)"));
     MnuitemStart->setShortcut(Qt::Key_F2);
     MnuitemStart->setEnabled(false);
     connect(MnuitemStart, &QAction::triggered, this, &FrmMain::MnuitemStart_Click);
-    MnuitemTitle = MnuGame->addAction(QStringLiteral("タイトルに戻る(&T)"));
+    MnuitemTitle = MnuGame->addAction(tr("タイトルに戻る(&T)"));
     connect(MnuitemTitle, &QAction::triggered, this, &FrmMain::MnuitemTitle_Click);
     CreateKeyMenu(*MnuGame);
     connect(MnuGame, &QMenu::aboutToShow, this, [this] {
@@ -138,50 +142,49 @@ void FrmMain::CreateMenus() {
         MnuitemTitle->setEnabled(gameState == StateReady || gameState == StateGameOver);
     });
     MnuGame->addSeparator();
-    MnuitemOption = MnuGame->addAction(QStringLiteral("設定(&P)"));
+    MnuitemOption = MnuGame->addAction(tr("設定(&P)"));
     MnuitemOption->setShortcut(Qt::Key_F3);
-    MnuitemResults = MnuGame->addAction(QStringLiteral("所持金の確認(&R)"));
+    MnuitemResults = MnuGame->addAction(tr("所持金の確認(&R)"));
     MnuitemResults->setShortcut(Qt::Key_F4);
     MnuitemResults->setCheckable(true);
     connect(MnuitemOption, &QAction::triggered, this, &FrmMain::MnuitemOption_Click);
     connect(MnuitemResults, &QAction::triggered, this, &FrmMain::MnuitemResults_Click);
     MnuitemSpeed =
-        AddChoices<SpeedCount>(*MnuGame->addMenu(QStringLiteral("ゲームの速さ(&D)")),
-                               {QStringLiteral("ふつう(&N)"), QStringLiteral("速い(&F)"),
-                                QStringLiteral("とても速い(&T)")},
-                               this, [this](int32_t speed) { MnuitemSpeed_Click(speed); });
-    MnuitemRecord = MnuGame->addAction(QStringLiteral("対戦記録(&H)"));
+        AddChoices<SpeedCount>(*MnuGame->addMenu(tr("ゲームの速さ(&D)")),
+                               {tr("ふつう(&N)"), tr("速い(&F)"), tr("とても速い(&T)")}, this,
+                               [this](int32_t speed) { MnuitemSpeed_Click(speed); });
+    MnuitemRecord = MnuGame->addAction(tr("対戦記録(&H)"));
     MnuitemRecord->setShortcut(Qt::Key_F5);
     connect(MnuitemRecord, &QAction::triggered, this, &FrmMain::MnuitemRecord_Click);
     MnuGame->addSeparator();
-    MnuitemEnd = MnuGame->addAction(QStringLiteral("終了(&X)"));
+    MnuitemEnd = MnuGame->addAction(tr("終了(&X)"));
     connect(MnuitemEnd, &QAction::triggered, this, &FrmMain::Unload);
 
     CreateViewMenu();
 
-    QMenu* MnuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
-    MnuitemHelp = MnuHelp->addAction(QStringLiteral("バージョン情報(&V)"));
+    QMenu* MnuHelp = menuBar()->addMenu(tr("ヘルプ(&H)"));
+    MnuitemHelp = MnuHelp->addAction(tr("バージョン情報(&V)"));
     connect(MnuitemHelp, &QAction::triggered, this, &FrmMain::MnuitemHelp_Click);
-    MnuitemHandList = MnuHelp->addAction(QStringLiteral("役の一覧(&L)"));
+    MnuitemHandList = MnuHelp->addAction(tr("役の一覧(&L)"));
     MnuitemHandList->setShortcut(Qt::Key_F1);
     connect(MnuitemHandList, &QAction::triggered, this, &FrmMain::MnuitemHandList_Click);
 }
 
 void FrmMain::CreateKeyMenu(QMenu& parent) {
-    QMenu* MnuKeys = parent.addMenu(QStringLiteral("キー操作(&K)"));
-    MnuitemChange = MnuKeys->addAction(QStringLiteral("交換(&E)"));
+    QMenu* MnuKeys = parent.addMenu(tr("キー操作(&K)"));
+    MnuitemChange = MnuKeys->addAction(tr("交換(&E)"));
     MnuitemChange->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     connect(MnuitemChange, &QAction::triggered, this, &FrmMain::CmdChange_Click);
     MnuKeys->addSeparator();
     for (int column = 0; column < HandSize; ++column) {
         MnuitemMark[column] =
-            MnuKeys->addAction(QStringLiteral("%1 枚目のカードの選択・解除(&%1)").arg(column + 1));
+            MnuKeys->addAction(tr("%1 枚目のカードの選択・解除(&%1)").arg(column + 1));
         MnuitemMark[column]->setShortcut(Qt::Key_1 + column);
         connect(MnuitemMark[column], &QAction::triggered, this,
                 [this, column] { MnuitemMark_Click(column); });
     }
     MnuKeys->addSeparator();
-    MnuitemCancelRaise = MnuKeys->addAction(QStringLiteral("レイズの取り消し(&U)"));
+    MnuitemCancelRaise = MnuKeys->addAction(tr("レイズの取り消し(&U)"));
     MnuitemCancelRaise->setShortcut(Qt::Key_Escape);
     // A click does nothing while the button is disabled, as the mouse would find it.
     connect(MnuitemCancelRaise, &QAction::triggered, this, [this] { CmdBet[3]->click(); });
@@ -195,21 +198,20 @@ void FrmMain::CreateKeyMenu(QMenu& parent) {
 }
 
 void FrmMain::CreateViewMenu() {
-    QMenu* MnuView = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    MnuitemTableSize = AddChoices<TableSizeCount>(
-        *MnuView,
-        {QStringLiteral("100 %(&1)"), QStringLiteral("150 %(&5)"), QStringLiteral("200 %(&2)")},
-        this, [this](int32_t size) { MnuitemTableSize_Click(size); });
+    QMenu* MnuView = menuBar()->addMenu(tr("表示(&V)"));
+    MnuitemTableSize =
+        AddChoices<TableSizeCount>(*MnuView, {tr("100 %(&1)"), tr("150 %(&5)"), tr("200 %(&2)")},
+                                   this, [this](int32_t size) { MnuitemTableSize_Click(size); });
     MnuitemTableSize[0]->setShortcut(Qt::CTRL | Qt::Key_0);
     MnuView->addSeparator();
-    MnuitemZoomIn = MnuView->addAction(QStringLiteral("拡大(&I)"));
+    MnuitemZoomIn = MnuView->addAction(tr("拡大(&I)"));
     // Ctrl+= too: on many keyboards "+" is a shifted "=".
     MnuitemZoomIn->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(MnuitemZoomIn, &QAction::triggered, this, [this] {
         MnuitemTableSize_Click(std::min(context_.State.TableSize + 1, TableSizeCount - 1));
     });
-    MnuitemZoomOut = MnuView->addAction(QStringLiteral("縮小(&O)"));
+    MnuitemZoomOut = MnuView->addAction(tr("縮小(&O)"));
     MnuitemZoomOut->setShortcut(Qt::CTRL | Qt::Key_Minus);
     connect(MnuitemZoomOut, &QAction::triggered, this,
             [this] { MnuitemTableSize_Click(std::max(context_.State.TableSize - 1, 0)); });
@@ -237,7 +239,7 @@ void FrmMain::CreateControls() {
         connect(view, &SurfaceView::Refreshed, describeTimer_, qOverload<>(&QTimer::start));
     }
 
-    CmdChange = new QPushButton(WithMnemonic(QStringLiteral("交換"), u'E'), client);
+    CmdChange = new QPushButton(WithMnemonic(tr("交換"), u'E'), client);
     CmdChange->setObjectName(QStringLiteral("CmdChange"));
     CmdChange->hide();
     connect(CmdChange, &QPushButton::clicked, this, &FrmMain::CmdChange_Click);
@@ -247,10 +249,9 @@ void FrmMain::CreateControls() {
     PictBet->setAccessibleName(tr("賭け"));
     PictBet->hide();
     // The drop button's caption comes with each round.
-    const std::array<QString, 4> captions{WithMnemonic(QStringLiteral("コール"), BetKeys[0]),
-                                          WithMnemonic(QStringLiteral("レイズ"), BetKeys[1]),
-                                          QString(),
-                                          WithMnemonic(QStringLiteral("取り消し"), BetKeys[3])};
+    const std::array<QString, 4> captions{WithMnemonic(tr("コール"), BetKeys[0]),
+                                          WithMnemonic(tr("レイズ"), BetKeys[1]), QString(),
+                                          WithMnemonic(tr("取り消し"), BetKeys[3])};
     for (int i = 0; i < 4; ++i) {
         CmdBet[i] = new QPushButton(captions[i], PictBet);
         CmdBet[i]->setObjectName(QStringLiteral("CmdBet%1").arg(i));
@@ -294,7 +295,9 @@ void FrmMain::DrawTitle(int row) {
     const double fontSize = playField_.FontSize();
     playField_.BitBlt(104, 50, 309, 94, context_.Sheets.Title, 0, 0, RasterOp::SrcCopy);
     playField_.SetFontSize(20);
-    const std::array<QString, 2> texts{QStringLiteral("最初から"), QStringLiteral("続きから")};
+    const std::array<QString, 2> texts{tr("最初から"), tr("続きから")};
+    // Whole sentences, so that a translation need not add a word to the row's caption.
+    const std::array<QString, 2> messages{tr("最初からから始めます"), tr("続きからから始めます")};
     for (int i = 1; i <= 2; ++i) {
         const int top = RoundHalfEven(playField_.Height() - 150 + 35.0 * i);
         // The row's 28 pixels are too short for the underline of a 20-point line: the text
@@ -306,7 +309,7 @@ void FrmMain::DrawTitle(int row) {
             playField_.SetFontUnderline(true);
             playField_.DrawText(text, rect, TextCenter | TextSingleLine);
             playField_.SetFontUnderline(false);
-            ShowMessage(info_, (text + QStringLiteral("から始めます")).toStdString());
+            ShowMessage(info_, messages[i - 1].toStdString());
         } else {
             playField_.DrawText(text, rect, TextCenter | TextSingleLine);
         }
@@ -341,17 +344,17 @@ void FrmMain::ChooseTitleRow(int row) {
                 state.Players[seat].Money = StartingMoneyComputer;
             }
             state.DropCount = StartingDropCount;
-            context_.Boxes.Show("初期化しました。", "Kestrin", MessageButtons::Ok,
+            context_.Boxes.Show(tr("初期化しました。").toStdString(), "Kestrin", MessageButtons::Ok,
                                 MessageIcon::Information);
         } else if (row == 2) {
-            context_.Boxes.Show("続きから始めます。", "Kestrin", MessageButtons::Ok,
-                                MessageIcon::Information);
+            context_.Boxes.Show(tr("続きから始めます。").toStdString(), "Kestrin",
+                                MessageButtons::Ok, MessageIcon::Information);
         } else {
             return;
         }
         painter_.ClearField();
         playField_.Refresh();
-        ShowMessage(info_, "F2 を押してください。");
+        ShowMessage(info_, tr("F2 を押してください。").toStdString());
         MnuitemStart->setEnabled(true);
         state.GameState = StateReady;
     }
@@ -531,8 +534,9 @@ bool FrmMain::Form_QueryUnload() {
         if (choice == 0 && !canSave) {
             choice = 2;
         } else if (choice == 0) {
-            switch (context_.Boxes.Show("現在の所持金を保存しますか？", "確認",
-                                        MessageButtons::YesNoCancel, MessageIcon::Question)) {
+            switch (context_.Boxes.Show(tr("現在の所持金を保存しますか？").toStdString(),
+                                        tr("確認").toStdString(), MessageButtons::YesNoCancel,
+                                        MessageIcon::Question)) {
                 case MessageAnswer::Yes:
                     choice = 1;
                     break;

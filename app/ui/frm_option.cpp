@@ -2,6 +2,7 @@
 #include "ui/frm_option.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,13 +37,13 @@ QLabel* MakeLabel(const QString& text, Qt::Alignment alignment, const QRect& geo
 QString SpiritCaption(int value) {
     switch (value) {
         case 0:
-            return QStringLiteral("慎重");
+            return QCoreApplication::translate("kestrins::FrmOption", "慎重");
         case 1:
-            return QStringLiteral("普通");
+            return QCoreApplication::translate("kestrins::FrmOption", "普通");
         case 2:
-            return QStringLiteral("大胆");
+            return QCoreApplication::translate("kestrins::FrmOption", "大胆");
         case 3:
-            return QStringLiteral("無謀");
+            return QCoreApplication::translate("kestrins::FrmOption", "無謀");
         default:
             return QString();
     }
@@ -54,7 +55,7 @@ FrmOption::FrmOption(MdlMain& state, const QImage& cardBacks, QWidget* parent)
       cardBacks_(cardBacks),
       preview_(BackWidth, BackHeight, palette().color(QPalette::Base)) {
     setObjectName(QStringLiteral("FrmOption"));
-    setWindowTitle(QStringLiteral("設定"));
+    setWindowTitle(tr("設定"));
     setFont(WindowFont());
     QWidget* body = FixedDialogBody(*this, QSize(354, 319));
     // Classic frames: the caption set into the top line, a little in from the corner.
@@ -65,12 +66,12 @@ FrmOption::FrmOption(MdlMain& state, const QImage& cardBacks, QWidget* parent)
     CreatePlayerControls(body);
     CreateSystemControls(body);
 
-    CmdOK = new QPushButton(QStringLiteral("OK(&O)"), body);
+    CmdOK = new QPushButton(tr("OK(&O)"), body);
     CmdOK->setObjectName(QStringLiteral("CmdOK"));
     CmdOK->setGeometry(196, 296, 79, 23);
     CmdOK->setDefault(true);
     connect(CmdOK, &QPushButton::clicked, this, &FrmOption::CmdOK_Click);
-    CmdCancel = new QPushButton(QStringLiteral("キャンセル(&C)"), body);
+    CmdCancel = new QPushButton(tr("キャンセル(&C)"), body);
     CmdCancel->setObjectName(QStringLiteral("CmdCancel"));
     CmdCancel->setGeometry(274, 296, 79, 23);
     connect(CmdCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -84,12 +85,11 @@ FrmOption::FrmOption(MdlMain& state, const QImage& cardBacks, QWidget* parent)
 }
 
 void FrmOption::CreatePlayerControls(QWidget* body) {
-    FramePlayers = new QGroupBox(QStringLiteral("プレーヤーの名前"), body);
+    FramePlayers = new QGroupBox(tr("プレーヤーの名前"), body);
     FramePlayers->setObjectName(QStringLiteral("FramePlayers"));
     FramePlayers->setGeometry(0, 0, 353, 121);
-    const std::array<QString, 4> rowCaptions = {
-        QStringLiteral("自分　: "), QStringLiteral("左側の人 : "),
-        QStringLiteral("向かい側の人 : "), QStringLiteral("右側の人 : ")};
+    const std::array<QString, 4> rowCaptions = {tr("自分　: "), tr("左側の人 : "),
+                                                tr("向かい側の人 : "), tr("右側の人 : ")};
     for (int i = 0; i < SeatCount; ++i) {
         const int top = 24 + 24 * i;
         LblName[i] = MakeLabel(rowCaptions[i], Qt::AlignRight, QRect(8, top, 81, 17), FramePlayers);
@@ -99,13 +99,20 @@ void FrmOption::CreatePlayerControls(QWidget* body) {
         TxtPName[i]->setGeometry(96, top, 97, 18);
         LblName[i]->setBuddy(TxtPName[i]);
     }
-    LblCaption1 = MakeLabel(QStringLiteral("コンピュータの思考タイプ"), Qt::AlignLeft,
-                            QRect(208, 24, 129, 17), FramePlayers);
+    LblCaption1 = MakeLabel(tr("コンピュータの思考タイプ"), Qt::AlignLeft, QRect(208, 24, 129, 17),
+                            FramePlayers);
     LblCaption1->setObjectName(QStringLiteral("LblCaption1"));
     // The bars have no caption of their own: a screen reader gets the seat with the heading.
     const std::array<QString, 4> spiritNames = {QString(), tr("左側の人の思考タイプ"),
                                                 tr("向かい側の人の思考タイプ"),
                                                 tr("右側の人の思考タイプ")};
+    // A caption wider than the label (a translation's word) takes the room from the scroll bar.
+    int widest = 0;
+    for (int pattern = 0; pattern < PatternCount; ++pattern) {
+        widest =
+            std::max(widest, LblCaption1->fontMetrics().horizontalAdvance(SpiritCaption(pattern)));
+    }
+    const int widen = std::max(0, widest - 33);
     for (int i = 1; i < SeatCount; ++i) {
         const int top = 24 + 24 * i;
         HScrSpirit[i] = new QScrollBar(Qt::Horizontal, FramePlayers);
@@ -113,31 +120,30 @@ void FrmOption::CreatePlayerControls(QWidget* body) {
         HScrSpirit[i]->setObjectName(QStringLiteral("HScrSpirit%1").arg(i));
         HScrSpirit[i]->setRange(0, PatternCount - 1);
         HScrSpirit[i]->setPageStep(1);
-        HScrSpirit[i]->setGeometry(208, top, 97, 17);
-        LblSpirit[i] =
-            MakeLabel(SpiritCaption(0), Qt::AlignLeft, QRect(312, top, 33, 17), FramePlayers);
+        HScrSpirit[i]->setGeometry(208, top, 97 - widen, 17);
+        LblSpirit[i] = MakeLabel(SpiritCaption(0), Qt::AlignLeft,
+                                 QRect(312 - widen, top, 33 + widen, 17), FramePlayers);
         LblSpirit[i]->setObjectName(QStringLiteral("LblSpirit%1").arg(i));
     }
 }
 
 void FrmOption::CreateSystemControls(QWidget* body) {
-    FrameSystem = new QGroupBox(QStringLiteral("システム"), body);
+    FrameSystem = new QGroupBox(tr("システム"), body);
     FrameSystem->setObjectName(QStringLiteral("FrameSystem"));
     FrameSystem->setGeometry(0, 128, 353, 161);
-    Label1[0] = MakeLabel(QStringLiteral("データ保存の設定 : "), Qt::AlignRight,
-                          QRect(8, 20, 105, 17), FrameSystem);
-    Label1[1] = MakeLabel(QStringLiteral("カードの模様 : "), Qt::AlignRight, QRect(16, 51, 97, 17),
-                          FrameSystem);
-    Label1[2] = MakeLabel(QStringLiteral("模様のプレビュー : "), Qt::AlignRight,
-                          QRect(160, 51, 113, 17), FrameSystem);
+    Label1[0] =
+        MakeLabel(tr("データ保存の設定 : "), Qt::AlignRight, QRect(8, 20, 105, 17), FrameSystem);
+    Label1[1] =
+        MakeLabel(tr("カードの模様 : "), Qt::AlignRight, QRect(16, 51, 97, 17), FrameSystem);
+    Label1[2] =
+        MakeLabel(tr("模様のプレビュー : "), Qt::AlignRight, QRect(160, 51, 113, 17), FrameSystem);
     for (int i = 0; i < 3; ++i) {
         Label1[i]->setObjectName(QStringLiteral("Label1%1").arg(i));
     }
 
     CmbSaveData = new QComboBox(FrameSystem);
     CmbSaveData->setObjectName(QStringLiteral("CmbSaveData"));
-    CmbSaveData->addItems({QStringLiteral("終了時に確認"), QStringLiteral("常に保存する"),
-                           QStringLiteral("一切保存しない")});
+    CmbSaveData->addItems({tr("終了時に確認"), tr("常に保存する"), tr("一切保存しない")});
     CmbSaveData->setGeometry(112, 16, 233, 20);
     Label1[0]->setBuddy(CmbSaveData);
 

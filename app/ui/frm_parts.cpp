@@ -11,6 +11,7 @@
 #include "game/evaluate_part.h"
 #include "game/part_name.h"
 #include "platform/message_box.h"
+#include "platform/translated_text.h"
 #include "render/show_message.h"
 #include "ui/dialog_body.h"
 #include "ui/window_font.h"
@@ -53,16 +54,18 @@ FrmParts::FrmParts(MdlMain& state, Surface& info, const QImage& winnerMarker, Me
 
 std::string FrmParts::RetPartName(int32_t seat) const {
     if (state_.Players[seat].Dropped) {
-        return "ドロップ";
+        return tr("ドロップ").toStdString();
     }
-    return std::string(PartName(EvaluatePart(state_, seat).Part));
+    return TranslatedText(PartNameContext, PartName(EvaluatePart(state_, seat).Part)).toStdString();
 }
 
 void FrmParts::Form_Load(Surface& info) {
     const std::string caption =
-        state_.Winner == WinnerDraw
-            ? std::string("戦績 : 引き分けです")
-            : "戦績 : " + state_.Players[state_.Winner].Name + " の勝利です";
+        (state_.Winner == WinnerDraw
+             ? tr("戦績 : 引き分けです")
+             : tr("戦績 : %1 の勝利です")
+                   .arg(QString::fromStdString(state_.Players[state_.Winner].Name)))
+            .toStdString();
     setWindowTitle(QString::fromStdString(caption));
     ImgWinner->move(ImgWinner->x(), 24 * state_.Winner + 8);
     ShowMessage(info, caption);
@@ -87,8 +90,8 @@ void FrmParts::Form_QueryUnload() {
     if (state_.Winner == 0 && state_.DropCount < limit) {
         state_.DropCount =
             state_.DropCount <= limit - WinDropBonus ? state_.DropCount + WinDropBonus : limit;
-        boxes_.Show("ドロップ可能回数が2回増えました。", "情報", MessageButtons::Ok,
-                    MessageIcon::Information);
+        boxes_.Show(tr("ドロップ可能回数が2回増えました。").toStdString(), tr("情報").toStdString(),
+                    MessageButtons::Ok, MessageIcon::Information);
     }
 }
 

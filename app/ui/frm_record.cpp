@@ -43,12 +43,12 @@ FrmRecord::FrmRecord(const GameRecorder& recorder, MessageBoxes& boxes, QWidget*
     setObjectName(QStringLiteral("FrmRecord"));
     CloseOnEscape(*this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("対戦記録"));
+    setWindowTitle(tr("対戦記録"));
     setFont(WindowFont());
     tabs_ = new QTabWidget(this);
     TxtGames = new QTextBrowser;
     TxtGames->setObjectName(QStringLiteral("TxtGames"));
-    tabs_->addTab(TxtGames, QStringLiteral("今回の対戦"));
+    tabs_->addTab(TxtGames, tr("今回の対戦"));
     CreateStatsPage();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
@@ -64,24 +64,23 @@ void FrmRecord::CreateStatsPage() {
     auto* layout = new QVBoxLayout(page);
     TblStats = new QTableWidget(0, 8);
     TblStats->setObjectName(QStringLiteral("TblStats"));
-    TblStats->setHorizontalHeaderLabels(
-        {QStringLiteral("名前"), QStringLiteral("ゲーム数"), QStringLiteral("勝ち"),
-         QStringLiteral("ドロップ"), QStringLiteral("レイズ"), QStringLiteral("ブラフ率"),
-         QStringLiteral("ブラフ成功率"), QStringLiteral("平均の賭け金")});
+    TblStats->setHorizontalHeaderLabels({tr("名前"), tr("ゲーム数"), tr("勝ち"), tr("ドロップ"),
+                                         tr("レイズ"), tr("ブラフ率"), tr("ブラフ成功率"),
+                                         tr("平均の賭け金")});
     TblStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TblStats->verticalHeader()->hide();
     TblStats->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(TblStats, 1);
-    layout->addWidget(new QLabel(QStringLiteral("最近 %1 ゲームの所持金").arg(ChartGames)));
+    layout->addWidget(new QLabel(tr("最近 %1 ゲームの所持金").arg(ChartGames)));
     PictMoney = new MoneyChart;
     PictMoney->setObjectName(QStringLiteral("PictMoney"));
     PictMoney->setAccessibleName(tr("所持金のグラフ"));
     layout->addWidget(PictMoney, 2);
-    CmdExport = new QPushButton(QStringLiteral("CSV に書き出す(&E)..."));
+    CmdExport = new QPushButton(tr("CSV に書き出す(&E)..."));
     CmdExport->setObjectName(QStringLiteral("CmdExport"));
     connect(CmdExport, &QPushButton::clicked, this, &FrmRecord::CmdExport_Click);
     layout->addWidget(CmdExport, 0, Qt::AlignRight);
-    tabs_->addTab(page, QStringLiteral("相手の記録"));
+    tabs_->addTab(page, tr("相手の記録"));
 }
 
 void FrmRecord::ShowStats() {
@@ -93,8 +92,7 @@ void FrmRecord::ShowStats() {
         const QString bluffWins =
             name.Human ? QStringLiteral("-") : Percent(name.BluffWins, name.Bluffs);
         const QStringList cells = {
-            QString::fromStdString(name.Name) +
-                (name.Human ? QStringLiteral(" (あなた)") : QString()),
+            QString::fromStdString(name.Name) + (name.Human ? tr(" (あなた)") : QString()),
             QString::number(name.Games),
             QStringLiteral("%1 (%2)").arg(name.Wins).arg(Percent(name.Wins, name.Games)),
             QString::number(name.Drops),
@@ -119,17 +117,17 @@ bool FrmRecord::ExportCsv(const QString& path) {
         file.write(csv.data(), static_cast<qint64>(csv.size())) !=
             static_cast<qint64>(csv.size()) ||
         !file.flush()) {
-        boxes_.Show("CSV ファイルに書き出せませんでした。\n" + path.toStdString(), "対戦記録",
-                    MessageButtons::Ok, MessageIcon::Error);
+        boxes_.Show(tr("CSV ファイルに書き出せませんでした。\n%1").arg(path).toStdString(),
+                    tr("対戦記録").toStdString(), MessageButtons::Ok, MessageIcon::Error);
         return false;
     }
     return true;
 }
 
 void FrmRecord::CmdExport_Click() {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("CSV に書き出す"),
+    const QString path = QFileDialog::getSaveFileName(this, tr("CSV に書き出す"),
                                                       QStringLiteral("kestrins-record.csv"),
-                                                      QStringLiteral("CSV ファイル (*.csv)"));
+                                                      tr("CSV ファイル (*.csv)"));
     if (!path.isEmpty()) {
         ExportCsv(path);
     }
@@ -143,7 +141,7 @@ void FrmRecord::ShowGames() {
         ShowStats();
     }
     if (games.empty()) {
-        TxtGames->setHtml(QStringLiteral("<p>まだゲームをしていません。</p>"));
+        TxtGames->setHtml(tr("<p>まだゲームをしていません。</p>"));
         return;
     }
     QString html;

@@ -50,7 +50,7 @@ FrmResults::FrmResults(MdlMain& state, RandomSource& random, const Pacer& pacer,
     setObjectName(QStringLiteral("FrmResults"));
     CloseOnEscape(*this);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("持ち金の確認"));
+    setWindowTitle(tr("持ち金の確認"));
     setFont(WindowFont());
     results_.SetForeColor(FromBgr(ChartWhite));
 
@@ -124,8 +124,8 @@ void FrmResults::DrawMoneys() {
         const int y = 50 * i + 3;
         results_.MoveTo(0, y);
         results_.LineTo(width, y);
-        results_.DrawText(QStringLiteral("%1 枚").arg((6 - i) * 10),
-                          FromEdges(0, 50 * i + 5, 50, 50 * i + 19), TextLeft);
+        results_.DrawText(tr("%1 枚").arg((6 - i) * 10), FromEdges(0, 50 * i + 5, 50, 50 * i + 19),
+                          TextLeft);
     }
     const int height = results_.Height();
     QStringList moneys;

@@ -1,7 +1,7 @@
-// About dialog: the layout, the message from the string resource and its scrolling.
+// About dialog: the layout, the message and its scrolling.
 #include "ui/frm_version.h"
 
-#include <QFile>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -14,11 +14,6 @@
 #include "ui/surface_view.h"
 #include "ui/window_font.h"
 #include "version.h"
-
-// The string resource lives in the static ui library, which the linker would otherwise drop.
-static void InitAboutStrings() {
-    Q_INIT_RESOURCE(about_strings);
-}
 
 namespace kestrins {
 
@@ -46,17 +41,13 @@ void FitMessageFont(Surface& box, const QString& text) {
 }  // namespace
 
 QString LoadAboutMessage() {
-    InitAboutStrings();
-    QFile file(QStringLiteral(":/strings/about_message.txt"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QString();
-    }
-    QString text = QString::fromUtf8(file.readAll());
-    // The file ends with a line feed like any text file; the message does not.
-    if (text.endsWith(QLatin1Char('\n'))) {
-        text.chop(1);
-    }
-    return text;
+    return QCoreApplication::translate(
+        "kestrins::FrmVersion",
+        "「ケストリン」をダウンロードしていただき\n誠にありがとうございます。\n\n"
+        "このゲームをより良くするために、\n私のホームページでは、みなさまの感想を\n"
+        "お待ちしております。\n\nホームページ\n本店\n\n\n支店\n\n\nメールアドレス\n\n\n\n"
+        "「ゲームのコツ」\nコンピュータプレイヤーの「ブラフ」(はったり)\n"
+        "を見ぬければ勝率がぐんと上がります。\nベット(掛け金)の動きに目を見張ってください。");
 }
 
 FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
@@ -64,7 +55,7 @@ FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
       mesBox_(BoxWidth - 2 * BoxBorder, BoxHeight - 2 * BoxBorder,
               palette().color(QPalette::Window)) {
     setObjectName(QStringLiteral("FrmVersion"));
-    setWindowTitle(QStringLiteral("ケストリン のバージョン情報"));
+    setWindowTitle(tr("ケストリン のバージョン情報"));
     setFont(WindowFont());
     QWidget* body = FixedDialogBody(*this, QSize(280, 184));
 
@@ -74,12 +65,12 @@ FrmVersion::FrmVersion(const QImage& icon, QWidget* parent)
     ImMyIcon->setGeometry(16, 16, 32, 32);
     ImMyIcon->setAccessibleName(tr("アイコン"));
     // 1.0.2 reads "1.02".
-    LblVersion[0] = new QLabel(QStringLiteral("ケストリン ver.%1.%2%3")
+    LblVersion[0] = new QLabel(tr("ケストリン ver.%1.%2%3")
                                    .arg(KestrinsVersionMajor)
                                    .arg(KestrinsVersionMinor)
                                    .arg(KestrinsVersionPatch),
                                body);
-    LblVersion[1] = new QLabel(QStringLiteral("コンピュータ三人と遊ぶポーカー"), body);
+    LblVersion[1] = new QLabel(tr("コンピュータ三人と遊ぶポーカー"), body);
     for (int i = 0; i < 2; ++i) {
         LblVersion[i]->setObjectName(QStringLiteral("LblVersion%1").arg(i));
         LblVersion[i]->setGeometry(72, 8 + 24 * i, 201, 17);

@@ -44,7 +44,7 @@ private:
     QTimer* TimerMes;
 };
 
-// The about message, 22 lines joined by line feeds.
+// The about message in the language in use; the Japanese is 22 lines joined by line feeds.
 QString LoadAboutMessage();
 
 }  // namespace kestrins

@@ -1,6 +1,7 @@
 // The rules page, written around the game's own constants so it cannot drift from them.
 #include "ui/how_to_play.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "game/constants.h"
@@ -22,7 +23,7 @@ QString BoldBluffers() {
             names << SpiritCaption(pattern);
         }
     }
-    return names.join(QStringLiteral("と"));
+    return names.join(QCoreApplication::translate("HowToPlay", "と"));
 }
 
 }  // namespace
@@ -30,20 +31,23 @@ QString BoldBluffers() {
 QString HowToPlayText() {
     QString text;
     text += Paragraph(
-        QStringLiteral("ゲームの流れ"),
-        QStringLiteral(
+        QCoreApplication::translate("HowToPlay", "ゲームの流れ"),
+        QCoreApplication::translate(
+            "HowToPlay",
             "「カードを配る」(F2) で %1 人に %2 枚ずつ配られます。取り替えたいカードをクリックして"
             "選び (0 枚から %2 枚まで)、「交換」を押します。コンピュータも交換したあと、賭けが"
             "1回だけ行われ、最後に手札を見せ合って、いちばん強い役の人が勝ちます。")
             .arg(SeatCount)
             .arg(HandSize));
     text += Paragraph(
-        QStringLiteral("参加料"),
-        QStringLiteral("交換が終わると全員が %1 $ を賭けます。ドロップしてもこの分は戻りません。")
+        QCoreApplication::translate("HowToPlay", "参加料"),
+        QCoreApplication::translate(
+            "HowToPlay", "交換が終わると全員が %1 $ を賭けます。ドロップしてもこの分は戻りません。")
             .arg(OpeningBet));
     text += Paragraph(
-        QStringLiteral("賭け"),
-        QStringLiteral(
+        QCoreApplication::translate("HowToPlay", "賭け"),
+        QCoreApplication::translate(
+            "HowToPlay",
             "前のゲームの勝者から順に行動します。<b>コール</b>は、それまでの最高額に賭け金を"
             "そろえます。<b>レイズ</b>は押すたびに賭け金が %1 $ 上がり、「決定」で確定します。"
             "<b>取り消し</b>はレイズをやめて、コールの額に戻します。賭け金の上限は %2 $ です。"
@@ -53,19 +57,23 @@ QString HowToPlayText() {
             .arg(BetCap)
             .arg(BettingTurnLimit));
     text += Paragraph(
-        QStringLiteral("ドロップ"),
-        QStringLiteral(
+        QCoreApplication::translate("HowToPlay", "ドロップ"),
+        QCoreApplication::translate(
+            "HowToPlay",
             "<b>ドロップ</b>は勝負を降りることです。それまでに賭けた分は失います。あなたが"
             "ドロップできる回数には限りがあり、最初は %1 回、ゲームに勝つたびに %2 回増えます。")
             .arg(StartingDropCount)
             .arg(WinDropBonus));
+    text +=
+        Paragraph(QCoreApplication::translate("HowToPlay", "精算"),
+                  QCoreApplication::translate(
+                      "HowToPlay",
+                      "全員が自分の賭け金を払い、勝った人が全員分を受け取ります。いちばん強い役が"
+                      "同じ強さで並んだときは引き分けで、賭け金はすべて戻ります。"));
     text += Paragraph(
-        QStringLiteral("精算"),
-        QStringLiteral("全員が自分の賭け金を払い、勝った人が全員分を受け取ります。いちばん強い役が"
-                       "同じ強さで並んだときは引き分けで、賭け金はすべて戻ります。"));
-    text += Paragraph(
-        QStringLiteral("所持金と対戦の終わり"),
-        QStringLiteral(
+        QCoreApplication::translate("HowToPlay", "所持金と対戦の終わり"),
+        QCoreApplication::translate(
+            "HowToPlay",
             "所持金は次のゲームに持ち越され、終了時に保存できます。新しい対戦では、あなたが %1 $、"
             "コンピュータが %2 $ から始めます。あなたの所持金がマイナスになるとゲームオーバー、"
             "コンピュータ全員の所持金がマイナスになるとあなたの勝利です。どちらのあとも所持金を"
@@ -73,8 +81,9 @@ QString HowToPlayText() {
             .arg(StartingMoneyHuman)
             .arg(StartingMoneyComputer));
     text += Paragraph(
-        QStringLiteral("コンピュータの性格"),
-        QStringLiteral(
+        QCoreApplication::translate("HowToPlay", "コンピュータの性格"),
+        QCoreApplication::translate(
+            "HowToPlay",
             "設定 (F3) で選べます。%1 から %2 に向かって強気になり、レイズの幅が %3 倍から "
             "%4 倍まで大きくなります。%5は、弱い手で強気に賭けるブラフをよくします。"
             "誰がブラフだったかは、ゲームのあと対戦記録 (F5) で確かめられます。")

@@ -39,7 +39,7 @@ void MoneyChart::paintEvent(QPaintEvent* /*event*/) {
         }
     }
     if (high == low) {
-        painter.drawText(rect(), Qt::AlignCenter, QStringLiteral("記録がまだありません。"));
+        painter.drawText(rect(), Qt::AlignCenter, tr("記録がまだありません。"));
         return;
     }
     const QRectF plot = QRectF(rect()).adjusted(Margin, Margin, -Margin - LegendWidth, -Margin);

@@ -1,12 +1,14 @@
 // Every user-visible text of the game record, in one place.
 #include "ui/record_text.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QStringList>
 
 #include "game/bet_message.h"
 #include "game/constants.h"
 #include "game/part_name.h"
+#include "platform/translated_text.h"
 
 namespace kestrins {
 
@@ -33,22 +35,26 @@ QString MoneyChange(int32_t change) {
 }
 
 QString ShowdownText(const SeatRecord& seat) {
-    return seat.Dropped ? QStringLiteral("ドロップ") : FromUtf8(PartName(seat.Showdown.Part));
+    return seat.Dropped ? QCoreApplication::translate("RecordText", "ドロップ")
+                        : TranslatedText(PartNameContext, PartName(seat.Showdown.Part));
 }
 
 QString SeatRows(const GameEntry& game) {
-    QString rows = QStringLiteral(
+    QString rows = QCoreApplication::translate(
+        "RecordText",
         "<tr><th align=left>名前</th><th align=left>配られた手札</th><th>交換</th>"
         "<th align=left>交換後</th><th align=left>役</th><th>賭け金</th><th>増減</th></tr>");
     for (int32_t seat = 0; seat < SeatCount; ++seat) {
         const SeatRecord& record = game.Seats[seat];
         // The computers' cards stay hidden until the game is over, as on the table.
         const bool hidden = !game.Finished && seat != 0;
-        const QString hiddenHand = QStringLiteral("(伏せてあります)");
-        rows += QStringLiteral("<tr><td>%1</td><td>%2</td><td align=center>%3 枚</td><td>%4</td>")
-                    .arg(Name(game, seat), hidden ? hiddenHand : HandText(record.Dealt))
-                    .arg(record.Exchanged)
-                    .arg(hidden ? hiddenHand : HandText(record.Final));
+        const QString hiddenHand = QCoreApplication::translate("RecordText", "(伏せてあります)");
+        rows +=
+            QCoreApplication::translate(
+                "RecordText", "<tr><td>%1</td><td>%2</td><td align=center>%3 枚</td><td>%4</td>")
+                .arg(Name(game, seat), hidden ? hiddenHand : HandText(record.Dealt))
+                .arg(record.Exchanged)
+                .arg(hidden ? hiddenHand : HandText(record.Final));
         if (game.Finished) {
             rows += QStringLiteral("<td>%1</td><td align=right>%2 $</td><td align=right>%3</td>")
                         .arg(ShowdownText(record))
@@ -62,13 +68,14 @@ QString SeatRows(const GameEntry& game) {
 
 QString BetList(const GameEntry& game) {
     if (game.Bets.empty()) {
-        return QStringLiteral("<p>賭けはまだありません。</p>");
+        return QCoreApplication::translate("RecordText", "<p>賭けはまだありません。</p>");
     }
     QString list = QStringLiteral("<ol>");
     for (const BetRecord& bet : game.Bets) {
         list += QStringLiteral("<li>%1 : %2").arg(Name(game, bet.Seat), BetText(bet));
         if (game.Finished && bet.Seat != 0) {
-            list += bet.Bluffing ? QStringLiteral(" <b>[ブラフ中]</b>") : QString();
+            list += bet.Bluffing ? QCoreApplication::translate("RecordText", " <b>[ブラフ中]</b>")
+                                 : QString();
         }
         list += QStringLiteral("</li>");
     }
@@ -93,12 +100,16 @@ QString CardText(const Card& card) {
 }
 
 QString BetText(const BetRecord& bet) {
-    const QString word = FromUtf8(BetActionWord(bet.Action));
+    const QString word = TranslatedText(BetMessageContext, BetActionWord(bet.Action));
     switch (bet.Action) {
         case BetRaise:
-            return QStringLiteral("%1 (%2 $ に)").arg(word).arg(bet.Amount);
+            return QCoreApplication::translate("RecordText", "%1 (%2 $ に)")
+                .arg(word)
+                .arg(bet.Amount);
         case BetDrop:
-            return QStringLiteral("%1 (%2 $ を失う)").arg(word).arg(bet.Amount);
+            return QCoreApplication::translate("RecordText", "%1 (%2 $ を失う)")
+                .arg(word)
+                .arg(bet.Amount);
         default:
             return QStringLiteral("%1 (%2 $)").arg(word).arg(bet.Amount);
     }
@@ -110,28 +121,34 @@ QString BluffLine(const GameEntry& game) {
         if (!game.Seats[seat].Bluffing) {
             continue;
         }
-        const QString outcome = game.Winner == seat ? QStringLiteral("成功、勝ちました")
+        const QString outcome = game.Winner == seat
+                                    ? QCoreApplication::translate("RecordText", "成功、勝ちました")
                                 : game.Winner == WinnerDraw && !game.Seats[seat].Dropped
-                                    ? QStringLiteral("引き分け")
-                                    : QStringLiteral("失敗");
+                                    ? QCoreApplication::translate("RecordText", "引き分け")
+                                    : QCoreApplication::translate("RecordText", "失敗");
         bluffs << QStringLiteral("%1 (%2)").arg(Name(game, seat), outcome);
     }
     if (bluffs.isEmpty()) {
-        return QStringLiteral("ブラフをしたコンピュータはいませんでした。");
+        return QCoreApplication::translate("RecordText",
+                                           "ブラフをしたコンピュータはいませんでした。");
     }
-    return QStringLiteral("ブラフ : ") + bluffs.join(QStringLiteral("、"));
+    return QCoreApplication::translate("RecordText", "ブラフ : %1")
+        .arg(bluffs.join(QCoreApplication::translate("RecordText", "、")));
 }
 
 QString GameText(const GameEntry& game, int number) {
     const QString time =
         QDateTime::fromSecsSinceEpoch(game.Time).toString(QStringLiteral("HH:mm:ss"));
-    QString text = QStringLiteral("<h3>第 %1 ゲーム (%2)%3</h3>")
-                       .arg(number)
-                       .arg(time, game.Finished ? QString() : QStringLiteral(" ― 進行中"));
+    QString text =
+        QCoreApplication::translate("RecordText", "<h3>第 %1 ゲーム (%2)%3</h3>")
+            .arg(number)
+            .arg(time, game.Finished ? QString()
+                                     : QCoreApplication::translate("RecordText", " ― 進行中"));
     if (game.Finished) {
         const QString result = game.Winner == WinnerDraw
-                                   ? QStringLiteral("引き分けです。")
-                                   : QStringLiteral("%1 の勝ちです。").arg(Name(game, game.Winner));
+                                   ? QCoreApplication::translate("RecordText", "引き分けです。")
+                                   : QCoreApplication::translate("RecordText", "%1 の勝ちです。")
+                                         .arg(Name(game, game.Winner));
         text += QStringLiteral("<p><b>%1</b> %2</p>").arg(result, BluffLine(game));
     }
     text += QStringLiteral("<table cellspacing=4>") + SeatRows(game) + QStringLiteral("</table>");

@@ -1,34 +1,37 @@
-// Qt's translation catalogues for the program's language, loaded from where Qt keeps them.
+// The translation catalogues for the program's language: Qt's from where Qt keeps them, the
+// program's own from its resources.
 #include "ui/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QString>
 #include <QTranslator>
-#include <array>
-#include <utility>
 
 namespace kestrins {
 
-bool InstallTranslations(QCoreApplication& app) {
-    // The program speaks Japanese whatever the desktop's language.
-    const QLocale language(QLocale::Japanese, QLocale::Japan);
-    // Each catalogue's file name stem and folder; the program's own texts will join this list.
-    const std::array catalogues{
-        std::pair{QStringLiteral("qtbase"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)},
-    };
-    bool all = true;
-    for (const auto& [name, folder] : catalogues) {
-        auto* translator = new QTranslator(&app);
-        if (translator->load(language, name, QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(translator);
-        } else {
-            delete translator;
-            all = false;
-        }
+namespace {
+
+bool Install(QCoreApplication& app, const QString& file) {
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(file)) {
+        delete translator;
+        return false;
     }
-    return all;
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
+}  // namespace
+
+bool InstallTranslations(QCoreApplication& app, Language language) {
+    switch (language) {
+        case Language::Japanese:
+            return Install(app, QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
+                                    QStringLiteral("/qtbase_ja.qm"));
+        case Language::English:
+            return Install(app, QStringLiteral(":/i18n/kestrins_en.qm"));
+    }
+    return false;
 }
 
 }  // namespace kestrins

@@ -1,29 +1,177 @@
-// Qt's own texts speak the program's language: the buttons of the save question.
+// The language choice, the English catalogue's completeness, and texts reaching the player in
+// English where they are shown, with Qt's own buttons in the language in use.
 #include "ui/translations.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTimer>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <optional>
 
+#include "game/bet_message.h"
+#include "game/constants.h"
+#include "game/part_name.h"
+#include "platform/library_text.h"
 #include "platform/qt_message_boxes.h"
+#include "platform/translated_text.h"
+#include "ui/frm_option.h"
+#include "ui/frm_version.h"
+#include "ui/language.h"
 
 namespace kestrins {
 namespace {
 
-TEST(Translations, SaveQuestionButtonsAreJapanese) {
-    ASSERT_TRUE(InstallTranslations(*QCoreApplication::instance()));
+struct ChoiceCase {
+    const char* Name;
+    std::optional<QString> Option;
+    LocaleEnvironment Environment;
+    std::optional<Language> Want;
+};
+
+class LanguageChoiceTest : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(LanguageChoiceTest, PicksAsTheCLibraryWould) {
+    EXPECT_EQ(ChooseLanguage(GetParam().Option, GetParam().Environment), GetParam().Want);
+}
+
+constexpr auto Ja = Language::Japanese;
+constexpr auto En = Language::English;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LanguageChoiceTest,
+    ::testing::Values(
+        ChoiceCase{"NothingSet", std::nullopt, {}, Ja},
+        ChoiceCase{"LangC", std::nullopt, {nullptr, nullptr, "C"}, Ja},
+        ChoiceCase{"LangCUtf8", std::nullopt, {nullptr, nullptr, "C.UTF-8"}, Ja},
+        ChoiceCase{"LangPosix", std::nullopt, {nullptr, nullptr, "POSIX"}, Ja},
+        ChoiceCase{"LangJapanese", std::nullopt, {nullptr, nullptr, "ja_JP.UTF-8"}, Ja},
+        ChoiceCase{"LangEnglish", std::nullopt, {nullptr, nullptr, "en_US.UTF-8"}, En},
+        ChoiceCase{"LangGerman", std::nullopt, {nullptr, nullptr, "de_DE@euro"}, En},
+        // Jamaican Creole starts like Japanese.
+        ChoiceCase{"LangJamaican", std::nullopt, {nullptr, nullptr, "jam_JM"}, En},
+        ChoiceCase{"LcAllBeforeLang", std::nullopt, {"C", nullptr, "en_GB.UTF-8"}, Ja},
+        ChoiceCase{"LcMessagesBeforeLang", std::nullopt, {nullptr, "fr_FR", "ja_JP"}, En},
+        ChoiceCase{"EmptyLcAllSkipped", std::nullopt, {"", "en_US", "ja_JP"}, En},
+        ChoiceCase{"OptionEnglishOverJapanese", QStringLiteral("en"), {"ja_JP", "ja_JP", "ja"}, En},
+        ChoiceCase{
+            "OptionJapaneseOverEnglish", QStringLiteral("ja"), {"en_US", nullptr, nullptr}, Ja},
+        ChoiceCase{"OptionUnknown", QStringLiteral("fr"), {}, std::nullopt},
+        ChoiceCase{"OptionEmpty", QString(), {}, std::nullopt}),
+    [](const ::testing::TestParamInfo<ChoiceCase>& testCase) { return testCase.param.Name; });
+
+// The %n placeholders a text uses, each once, in order.
+std::string Placeholders(const QString& text) {
+    QStringList found;
+    static const QRegularExpression placeholder(QStringLiteral("%[1-9]"));
+    for (auto it = placeholder.globalMatch(text); it.hasNext();) {
+        found << it.next().captured();
+    }
+    found.sort();
+    found.removeDuplicates();
+    return found.join(u' ').toStdString();
+}
+
+// Every entry translated and final; a lost placeholder would drop a name or a sum, a lost "&"
+// a menu's key (a button caption may add one: Japanese captions get theirs appended).
+TEST(EnglishCatalogue, EveryEntryIsFinishedAndKeepsItsPlaceholdersAndKey) {
+    QFile file(QStringLiteral(KESTRINS_ENGLISH_TS));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    int entries = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement) {
+            continue;
+        }
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.name() == QLatin1String("translation")) {
+            ++entries;
+            const QString where = context + QStringLiteral(": ") + source;
+            EXPECT_TRUE(xml.attributes().value(QLatin1String("type")).isEmpty())
+                << where.toStdString() << " is "
+                << xml.attributes().value(QLatin1String("type")).toString().toStdString();
+            const QString translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            EXPECT_FALSE(translation.trimmed().isEmpty()) << where.toStdString();
+            EXPECT_EQ(Placeholders(translation), Placeholders(source)) << where.toStdString();
+            if (source.contains(u'&')) {
+                EXPECT_TRUE(translation.contains(u'&')) << where.toStdString();
+            }
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GT(entries, 100);
+}
+
+class InstalledTranslationsTest : public ::testing::Test {
+protected:
+    // Each test installs its own; a deleted translator is removed from the application.
+    void TearDown() override {
+        qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator*>());
+    }
+};
+
+// The contexts written by hand (the Qt-free game's, the library's) and those lupdate derives
+// from the classes must meet the ones the code looks up at run time.
+TEST_F(InstalledTranslationsTest, EnglishReachesWindowsGameTextsAndLibraryMessages) {
+    ASSERT_TRUE(InstallTranslations(*QCoreApplication::instance(), Language::English));
+    EXPECT_EQ(FillName(TranslatedText(BetMessageContext, BetMessageFormat(BetCall)).toStdString(),
+                       "Rosa"),
+              "Rosa calls");
+    EXPECT_EQ(TranslatedText(PartNameContext, PartName(PartRoyalStraight)),
+              QStringLiteral("Royal Straight"));
+
+    FrmVersion about(QImage(), nullptr);
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About Kestrin"));
+    MdlMain state;
+    state.Players[1].Pattern = 3;
+    FrmOption options(state, QImage(), nullptr);
+    const auto* temperament = options.findChild<QLabel*>(QStringLiteral("LblSpirit1"));
+    ASSERT_NE(temperament, nullptr);
+    EXPECT_EQ(temperament->text(), QStringLiteral("Reckless"));
+
+    // A path holding "%2" must come through as it is, not take the second value.
+    EXPECT_EQ(
+        TranslateLibraryText("設定ファイルが壊れていたため読み込めませんでした。\n/h/a%2.db\nは\n"
+                             "/h/a.db.bad\nとして残し、新しい設定ファイルを作りました。"),
+        QStringLiteral("The settings file was damaged and could not be read.\n/h/a%2.db\n"
+                       "has been kept as\n/h/a.db.bad\nand a new settings file has been "
+                       "started."));
+    EXPECT_EQ(TranslateLibraryCaption("制限"), QStringLiteral("Limit"));
+    EXPECT_EQ(TranslateLibraryText("something else"), QStringLiteral("something else"));
+}
+
+struct ButtonsCase {
+    const char* Name;
+    Language Shown;
+    QStringList Captions;
+};
+
+class SaveQuestionButtonsTest : public InstalledTranslationsTest,
+                                public ::testing::WithParamInterface<ButtonsCase> {};
+
+TEST_P(SaveQuestionButtonsTest, SpeakTheLanguageInUse) {
+    ASSERT_TRUE(InstallTranslations(*QCoreApplication::instance(), GetParam().Shown));
     QStringList captions;
     QTimer::singleShot(0, [&captions] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         for (const auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
-            // "はい(&Y)" shows as はい with its key, as on a Japanese desktop.
-            captions << box->button(button)->text().remove(
-                QRegularExpression(QStringLiteral("\\(&.\\)$")));
+            // "はい(&Y)" shows as はい with its key, as on a Japanese desktop; "&Yes" as Yes.
+            captions << box->button(button)
+                            ->text()
+                            .remove(QRegularExpression(QStringLiteral("\\(&.\\)$")))
+                            .remove(u'&');
         }
         box->button(QMessageBox::Cancel)->click();
     });
@@ -31,9 +179,20 @@ TEST(Translations, SaveQuestionButtonsAreJapanese) {
     EXPECT_EQ(boxes.Show("現在の所持金を保存しますか？", "確認", MessageButtons::YesNoCancel,
                          MessageIcon::Question),
               MessageAnswer::Cancel);
-    EXPECT_EQ(captions, QStringList({QStringLiteral("はい"), QStringLiteral("いいえ"),
-                                     QStringLiteral("キャンセル")}));
+    EXPECT_EQ(captions, GetParam().Captions);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, SaveQuestionButtonsTest,
+    ::testing::Values(ButtonsCase{"Japanese",
+                                  Language::Japanese,
+                                  {QStringLiteral("はい"), QStringLiteral("いいえ"),
+                                   QStringLiteral("キャンセル")}},
+                      ButtonsCase{
+                          "English",
+                          Language::English,
+                          {QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Cancel")}}),
+    [](const ::testing::TestParamInfo<ButtonsCase>& testCase) { return testCase.param.Name; });
 
 }  // namespace
 }  // namespace kestrins

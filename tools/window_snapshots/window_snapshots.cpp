@@ -1,5 +1,6 @@
 // Saves pictures of the windows to look at by eye, and the two screenshots of the metainfo: the
-// table during a bet and the result sheet, from a real game with a fixed seed.
+// table during a bet and the result sheet, from a real game with a fixed seed. The language
+// follows the locale as the game's does (LANG=en_US.UTF-8 for English).
 #include <QApplication>
 #include <QDir>
 #include <QImage>
@@ -7,6 +8,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
+#include <array>
 #include <cstdio>
 
 #include "game/random_source.h"
@@ -17,11 +19,20 @@
 #include "ui/frm_option.h"
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
+#include "ui/translations.h"
 
 namespace kestrins {
 namespace {
 
 constexpr uint32_t ScreenshotSeed = 3;
+
+// The seats' names, in the language of the pictures.
+std::array<const char*, 4> SampleNames(Language language) {
+    if (language == Language::English) {
+        return {"You", "Kestrin", "Falcon", "Kestrel"};
+    }
+    return {"あなた", "ケストリン", "ハヤブサ", "チョウゲンボウ"};
+}
 
 bool Save(const QPixmap& picture, const QDir& folder, const char* name) {
     const QString path = folder.filePath(QString::fromUtf8(name));
@@ -62,9 +73,9 @@ private:
 };
 
 // One game with the real windows: "最初から", a deal, no exchange, call at every turn.
-bool GameSnapshots(const QDir& folder, const Sprites& sprites) {
+bool GameSnapshots(const QDir& folder, const Sprites& sprites, Language language) {
     MdlMain state;
-    const char* names[] = {"あなた", "ケストリン", "ハヤブサ", "チョウゲンボウ"};
+    const std::array<const char*, 4> names = SampleNames(language);
     for (int i = 0; i < 4; ++i) {
         state.Players[i].Name = names[i];
         state.Players[i].Pattern = i;
@@ -85,6 +96,10 @@ bool GameSnapshots(const QDir& folder, const Sprites& sprites) {
         if (frmMain.PictBet->isVisible()) {
             if (!betShown) {
                 saved &= Save(frmMain.grab(), folder, "table-bet.png");
+                // A raise shows the confirm and cancel captions; the cancel takes it back.
+                frmMain.CmdBet[1]->click();
+                saved &= Save(frmMain.grab(), folder, "windows_table_raise.png");
+                frmMain.CmdBet[3]->click();
                 betShown = true;
             }
             frmMain.CmdBet[0]->click();
@@ -97,9 +112,9 @@ bool GameSnapshots(const QDir& folder, const Sprites& sprites) {
     return saved && betShown;
 }
 
-bool WindowSnapshots(const QDir& folder, const Sprites& sprites) {
+bool WindowSnapshots(const QDir& folder, const Sprites& sprites, Language language) {
     MdlMain state;
-    const char* names[] = {"あなた", "ケストリン", "ハヤブサ", "チョウゲンボウ"};
+    const std::array<const char*, 4> names = SampleNames(language);
     const int32_t money[] = {500, 1234, -250, 9};
     for (int i = 0; i < 4; ++i) {
         state.Players[i].Name = names[i];
@@ -151,8 +166,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: window_snapshots [existing output folder]\n");
         return 1;
     }
+    const kestrins::Language language =
+        kestrins::ChooseLanguage(std::nullopt, kestrins::CurrentLocaleEnvironment())
+            .value_or(kestrins::Language::Japanese);
+    kestrins::InstallTranslations(app, language);
     const kestrins::Sprites sprites = kestrins::LoadSprites();
-    const bool windows = kestrins::WindowSnapshots(folder, sprites);
-    const bool game = kestrins::GameSnapshots(folder, sprites);
+    const bool windows = kestrins::WindowSnapshots(folder, sprites, language);
+    const bool game = kestrins::GameSnapshots(folder, sprites, language);
     return windows && game ? 0 : 1;
 }

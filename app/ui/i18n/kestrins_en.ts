@@ -1,0 +1,889 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="ja_JP">
+<context>
+    <name>BetMessage</name>
+    <message>
+        <source>レイズ</source>
+        <translation>Raise</translation>
+    </message>
+    <message>
+        <source>コール</source>
+        <translation>Call</translation>
+    </message>
+    <message>
+        <source>ドロップ</source>
+        <translation>Drop</translation>
+    </message>
+    <message>
+        <source>%1 はレイズします</source>
+        <translation>%1 raises</translation>
+    </message>
+    <message>
+        <source>%1 はコールします</source>
+        <translation>%1 calls</translation>
+    </message>
+    <message>
+        <source>%1 はドロップします</source>
+        <translation>%1 drops</translation>
+    </message>
+</context>
+<context>
+    <name>HandGuide</name>
+    <message>
+        <source>同じ役どうしは、カードに関係なく必ず引き分けです。</source>
+        <translation>Two hands of this category always tie, whatever the cards.</translation>
+    </message>
+    <message>
+        <source>5枚の数の合計が大きい方が勝ち (A は 14)。合計が同じなら引き分けです。</source>
+        <translation>The higher total of the five cards wins (A counts 14). Equal totals tie.</translation>
+    </message>
+    <message>
+        <source>そろった数が大きい方が勝ち (A が最強)。同じなら残りのカードに関係なく引き分けです。</source>
+        <translation>The higher matched rank wins (A is highest). Equal ranks tie, whatever the other cards.</translation>
+    </message>
+    <message>
+        <source>そろった2組の数の合計が大きい方が勝ち (A は 14)。同じなら引き分けです。</source>
+        <translation>The higher total of the two matched ranks wins (A counts 14). Equal totals tie.</translation>
+    </message>
+</context>
+<context>
+    <name>Hivekit</name>
+    <message>
+        <source>制限</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>このDLLは
+2KB以上のテキストデータを読み込めない仕様になっています。
+読み込もうとしているデータ量は %1 バイトです。</source>
+        <translation>This library
+cannot read text data of 2 KB or more.
+The data being read is %1 bytes.</translation>
+    </message>
+    <message>
+        <source>設定ファイルが壊れているため読み込めません。
+%1
+保存されていた値の代わりに既定の値を使います。
+壊れたファイルは次に保存するときに別の名前で残し、新しい設定ファイルを作ります。</source>
+        <translation>The settings file is damaged and cannot be read.
+%1
+The default values are used instead of the saved ones.
+The next save keeps the damaged file under another name and starts a new settings file.</translation>
+    </message>
+    <message>
+        <source>設定ファイルが壊れていたため読み込めませんでした。
+%1
+は
+%2
+として残し、新しい設定ファイルを作りました。</source>
+        <translation>The settings file was damaged and could not be read.
+%1
+has been kept as
+%2
+and a new settings file has been started.</translation>
+    </message>
+</context>
+<context>
+    <name>HowToPlay</name>
+    <message>
+        <source>と</source>
+        <translation> and </translation>
+    </message>
+    <message>
+        <source>ゲームの流れ</source>
+        <translation>How a game goes</translation>
+    </message>
+    <message>
+        <source>「カードを配る」(F2) で %1 人に %2 枚ずつ配られます。取り替えたいカードをクリックして選び (0 枚から %2 枚まで)、「交換」を押します。コンピュータも交換したあと、賭けが1回だけ行われ、最後に手札を見せ合って、いちばん強い役の人が勝ちます。</source>
+        <translation>“Deal Cards” (F2) gives each of the %1 players %2 cards. Click the cards you want to replace (0 to %2 cards) and press “Exchange”. After the computers have exchanged too, there is one round of betting; then everyone shows their hand, and the strongest hand wins.</translation>
+    </message>
+    <message>
+        <source>参加料</source>
+        <translation>Ante</translation>
+    </message>
+    <message>
+        <source>交換が終わると全員が %1 $ を賭けます。ドロップしてもこの分は戻りません。</source>
+        <translation>When the exchanges are over, everyone bets %1 $. Dropping does not give it back.</translation>
+    </message>
+    <message>
+        <source>賭け</source>
+        <translation>Betting</translation>
+    </message>
+    <message>
+        <source>前のゲームの勝者から順に行動します。&lt;b&gt;コール&lt;/b&gt;は、それまでの最高額に賭け金をそろえます。&lt;b&gt;レイズ&lt;/b&gt;は押すたびに賭け金が %1 $ 上がり、「決定」で確定します。&lt;b&gt;取り消し&lt;/b&gt;はレイズをやめて、コールの額に戻します。賭け金の上限は %2 $ です。誰かがレイズすると、ほかの全員がもう一度行動します。レイズのあと全員が行動し終えると賭けは終わります。レイズが続いても、およそ %3 手番で打ち切られます。</source>
+        <translation>Players act in turn, starting with the winner of the last game. &lt;b&gt;Call&lt;/b&gt; matches the highest bet so far. Each press of &lt;b&gt;Raise&lt;/b&gt; adds %1 $ to your bet, and “Confirm” settles it. &lt;b&gt;Cancel&lt;/b&gt; takes the raise back to the call. No bet can go above %2 $. When someone raises, everyone else acts again; betting ends once everyone has acted after the last raise. However long the raising goes on, betting stops after about %3 turns.</translation>
+    </message>
+    <message>
+        <source>ドロップ</source>
+        <translation>Drop</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;ドロップ&lt;/b&gt;は勝負を降りることです。それまでに賭けた分は失います。あなたがドロップできる回数には限りがあり、最初は %1 回、ゲームに勝つたびに %2 回増えます。</source>
+        <translation>To &lt;b&gt;drop&lt;/b&gt; is to give up the hand; what you have bet so far is lost. You can drop only so many times: %1 at first, and %2 more each time you win a game.</translation>
+    </message>
+    <message>
+        <source>精算</source>
+        <translation>Settling up</translation>
+    </message>
+    <message>
+        <source>全員が自分の賭け金を払い、勝った人が全員分を受け取ります。いちばん強い役が同じ強さで並んだときは引き分けで、賭け金はすべて戻ります。</source>
+        <translation>Everyone pays their bet, and the winner takes all of it. When the strongest hands are equally strong, the game is a draw and every bet is returned.</translation>
+    </message>
+    <message>
+        <source>所持金と対戦の終わり</source>
+        <translation>Money and the end of a match</translation>
+    </message>
+    <message>
+        <source>所持金は次のゲームに持ち越され、終了時に保存できます。新しい対戦では、あなたが %1 $、コンピュータが %2 $ から始めます。あなたの所持金がマイナスになるとゲームオーバー、コンピュータ全員の所持金がマイナスになるとあなたの勝利です。どちらのあとも所持金を初期化して、新しい対戦が始まります。</source>
+        <translation>Money carries over to the next game and can be saved when you quit. A new match starts you with %1 $ and each computer with %2 $. If your money goes below zero, the game is over; if every computer&apos;s money goes below zero, you win. Either way the money is reset and a new match begins.</translation>
+    </message>
+    <message>
+        <source>コンピュータの性格</source>
+        <translation>The computers&apos; temperaments</translation>
+    </message>
+    <message>
+        <source>設定 (F3) で選べます。%1 から %2 に向かって強気になり、レイズの幅が %3 倍から %4 倍まで大きくなります。%5は、弱い手で強気に賭けるブラフをよくします。誰がブラフだったかは、ゲームのあと対戦記録 (F5) で確かめられます。</source>
+        <translation>Chosen in Options (F3). From %1 to %2 they grow bolder, and their raises grow from %3 to %4 times the step. %5 often bluff, betting boldly on a weak hand. Who was bluffing can be seen in the Game Record (F5) after the game.</translation>
+    </message>
+</context>
+<context>
+    <name>PartName</name>
+    <message>
+        <source>手役なし</source>
+        <translation>No Pair</translation>
+    </message>
+    <message>
+        <source>ワンペア</source>
+        <translation>One Pair</translation>
+    </message>
+    <message>
+        <source>ツーペア</source>
+        <translation>Two Pair</translation>
+    </message>
+    <message>
+        <source>スリーカード</source>
+        <translation>Three of a Kind</translation>
+    </message>
+    <message>
+        <source>ストレート</source>
+        <translation>Straight</translation>
+    </message>
+    <message>
+        <source>ロイヤルストレート</source>
+        <translation>Royal Straight</translation>
+    </message>
+    <message>
+        <source>フラッシュ</source>
+        <translation>Flush</translation>
+    </message>
+    <message>
+        <source>フルハウス</source>
+        <translation>Full House</translation>
+    </message>
+    <message>
+        <source>フォーカード</source>
+        <translation>Four of a Kind</translation>
+    </message>
+    <message>
+        <source>ストレートフラッシュ</source>
+        <translation>Straight Flush</translation>
+    </message>
+    <message>
+        <source>ロイヤルフラッシュ</source>
+        <translation>Royal Flush</translation>
+    </message>
+</context>
+<context>
+    <name>RecordText</name>
+    <message>
+        <source>ドロップ</source>
+        <translation>Dropped</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;th align=left&gt;名前&lt;/th&gt;&lt;th align=left&gt;配られた手札&lt;/th&gt;&lt;th&gt;交換&lt;/th&gt;&lt;th align=left&gt;交換後&lt;/th&gt;&lt;th align=left&gt;役&lt;/th&gt;&lt;th&gt;賭け金&lt;/th&gt;&lt;th&gt;増減&lt;/th&gt;&lt;/tr&gt;</source>
+        <translation>&lt;tr&gt;&lt;th align=left&gt;Name&lt;/th&gt;&lt;th align=left&gt;Dealt&lt;/th&gt;&lt;th&gt;Exchanged&lt;/th&gt;&lt;th align=left&gt;After&lt;/th&gt;&lt;th align=left&gt;Hand&lt;/th&gt;&lt;th&gt;Bet&lt;/th&gt;&lt;th&gt;Change&lt;/th&gt;&lt;/tr&gt;</translation>
+    </message>
+    <message>
+        <source>(伏せてあります)</source>
+        <translation>(face down)</translation>
+    </message>
+    <message>
+        <source>&lt;tr&gt;&lt;td&gt;%1&lt;/td&gt;&lt;td&gt;%2&lt;/td&gt;&lt;td align=center&gt;%3 枚&lt;/td&gt;&lt;td&gt;%4&lt;/td&gt;</source>
+        <translation>&lt;tr&gt;&lt;td&gt;%1&lt;/td&gt;&lt;td&gt;%2&lt;/td&gt;&lt;td align=center&gt;%3&lt;/td&gt;&lt;td&gt;%4&lt;/td&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;賭けはまだありません。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No bets yet.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source> &lt;b&gt;[ブラフ中]&lt;/b&gt;</source>
+        <translation> &lt;b&gt;[bluffing]&lt;/b&gt;</translation>
+    </message>
+    <message>
+        <source>%1 (%2 $ に)</source>
+        <translation>%1 (to %2 $)</translation>
+    </message>
+    <message>
+        <source>%1 (%2 $ を失う)</source>
+        <translation>%1 (loses %2 $)</translation>
+    </message>
+    <message>
+        <source>成功、勝ちました</source>
+        <translation>it worked, won</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>draw</translation>
+    </message>
+    <message>
+        <source>失敗</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>ブラフをしたコンピュータはいませんでした。</source>
+        <translation>No computer bluffed.</translation>
+    </message>
+    <message>
+        <source>ブラフ : %1</source>
+        <translation>Bluffs: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;第 %1 ゲーム (%2)%3&lt;/h3&gt;</source>
+        <translation>&lt;h3&gt;Game %1 (%2)%3&lt;/h3&gt;</translation>
+    </message>
+    <message>
+        <source> ― 進行中</source>
+        <translation> ― in progress</translation>
+    </message>
+    <message>
+        <source>引き分けです。</source>
+        <translation>A draw.</translation>
+    </message>
+    <message>
+        <source>%1 の勝ちです。</source>
+        <translation>%1 wins.</translation>
+    </message>
+</context>
+<context>
+    <name>Round</name>
+    <message>
+        <source>ゲームスタート！</source>
+        <translation>Game start!</translation>
+    </message>
+    <message>
+        <source>カード配布中</source>
+        <translation>Dealing the cards</translation>
+    </message>
+    <message>
+        <source>取り替えるカードを選んでください</source>
+        <translation>Choose the cards to exchange</translation>
+    </message>
+    <message>
+        <source>コンピュータが交換中です</source>
+        <translation>The computers are exchanging</translation>
+    </message>
+    <message>
+        <source>勝負します</source>
+        <translation>Showdown</translation>
+    </message>
+    <message>
+        <source>ゲームを続ける場合は F2 を押してください</source>
+        <translation>Press F2 to play another game</translation>
+    </message>
+    <message>
+        <source>あなたの所持金がマイナスになりました。<byte value="xd"/>
+ゲームオーバーです。続けますか？</source>
+        <translation>Your money has gone below zero.<byte value="xd"/>
+Game over. Play again?</translation>
+    </message>
+    <message>
+        <source>ゲームオーバー</source>
+        <translation>Game Over</translation>
+    </message>
+    <message>
+        <source>コンピュータプレイヤー全員の所持金がマイナスになりました。<byte value="xd"/>
+あなたの勝利です。</source>
+        <translation>Every computer player&apos;s money has gone below zero.<byte value="xd"/>
+You win!</translation>
+    </message>
+    <message>
+        <source>勝利</source>
+        <translation>Victory</translation>
+    </message>
+    <message>
+        <source>初期化します。<byte value="xd"/>
+OK を押してください。</source>
+        <translation>The money will be reset.<byte value="xd"/>
+Please press OK.</translation>
+    </message>
+    <message>
+        <source>ドロップ不可能</source>
+        <translation>No &amp;Drops Left</translation>
+    </message>
+    <message>
+        <source>ドロップ(あと %1回)</source>
+        <translation>&amp;Drop (%1 left)</translation>
+    </message>
+    <message>
+        <source>%1 はドロップしています</source>
+        <translation>%1 has dropped</translation>
+    </message>
+    <message>
+        <source>コール、レイズ、ドロップのどれかをしてください</source>
+        <translation>Call, raise or drop</translation>
+    </message>
+    <message>
+        <source>取り消し</source>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+    <message>
+        <source>コール</source>
+        <translation>&amp;Call</translation>
+    </message>
+    <message>
+        <source>決定</source>
+        <translation>&amp;Confirm</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>プレイヤー %1</source>
+        <translation>Player %1</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>names</translation>
+    </message>
+    <message>
+        <source>思考タイプ</source>
+        <translation>temperaments</translation>
+    </message>
+    <message>
+        <source>所持金</source>
+        <translation>money</translation>
+    </message>
+    <message>
+        <source>データ保存の設定</source>
+        <translation>saving choice</translation>
+    </message>
+    <message>
+        <source>カードの模様</source>
+        <translation>card back</translation>
+    </message>
+    <message>
+        <source>ドロップ可能回数</source>
+        <translation>drops left</translation>
+    </message>
+    <message>
+        <source>所持金の確認ウィンドウ</source>
+        <translation>money window</translation>
+    </message>
+    <message>
+        <source>ゲームの速さ</source>
+        <translation>game speed</translation>
+    </message>
+    <message>
+        <source>表示の大きさ</source>
+        <translation>table size</translation>
+    </message>
+    <message>
+        <source>設定を保存できませんでした。
+保存できなかったもの : %1
+保存先 : %2/hivekit/current_user.db
+次に起動したときは、前に保存された内容か最初の値で始まります。</source>
+        <translation>The settings could not be saved.
+Not saved: %1
+Saved in: %2/hivekit/current_user.db
+Next time the game starts with what was saved before, or with the first values.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::FrmHandList</name>
+    <message>
+        <source>役の一覧</source>
+        <translation>Hand Rankings</translation>
+    </message>
+    <message>
+        <source>遊び方</source>
+        <translation>How to Play</translation>
+    </message>
+    <message>
+        <source>上ほど強い役です。役が同じときの勝ち負けは右の説明のとおりです。</source>
+        <translation>Higher rows beat lower ones. Between hands of the same kind, the rule on the right decides.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::FrmMain</name>
+    <message>
+        <source>ケストリン</source>
+        <translation>Kestrin</translation>
+    </message>
+    <message>
+        <source>ゲーム(&amp;G)</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>カードを配る(&amp;S)</source>
+        <translation>&amp;Deal Cards</translation>
+    </message>
+    <message>
+        <source>タイトルに戻る(&amp;T)</source>
+        <translation>Back to &amp;Title</translation>
+    </message>
+    <message>
+        <source>設定(&amp;P)</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>所持金の確認(&amp;R)</source>
+        <translation>&amp;Money</translation>
+    </message>
+    <message>
+        <source>ゲームの速さ(&amp;D)</source>
+        <translation>Game &amp;Speed</translation>
+    </message>
+    <message>
+        <source>ふつう(&amp;N)</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>速い(&amp;F)</source>
+        <translation>&amp;Fast</translation>
+    </message>
+    <message>
+        <source>とても速い(&amp;T)</source>
+        <translation>&amp;Very Fast</translation>
+    </message>
+    <message>
+        <source>対戦記録(&amp;H)</source>
+        <translation>Game &amp;Record</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;V)</source>
+        <translation>&amp;About Kestrin</translation>
+    </message>
+    <message>
+        <source>役の一覧(&amp;L)</source>
+        <translation>Hand &amp;Rankings</translation>
+    </message>
+    <message>
+        <source>キー操作(&amp;K)</source>
+        <translation>&amp;Keys</translation>
+    </message>
+    <message>
+        <source>交換(&amp;E)</source>
+        <translation>&amp;Exchange</translation>
+    </message>
+    <message>
+        <source>%1 枚目のカードの選択・解除(&amp;%1)</source>
+        <translation>Select or Clear Card &amp;%1</translation>
+    </message>
+    <message>
+        <source>レイズの取り消し(&amp;U)</source>
+        <translation>Ca&amp;ncel the Raise</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>拡大(&amp;I)</source>
+        <translation>Zoom &amp;In</translation>
+    </message>
+    <message>
+        <source>縮小(&amp;O)</source>
+        <translation>Zoom &amp;Out</translation>
+    </message>
+    <message>
+        <source>交換</source>
+        <translation>&amp;Exchange</translation>
+    </message>
+    <message>
+        <source>コール</source>
+        <translation>&amp;Call</translation>
+    </message>
+    <message>
+        <source>レイズ</source>
+        <translation>&amp;Raise</translation>
+    </message>
+    <message>
+        <source>取り消し</source>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+    <message>
+        <source>最初から</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>続きから</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>最初からから始めます</source>
+        <translation>Start a new match</translation>
+    </message>
+    <message>
+        <source>続きからから始めます</source>
+        <translation>Continue with the saved money</translation>
+    </message>
+    <message>
+        <source>初期化しました。</source>
+        <translation>The money has been reset.</translation>
+    </message>
+    <message>
+        <source>続きから始めます。</source>
+        <translation>Continuing with the saved money.</translation>
+    </message>
+    <message>
+        <source>F2 を押してください。</source>
+        <translation>Press F2.</translation>
+    </message>
+    <message>
+        <source>現在の所持金を保存しますか？</source>
+        <translation>Save your current money?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>100 %(&amp;1)</source>
+        <translation>&amp;100 %</translation>
+    </message>
+    <message>
+        <source>150 %(&amp;5)</source>
+        <translation>1&amp;50 %</translation>
+    </message>
+    <message>
+        <source>200 %(&amp;2)</source>
+        <translation>&amp;200 %</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::FrmOption</name>
+    <message>
+        <source>設定</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>キャンセル(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>プレーヤーの名前</source>
+        <translation>Player Names</translation>
+    </message>
+    <message>
+        <source>自分&#x3000;: </source>
+        <translation>You : </translation>
+    </message>
+    <message>
+        <source>左側の人 : </source>
+        <translation>Left : </translation>
+    </message>
+    <message>
+        <source>向かい側の人 : </source>
+        <translation>Across : </translation>
+    </message>
+    <message>
+        <source>右側の人 : </source>
+        <translation>Right : </translation>
+    </message>
+    <message>
+        <source>コンピュータの思考タイプ</source>
+        <translation>Temperament</translation>
+    </message>
+    <message>
+        <source>システム</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>データ保存の設定 : </source>
+        <translation>Save money : </translation>
+    </message>
+    <message>
+        <source>カードの模様 : </source>
+        <translation>Card back : </translation>
+    </message>
+    <message>
+        <source>模様のプレビュー : </source>
+        <translation>Preview : </translation>
+    </message>
+    <message>
+        <source>終了時に確認</source>
+        <translation>Ask at exit</translation>
+    </message>
+    <message>
+        <source>常に保存する</source>
+        <translation>Always save</translation>
+    </message>
+    <message>
+        <source>一切保存しない</source>
+        <translation>Never save</translation>
+    </message>
+    <message>
+        <source>慎重</source>
+        <translation>Cautious</translation>
+    </message>
+    <message>
+        <source>普通</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>大胆</source>
+        <translation>Bold</translation>
+    </message>
+    <message>
+        <source>無謀</source>
+        <translation>Reckless</translation>
+    </message>
+    <message>
+        <source>OK(&amp;O)</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::FrmParts</name>
+    <message>
+        <source>ドロップ</source>
+        <translation>Dropped</translation>
+    </message>
+    <message>
+        <source>戦績 : 引き分けです</source>
+        <translation>Result: a draw</translation>
+    </message>
+    <message>
+        <source>戦績 : %1 の勝利です</source>
+        <translation>Result: %1 wins</translation>
+    </message>
+    <message>
+        <source>ドロップ可能回数が2回増えました。</source>
+        <translation>You have 2 more drops.</translation>
+    </message>
+    <message>
+        <source>情報</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::FrmRecord</name>
+    <message>
+        <source>対戦記録</source>
+        <translation>Game Record</translation>
+    </message>
+    <message>
+        <source>今回の対戦</source>
+        <translation>This Session</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>ゲーム数</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>Wins</translation>
+    </message>
+    <message>
+        <source>ドロップ</source>
+        <translation>Drops</translation>
+    </message>
+    <message>
+        <source>レイズ</source>
+        <translation>Raises</translation>
+    </message>
+    <message>
+        <source>ブラフ率</source>
+        <translation>Bluff rate</translation>
+    </message>
+    <message>
+        <source>ブラフ成功率</source>
+        <translation>Bluffs won</translation>
+    </message>
+    <message>
+        <source>平均の賭け金</source>
+        <translation>Average bet</translation>
+    </message>
+    <message>
+        <source>最近 %1 ゲームの所持金</source>
+        <translation>Money over the last %1 games</translation>
+    </message>
+    <message>
+        <source>CSV に書き出す(&amp;E)...</source>
+        <translation>&amp;Export CSV...</translation>
+    </message>
+    <message>
+        <source>相手の記録</source>
+        <translation>Opponents</translation>
+    </message>
+    <message>
+        <source> (あなた)</source>
+        <translation> (you)</translation>
+    </message>
+    <message>
+        <source>CSV ファイルに書き出せませんでした。
+%1</source>
+        <translation>The CSV file could not be written.
+%1</translation>
+    </message>
+    <message>
+        <source>CSV に書き出す</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;まだゲームをしていません。&lt;/p&gt;</source>
+        <translation>&lt;p&gt;No games played yet.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::FrmResults</name>
+    <message>
+        <source>持ち金の確認</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>%1 枚</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::FrmVersion</name>
+    <message>
+        <source>ケストリン のバージョン情報</source>
+        <translation>About Kestrin</translation>
+    </message>
+    <message>
+        <source>ケストリン ver.%1.%2%3</source>
+        <translation>Kestrin ver.%1.%2%3</translation>
+    </message>
+    <message>
+        <source>コンピュータ三人と遊ぶポーカー</source>
+        <translation>Poker against three computers</translation>
+    </message>
+    <message>
+        <source>「ケストリン」をダウンロードしていただき
+誠にありがとうございます。
+
+このゲームをより良くするために、
+私のホームページでは、みなさまの感想を
+お待ちしております。
+
+ホームページ
+本店
+
+
+支店
+
+
+メールアドレス
+
+
+
+「ゲームのコツ」
+コンピュータプレイヤーの「ブラフ」(はったり)
+を見ぬければ勝率がぐんと上がります。
+ベット(掛け金)の動きに目を見張ってください。</source>
+        <translation>Thank you very much
+for downloading “Kestrin”.
+
+To make this game better,
+I look forward to hearing what
+you think of it on my homepage.
+
+Homepage
+Main site
+
+
+Branch site
+
+
+Mail address
+
+
+
+“A tip”
+See through the computer players’ bluffs
+and you will win far more often.
+Keep a close eye on how the bets move.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::GameRecorder</name>
+    <message>
+        <source>対戦記録のファイルが壊れていたため読み込めませんでした。
+%1
+は
+%2
+として残し、新しい記録を始めました。</source>
+        <translation>The game record file was damaged and could not be read.
+%1
+has been kept as
+%2
+and a new record has been started.</translation>
+    </message>
+    <message>
+        <source>対戦記録</source>
+        <translation>Game Record</translation>
+    </message>
+    <message>
+        <source>(データフォルダーが不明)</source>
+        <translation>(data folder unknown)</translation>
+    </message>
+    <message>
+        <source>対戦記録を保存できませんでした。
+%1
+に書き込めません。ゲームはこのまま続けられますが、記録は残りません。</source>
+        <translation>The game record could not be saved.
+Cannot write to
+%1
+The game goes on, but it is not recorded.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::MoneyChart</name>
+    <message>
+        <source>記録がまだありません。</source>
+        <translation>No games recorded yet.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>設定ライブラリ (libhivekit.so.1) が見つかりません。
+設定と所持金は読み込まれず、終了時にも保存されません。</source>
+        <translation>The settings library (libhivekit.so.1) was not found.
+Settings and money are not loaded, and nothing is saved at exit.</translation>
+    </message>
+    <message>
+        <source>設定ライブラリ (libhivekit.so.1) に関数 %1 がありません。
+この関数を使う設定は読み込みも保存もされません。</source>
+        <translation>The settings library (libhivekit.so.1) has no function %1.
+The settings that use it are neither loaded nor saved.</translation>
+    </message>
+</context>
+</TS>
