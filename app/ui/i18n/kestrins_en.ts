@@ -408,6 +408,96 @@ Next time the game starts with what was saved before, or with the first values.<
     </message>
 </context>
 <context>
+    <name>TableDescription</name>
+    <message>
+        <source>スペード</source>
+        <translation>Spades</translation>
+    </message>
+    <message>
+        <source>ハート</source>
+        <translation>Hearts</translation>
+    </message>
+    <message>
+        <source>ダイヤ</source>
+        <translation>Diamonds</translation>
+    </message>
+    <message>
+        <source>クラブ</source>
+        <translation>Clubs</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <comment>card rank: ace</comment>
+        <translation>Ace</translation>
+    </message>
+    <message>
+        <source>J</source>
+        <comment>card rank: jack</comment>
+        <translation>Jack</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <comment>card rank: queen</comment>
+        <translation>Queen</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>card rank: king</comment>
+        <translation>King</translation>
+    </message>
+    <message>
+        <source>%1の手札: %2</source>
+        <comment>seat name, cards</comment>
+        <translation>%1&apos;s cards: %2</translation>
+    </message>
+    <message>
+        <source>%1: ドロップ、賭け金 %2 ドル、所持金 %3 ドル</source>
+        <comment>name, bet, money</comment>
+        <translation>%1: dropped, bet %2 dollars, money %3 dollars</translation>
+    </message>
+    <message>
+        <source>%1: 賭け金 %2 ドル、所持金 %3 ドル</source>
+        <comment>name, bet, money</comment>
+        <translation>%1: bet %2 dollars, money %3 dollars</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>勝者: %1</source>
+        <translation>Winner: %1</translation>
+    </message>
+    <message>
+        <source>空き</source>
+        <comment>a place on the table without a card</comment>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>%1の%2</source>
+        <comment>suit, rank</comment>
+        <translation>%2 of %1</translation>
+    </message>
+    <message>
+        <source>%1（交換）</source>
+        <comment>a card marked for exchange</comment>
+        <translation>%1 (to exchange)</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <comment>between the cards of a list</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>タイトル画面: 上下の矢印キーで「最初から」か「続きから」を選び、Enter キーで決定します</source>
+        <translation>Title screen: choose New Game or Continue with the Up and Down arrow keys, then press Enter</translation>
+    </message>
+    <message>
+        <source>メッセージ: %1</source>
+        <translation>Message: %1</translation>
+    </message>
+</context>
+<context>
     <name>kestrins::FrmHandList</name>
     <message>
         <source>役の一覧</source>
@@ -576,6 +666,18 @@ Next time the game starts with what was saved before, or with the first values.<
         <source>200 %(&amp;2)</source>
         <translation>&amp;200 %</translation>
     </message>
+    <message>
+        <source>テーブル</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>メッセージ欄</source>
+        <translation>Message line</translation>
+    </message>
+    <message>
+        <source>賭け</source>
+        <translation>Betting</translation>
+    </message>
 </context>
 <context>
     <name>kestrins::FrmOption</name>
@@ -659,6 +761,22 @@ Next time the game starts with what was saved before, or with the first values.<
         <source>OK(&amp;O)</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>左側の人の思考タイプ</source>
+        <translation>Temperament of the player on the left</translation>
+    </message>
+    <message>
+        <source>向かい側の人の思考タイプ</source>
+        <translation>Temperament of the player opposite</translation>
+    </message>
+    <message>
+        <source>右側の人の思考タイプ</source>
+        <translation>Temperament of the player on the right</translation>
+    </message>
+    <message>
+        <source>カードの模様を選ぶ</source>
+        <translation>Choose the card back</translation>
+    </message>
 </context>
 <context>
     <name>kestrins::FrmParts</name>
@@ -681,6 +799,10 @@ Next time the game starts with what was saved before, or with the first values.<
     <message>
         <source>情報</source>
         <translation>Information</translation>
+    </message>
+    <message>
+        <source>勝者の印</source>
+        <translation>Winner marker</translation>
     </message>
 </context>
 <context>
@@ -759,6 +881,10 @@ Next time the game starts with what was saved before, or with the first values.<
         <source>&lt;p&gt;まだゲームをしていません。&lt;/p&gt;</source>
         <translation>&lt;p&gt;No games played yet.&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>所持金のグラフ</source>
+        <translation>Money chart</translation>
+    </message>
 </context>
 <context>
     <name>kestrins::FrmResults</name>
@@ -769,6 +895,15 @@ Next time the game starts with what was saved before, or with the first values.<
     <message>
         <source>%1 枚</source>
         <translation>%1</translation>
+    </message>
+    <message>
+        <source>所持金のグラフ</source>
+        <translation>Money chart</translation>
+    </message>
+    <message>
+        <source>%1: %2 ドル</source>
+        <comment>name, money</comment>
+        <translation>%1: %2 dollars</translation>
     </message>
 </context>
 <context>
@@ -830,6 +965,14 @@ Mail address
 See through the computer players’ bluffs
 and you will win far more often.
 Keep a close eye on how the bets move.</translation>
+    </message>
+    <message>
+        <source>アイコン</source>
+        <translation>Icon</translation>
+    </message>
+    <message>
+        <source>メッセージ</source>
+        <translation>Message</translation>
     </message>
 </context>
 <context>
