@@ -50,10 +50,10 @@ grep -qx "settings library: $libdir/libhivekit.so.1" <<<"$paths" || fail "librar
 grep -qx "coins picture: $root/usr/share/kestrins/Coins.bmp" <<<"$paths" || fail "coins: $paths"
 
 # Without a window manager the menu is the way out: Alt+G, 終了 (X), then Yes in the box "確認"
-# to keep the money. The keys are sent again until the box is up: a busy machine may drop them.
+# to keep the money (in Japanese whatever the machine's locale). The keys are sent again until the box is up: a busy machine may drop them.
 config=$scratch/config
 mkdir -p "$config"
-XDG_CONFIG_HOME=$config KESTRINS_PACE=0 QT_QPA_PLATFORM=xcb \
+XDG_CONFIG_HOME=$config KESTRINS_PACE=0 QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
   xvfb-run -a -s '-screen 0 1024x768x24' bash -c '
     timeout 90 "$1" & pid=$!
     window=$(timeout 30 xdotool search --sync --onlyvisible --class kestrins | head -1)
