@@ -30,10 +30,7 @@ TEST_P(ChooseExchangeTest, MarksTheCardsToThrowAway) {
     state.Players[2].Cards = HandOf(c.hand);
     state.Players[2].Bet = 1;
     const Player before = state.Players[2];
-    ScriptedRandom random;
-    for (float draw : c.draws) {
-        random.Push(draw);
-    }
+    ScriptedRandom random(c.draws);
     ChooseExchange(state, 2, random);
     EXPECT_EQ(random.Left(), 0u) << "fewer draws taken than scripted";
 

@@ -33,12 +33,8 @@ std::array<Card, DeckSize> OrderedDeck() {
 
 // A shuffle whose swaps are the given draws, then (0, 0) until all 500 are made.
 ScriptedRandom Shuffle(std::vector<float> draws = {}) {
-    ScriptedRandom random;
     draws.resize(ShuffleDraws, 0.0f);
-    for (float draw : draws) {
-        random.Push(draw);
-    }
-    return random;
+    return ScriptedRandom(std::move(draws));
 }
 
 // Exactly 500 swaps of two draws each, index floor(52r), applied in order to the ordered deck;

@@ -54,10 +54,6 @@ int64_t Count(const std::string& path, const char* sql) {
     return std::stoll(RunSql(path, sql).at(0));
 }
 
-fs::perms Mode(const std::string& path) {
-    return fs::status(path).permissions();
-}
-
 class RecordStoreTest : public ::testing::Test {
 protected:
     TempConfigHome home;
@@ -69,8 +65,9 @@ TEST_F(RecordStoreTest, GameComesBackAsWrittenInAPrivateFile) {
     const AppendResult appended = store.Append(game);
     ASSERT_NE(appended.Id, 0);
     EXPECT_TRUE(appended.MovedAside.empty());
-    EXPECT_EQ(Mode(home.RecordFolder()), fs::perms::owner_all);
-    EXPECT_EQ(Mode(store.Path()), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(fs::status(home.RecordFolder()).permissions(), fs::perms::owner_all);
+    EXPECT_EQ(fs::status(store.Path()).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
 
     GameEntry expected = game;
     expected.Id = appended.Id;

@@ -2,6 +2,8 @@
 // it afterwards.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
 namespace kestrins::testing {
@@ -21,10 +23,8 @@ public:
 
 private:
     std::string path_;
-    std::string previous_;
-    bool hadPrevious_ = false;
-    std::string previousData_;
-    bool hadPreviousData_ = false;
+    // XDG_CONFIG_HOME and XDG_DATA_HOME as they were; nothing when unset.
+    std::array<std::optional<std::string>, 2> previous_;
 };
 
 }  // namespace kestrins::testing
