@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTest>
 
 #include <climits>
 #include <functional>
@@ -85,13 +84,7 @@ void PressArrow(FrmOption& dialog, bool up) {
     const QRect arrow = bar->style()->subControlRect(
         QStyle::CC_ScrollBar, &option,
         up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, bar);
-    const QPointF at = arrow.center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, bar->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(bar, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, bar->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(bar, &release);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, arrow.center());
 }
 
 // Whether the preview shows exactly the upright back of the design.
