@@ -230,35 +230,25 @@ TEST(HivekitStoreFileTest, AFolderThatCannotBeWrittenFailsWritesCleanly) {
     const std::string lockedHome = home.Path() + "/locked";
     fs::create_directory(lockedHome);
 
-    // Each check in the child exits with its own code, so a failure says which one.
+    // The child exits with the number of the first check that fails, so a failure says which.
     const int result = WaitForChild(StartChild([&] {
-        if (!DropToUnprivilegedUser(home.Path())) {
-            return 1;
-        }
-        if (chmod(home.StoreFolder().c_str(), 0500) != 0 || chmod(lockedHome.c_str(), 0500) != 0) {
-            return 2;
-        }
-        if (SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x") != 0) {
-            return 3;
-        }
-        // A number that was not written is not reported as saved.
-        if (SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) != 0) {
-            return 4;
-        }
+        int step = 0;
+        const auto passes = [&step](bool ok) { return ++step, ok; };
         int32_t number = 0;
-        if (GetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", &number) != 1 || number != 7) {
-            return 5;
-        }
-        // No store file yet, and none can be made.
-        if (SetValueDWORD(HKEY_LOCAL_MACHINE, kKey, "Kept", 8) != 0) {
-            return 6;
-        }
-        // No store folder yet, and none can be made.
-        setenv("XDG_CONFIG_HOME", lockedHome.c_str(), 1);
-        if (SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) != 0) {
-            return 7;
-        }
-        return 0;
+        const bool passed =
+            passes(DropToUnprivilegedUser(home.Path())) &&
+            passes(chmod(home.StoreFolder().c_str(), 0500) == 0 &&
+                   chmod(lockedHome.c_str(), 0500) == 0) &&
+            passes(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x") == 0) &&
+            // A number that was not written is not reported as saved.
+            passes(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) == 0) &&
+            passes(GetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", &number) == 1 && number == 7) &&
+            // No store file yet, and none can be made.
+            passes(SetValueDWORD(HKEY_LOCAL_MACHINE, kKey, "Kept", 8) == 0) &&
+            // No store folder yet, and none can be made.
+            passes(setenv("XDG_CONFIG_HOME", lockedHome.c_str(), 1) == 0 &&
+                   SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) == 0);
+        return passed ? 0 : step;
     }));
     EXPECT_EQ(result, 0);
     EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
