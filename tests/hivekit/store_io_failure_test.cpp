@@ -4,7 +4,6 @@
 // leaves every value old or new.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -27,12 +26,10 @@ using testing::DiskFault;
 using Value = std::variant<std::monostate, std::string, int32_t>;  // monostate: missing
 using Values = std::map<std::string, Value>;
 
-const std::array<const char*, 4> kSeatDigits = {"0", "1", "2", "3"};
-
 MdlMain SettingsState(const std::string& name, int32_t pattern, int32_t money, int32_t level) {
     MdlMain state;
     for (int seat = 0; seat < 4; ++seat) {
-        state.Players[seat].Name = name + kSeatDigits[seat];
+        state.Players[seat].Name = name + std::to_string(seat);
         state.Players[seat].Pattern = pattern;
         state.Players[seat].Money = money + seat;
     }
@@ -48,7 +45,7 @@ MdlMain SettingsState(const std::string& name, int32_t pattern, int32_t money, i
 Values Stored(const MdlMain& state, int32_t saveMode, bool showMoney) {
     Values values;
     for (int seat = 0; seat < 4; ++seat) {
-        const std::string digit = kSeatDigits[seat];
+        const std::string digit = std::to_string(seat);
         values["PlayerName" + digit] = state.Players[seat].Name;
         values["PlayerPattern" + digit] = state.Players[seat].Pattern;
         values["PlayerMoney" + digit] = saveMode == 1 ? Value(state.Players[seat].Money) : Value();
@@ -89,10 +86,7 @@ struct Operation {
     Values (*After)(Values before);
 };
 
-const MdlMain& SavedState() {
-    static const MdlMain saved = SettingsState("新しい名前", 3, 7000, 9);
-    return saved;
-}
+const MdlMain kSavedState = SettingsState("新しい名前", 3, 7000, 9);
 
 // clang-format off
 const Operation kOperations[] = {
@@ -114,18 +108,18 @@ const Operation kOperations[] = {
     {"ExitSaveWithoutTheMoney",
      [](HivekitBinding& binding) -> std::optional<bool> {
          DeleteSettings(2, binding);
-         SaveSettings(SavedState(), 2, true, binding);
+         SaveSettings(kSavedState, 2, true, binding);
          return std::nullopt;
      },
-     [](Values) { return Stored(SavedState(), 2, true); }},
+     [](Values) { return Stored(kSavedState, 2, true); }},
     // Keeping the money deletes nothing: a delete and rewrite would lose it to a failure between.
     {"ExitSaveWithTheMoney",
      [](HivekitBinding& binding) -> std::optional<bool> {
          DeleteSettings(1, binding);
-         SaveSettings(SavedState(), 1, true, binding);
+         SaveSettings(kSavedState, 1, true, binding);
          return std::nullopt;
      },
-     [](Values) { return Stored(SavedState(), 1, true); }},
+     [](Values) { return Stored(kSavedState, 1, true); }},
 };
 // clang-format on
 
