@@ -9,11 +9,8 @@
 #include "card_text.h"
 #include "support/scripted_random.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::HandOf;
-using testing::ScriptedRandom;
 
 struct ExchangeChoice {
     const char* name;
@@ -67,4 +64,4 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChooseExchangeTest, ::testing::Values(
 // clang-format on
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

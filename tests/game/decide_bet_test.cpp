@@ -11,12 +11,8 @@
 #include "recording_view.h"
 #include "support/scripted_random.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::HandOf;
-using testing::RecordingView;
-using testing::ScriptedRandom;
 
 constexpr const char* NoHand = "2S 5H 9D JC KS";
 constexpr const char* Pair = "5S 5H 9D JC KS";
@@ -208,4 +204,4 @@ INSTANTIATE_TEST_SUITE_P(Drop, DecideBetTest, ::testing::Values(
 // clang-format on
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

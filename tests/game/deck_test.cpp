@@ -13,13 +13,8 @@
 #include "recording_view.h"
 #include "support/scripted_random.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::HandOf;
-using testing::RecordingView;
-using testing::ScriptedRandom;
-using testing::TextOf;
 
 constexpr int ShuffleDraws = 1000;
 
@@ -151,4 +146,4 @@ INSTANTIATE_TEST_SUITE_P(Marks, ExchangeCardsTest, ::testing::Values(
 // clang-format on
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

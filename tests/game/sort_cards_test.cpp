@@ -8,11 +8,8 @@
 
 #include "card_text.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::HandOf;
-using testing::TextOf;
 
 struct SortCase {
     const char* input;
@@ -45,4 +42,4 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

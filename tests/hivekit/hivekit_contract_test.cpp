@@ -13,14 +13,8 @@
 #include "hivekit/store_probe.h"
 #include "support/temp_config_home.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::CurrentUserStore;
-using testing::FolderEntries;
-using testing::MessageRecorder;
-using testing::RunSql;
-using testing::TempConfigHome;
 
 constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
 constexpr int32_t kUntouchedNumber = 424242;
@@ -168,4 +162,4 @@ TEST_F(HivekitContractTest, WritesMakeEveryKeyLevelAndTheKeyOutlivesItsLastValue
 }
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

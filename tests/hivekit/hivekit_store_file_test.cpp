@@ -16,20 +16,10 @@
 #include "hivekit/store_probe.h"
 #include "support/temp_config_home.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CurrentUserStore;
-using testing::DropToUnprivilegedUser;
-using testing::FolderEntries;
-using testing::MessageRecorder;
-using testing::ReadFileBytes;
-using testing::RunSql;
-using testing::StartChild;
-using testing::TempConfigHome;
-using testing::WaitForChild;
-using testing::WriteFileBytes;
 
 constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
 // The file format's mark ("HvKt"), fixed once stores exist on players' disks.
@@ -256,4 +246,4 @@ TEST(HivekitStoreFileTest, AFolderThatCannotBeWrittenFailsWritesCleanly) {
 }
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

@@ -19,10 +19,9 @@
 #include "settings/settings.h"
 #include "support/temp_config_home.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
 
-using testing::DiskFault;
 using Value = std::variant<std::monostate, std::string, int32_t>;  // monostate: missing
 using Values = std::map<std::string, Value>;
 
@@ -129,12 +128,12 @@ protected:
         const MdlMain old = SettingsState("古い名前", 1, 100, 5);
         oldValues = Stored(old, 1, false);
         SaveSettings(old, 1, false, binding);
-        baseline = testing::ReadFileBytes(store);
+        baseline = ReadFileBytes(store);
     }
 
     void RestoreBaseline() {
         std::remove((store + "-journal").c_str());
-        testing::WriteFileBytes(store, baseline);
+        WriteFileBytes(store, baseline);
     }
 
     // Fails step n, n + 1, ... of the operation until it runs without a fault; returns the
@@ -162,12 +161,11 @@ protected:
                 EXPECT_FALSE(*reported) << "a failed step reported as success";
                 EXPECT_EQ(read, oldValues) << "a call that failed changed the store";
             }
-            EXPECT_EQ(testing::RunSql(store, "PRAGMA integrity_check"),
-                      std::vector<std::string>{"ok"});
+            EXPECT_EQ(RunSql(store, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
             EXPECT_NE(operation.Run(binding), std::optional<bool>(false))
                 << "no write after the fault";
             EXPECT_EQ(ReadAll(oldValues), after);
-            EXPECT_EQ(testing::FolderEntries(home.StoreFolder()),
+            EXPECT_EQ(FolderEntries(home.StoreFolder()),
                       std::vector<std::string>{"current_user.db"});
             if (HasFailure()) {
                 return n;
@@ -175,11 +173,11 @@ protected:
         }
     }
 
-    testing::TempConfigHome home;
-    testing::FaultyVfs vfs;
-    testing::MessageRecorder messages;
+    TempConfigHome home;
+    FaultyVfs vfs;
+    MessageRecorder messages;
     HivekitBinding binding{DefaultHivekitPaths()};
-    const std::string store = testing::CurrentUserStore(home);
+    const std::string store = CurrentUserStore(home);
     Values oldValues;
     std::string baseline;
 };
@@ -217,8 +215,8 @@ TEST_F(StoreIoFailureTest, EveryFailedStepOfMovingADamagedStoreAsideKeepsItWhole
     const std::string damaged(8192, 'Z');  // not a database at all
     const auto copiesOfTheDamagedStore = [&] {
         int copies = 0;
-        for (const std::string& name : testing::FolderEntries(home.StoreFolder())) {
-            copies += testing::ReadFileBytes(home.StoreFolder() + "/" + name) == damaged ? 1 : 0;
+        for (const std::string& name : FolderEntries(home.StoreFolder())) {
+            copies += ReadFileBytes(home.StoreFolder() + "/" + name) == damaged ? 1 : 0;
         }
         return copies;
     };
@@ -230,10 +228,10 @@ TEST_F(StoreIoFailureTest, EveryFailedStepOfMovingADamagedStoreAsideKeepsItWhole
         for (const bool persistent : {false, true}) {
             for (int n = 1;; ++n) {
                 SCOPED_TRACE("failing step " + std::to_string(n));
-                for (const std::string& name : testing::FolderEntries(home.StoreFolder())) {
+                for (const std::string& name : FolderEntries(home.StoreFolder())) {
                     std::remove((home.StoreFolder() + "/" + name).c_str());
                 }
-                testing::WriteFileBytes(store, damaged);
+                WriteFileBytes(store, damaged);
                 vfs.FailAt(n, fault, persistent);
                 const unsigned char result = writeName();
                 const bool fired = vfs.Fired();
@@ -259,4 +257,4 @@ TEST_F(StoreIoFailureTest, EveryFailedStepOfMovingADamagedStoreAsideKeepsItWhole
 }
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

@@ -13,11 +13,8 @@
 #include "support/scripted_pacer.h"
 #include "support/scripted_random.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::ScriptedPacer;
-using testing::ScriptedRandom;
 
 constexpr QRgb Green = 0x008000;
 constexpr QRgb White = 0xFFFFFF;
@@ -241,4 +238,4 @@ TEST_F(FrmResultsTest, TallerWindowMovesStacksDownAndKeepsTheScale) {
 }
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing
