@@ -83,14 +83,6 @@ TEST(DealCards, ShowsEachCardInDealingOrderThenBlanksAndDrawsSortedHands) {
     EXPECT_EQ(TextOf(state.Players[1].Cards), "9D KD 4C 8C QC");
 }
 
-// A dealt game with the deck in building order: DeckTop 31, Deck[31] is 6D, Deck[30] 5D, ...
-MdlMain DealtGame() {
-    MdlMain state;
-    ScriptedRandom random = Shuffle();
-    ShuffleAndDeal(state, random);
-    return state;
-}
-
 // Seat 2 holds 2S 7S 9H 3C KC in every case.
 struct ExchangeCase {
     const char* name;
@@ -105,7 +97,10 @@ class ExchangeCardsTest : public ::testing::TestWithParam<ExchangeCase> {};
 
 TEST_P(ExchangeCardsTest, ReplacesMarkedCardsFromTheTopInHandOrder) {
     const ExchangeCase& c = GetParam();
-    MdlMain state = DealtGame();
+    // A dealt game with the deck in building order: DeckTop 31, Deck[31] is 6D, Deck[30] 5D, ...
+    MdlMain state;
+    ScriptedRandom random = Shuffle();
+    ShuffleAndDeal(state, random);
     const auto othersBefore = state.Players;
     Player& seat = state.Players[2];
     seat.Cards = HandOf("2S 7S 9H 3C KC");

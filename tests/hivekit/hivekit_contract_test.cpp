@@ -30,12 +30,6 @@ struct TextBuffer {
 
 class HivekitContractTest : public ::testing::Test {
 protected:
-    // The key paths the store holds as keys, sorted.
-    std::vector<std::string> StoredKeys() const {
-        return RunSql(CurrentUserStore(home_),
-                      "SELECT key_path FROM entries WHERE value_name = '' ORDER BY key_path");
-    }
-
     TempConfigHome home_;
     MessageRecorder messages_;
 };
@@ -157,8 +151,10 @@ TEST_F(HivekitContractTest, NamesAndKeyPathsIgnoreCaseAndEmptyLevels) {
 TEST_F(HivekitContractTest, WritesMakeEveryKeyLevelAndTheKeyOutlivesItsLastValue) {
     ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Kept", "kept"), 1);
     ASSERT_EQ(DeleteValue(HKEY_CURRENT_USER, kKey, "Kept"), 1);
-    EXPECT_EQ(StoredKeys(), (std::vector<std::string>{"Software", "Software\\Tovarek",
-                                                      "Software\\Tovarek\\Kestrin", kKey}));
+    EXPECT_EQ(RunSql(CurrentUserStore(home_),
+                     "SELECT key_path FROM entries WHERE value_name = '' ORDER BY key_path"),
+              (std::vector<std::string>{"Software", "Software\\Tovarek",
+                                        "Software\\Tovarek\\Kestrin", kKey}));
 }
 
 }  // namespace
