@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <array>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
