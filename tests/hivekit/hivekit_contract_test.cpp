@@ -35,13 +35,12 @@ protected:
 };
 
 TEST_F(HivekitContractTest, TextsComeBackByteForByte) {
-    struct Case {
+    const struct {
         const char* label;
         std::string keyPath;
         std::string valueName;
         std::string text;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"empty text", kKey, "PlayerName1", ""},
         {"quotes and semicolons", "Soft'ware\\\"x\";DROP TABLE entries;--", "a'b\"c;d",
          "'); DELETE FROM entries; --"},
@@ -51,7 +50,7 @@ TEST_F(HivekitContractTest, TextsComeBackByteForByte) {
         {"slashes in the key path", "../../../tmp/x", "../y", "z"},
     };
     ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Sentinel", "still here"), 1);
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         ASSERT_EQ(
             SetValueText(HKEY_CURRENT_USER, c.keyPath.c_str(), c.valueName.c_str(), c.text.c_str()),

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,28 +48,24 @@ TEST(HivekitStoreFileTest, StoreIsPrivateMarkedAndAloneInItsNewFolders) {
 }
 
 TEST(HivekitStoreFileTest, OnlyAnAbsoluteConfigFolderIsEverUsed) {
-    struct Case {
+    const struct {
         const char* label;
         const char* configHome;  // nullptr: unset
         bool absoluteHome;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"config home unset", nullptr, true},
         {"config home empty", "", true},
         {"config home relative", "relative-config", true},
         {"home relative too", "relative-config", false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         TempConfigHome home;
         // The child changes HOME for itself alone.
         const int written = WaitForChild(StartChild([&] {
             setenv("HOME", c.absoluteHome ? home.Path().c_str() : "relative-home", 1);
-            if (c.configHome != nullptr) {
-                setenv("XDG_CONFIG_HOME", c.configHome, 1);
-            } else {
-                unsetenv("XDG_CONFIG_HOME");
-            }
+            c.configHome != nullptr ? setenv("XDG_CONFIG_HOME", c.configHome, 1)
+                                    : unsetenv("XDG_CONFIG_HOME");
             return SetValueDWORD(HKEY_CURRENT_USER, kKey, "Any", 1);
         }));
         EXPECT_EQ(written, c.absoluteHome ? 1 : 0);
@@ -108,11 +103,10 @@ TEST(HivekitStoreFileTest, AStoreFileThatIsALinkIsNeverFollowed) {
 }
 
 TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites) {
-    struct Case {
+    const struct {
         const char* label;
-        std::function<void(const std::string& store)> damage;
-    };
-    const std::vector<Case> cases = {
+        void (*damage)(const std::string& store);
+    } cases[] = {
         {"garbage bytes",
          [](const std::string& store) { WriteFileBytes(store, std::string(5000, '\x5a')); }},
         {"store truncated at a page boundary",
@@ -136,7 +130,7 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
                                "; CREATE TABLE entries(a, b);");
          }},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         TempConfigHome home;
         fs::create_directories(home.StoreFolder());
