@@ -86,7 +86,7 @@ TEST_F(HivekitContractTest, NumbersComeBackStoredLittleEndianAndReplaceATextOfTh
     TextBuffer buffer;
     EXPECT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Number", buffer.bytes), 0);
     // Stores already on players' disks hold numbers in this form.
-    EXPECT_EQ(RunSql(CurrentUserStore(home_),
+    EXPECT_EQ(RunSql(home_.StoreFile(),
                      "SELECT type || ':' || hex(data) FROM entries WHERE value_name = 'Number'"),
               std::vector<std::string>{"4:04030201"});
 }
@@ -150,7 +150,7 @@ TEST_F(HivekitContractTest, NamesAndKeyPathsIgnoreCaseAndEmptyLevels) {
 TEST_F(HivekitContractTest, WritesMakeEveryKeyLevelAndTheKeyOutlivesItsLastValue) {
     ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Kept", "kept"), 1);
     ASSERT_EQ(DeleteValue(HKEY_CURRENT_USER, kKey, "Kept"), 1);
-    EXPECT_EQ(RunSql(CurrentUserStore(home_),
+    EXPECT_EQ(RunSql(home_.StoreFile(),
                      "SELECT key_path FROM entries WHERE value_name = '' ORDER BY key_path"),
               (std::vector<std::string>{"Software", "Software\\Tovarek",
                                         "Software\\Tovarek\\Kestrin", kKey}));

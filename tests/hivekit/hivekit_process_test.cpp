@@ -54,7 +54,7 @@ TEST(HivekitProcessTest, TwoWritersAtOnceBothSucceedAndLoseNothing) {
         TempConfigHome home;
         if (damagedStore) {
             std::filesystem::create_directories(home.StoreFolder());
-            WriteFileBytes(CurrentUserStore(home), damaged);
+            WriteFileBytes(home.StoreFile(), damaged);
         }
         for (pid_t writer : StartWritersTogether(prefixes)) {
             EXPECT_EQ(WaitForChild(writer), 0);

@@ -95,7 +95,7 @@ TEST(HivekitStoreFileTest, AStoreFileThatIsALinkIsNeverFollowed) {
     fs::create_directories(home.StoreFolder());
     const std::string target = home.Path() + "/precious";
     WriteFileBytes(target, "precious bytes");
-    fs::create_symlink(target, CurrentUserStore(home));
+    fs::create_symlink(target, home.StoreFile());
     EXPECT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x"), 0);
     EXPECT_EQ(ReadText("Name"), "<failed>");
     EXPECT_EQ(ReadFileBytes(target), "precious bytes");
@@ -134,7 +134,7 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
         SCOPED_TRACE(c.label);
         TempConfigHome home;
         fs::create_directories(home.StoreFolder());
-        const std::string store = CurrentUserStore(home);
+        const std::string store = home.StoreFile();
         c.damage(store);
         const std::string damaged = ReadFileBytes(store);
         MessageRecorder messages;
@@ -172,7 +172,7 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
 TEST(HivekitStoreFileTest, MovingAsideNeverOverwritesAnEarlierDamagedCopy) {
     TempConfigHome home;
     fs::create_directories(home.StoreFolder());
-    const std::string store = CurrentUserStore(home);
+    const std::string store = home.StoreFile();
     // Earlier copies under every name the clock could give during this test.
     std::vector<std::string> earlier;
     for (std::time_t when = std::time(nullptr) - 1, last = when + 4; when <= last; ++when) {
@@ -198,7 +198,7 @@ TEST(HivekitStoreFileTest, ALongLockFailsTheWriteButIsNeverTakenForDamage) {
     MessageRecorder messages;
     // SQLite sees a lock held by another connection of this process as it would another's.
     sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(CurrentUserStore(home).c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_open(home.StoreFile().c_str(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     EXPECT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "during"), 0);
     sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);

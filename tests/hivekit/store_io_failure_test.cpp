@@ -177,7 +177,7 @@ protected:
     FaultyVfs vfs;
     MessageRecorder messages;
     HivekitBinding binding{DefaultHivekitPaths()};
-    const std::string store = CurrentUserStore(home);
+    const std::string store = home.StoreFile();
     Values oldValues;
     std::string baseline;
 };

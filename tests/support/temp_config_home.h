@@ -18,6 +18,8 @@ public:
     const std::string& Path() const { return path_; }
     // The folder the store keeps its files in.
     std::string StoreFolder() const { return path_ + "/hivekit"; }
+    // The current user's store file in it.
+    std::string StoreFile() const { return StoreFolder() + "/current_user.db"; }
     // The folder the game record keeps its database in.
     std::string RecordFolder() const { return path_ + "/kestrins"; }
 
