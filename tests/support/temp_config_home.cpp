@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
-#include <vector>
 
 namespace kestrins::testing {
 
@@ -16,14 +15,10 @@ constexpr const char* kVariables[] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME"};
 
 TempConfigHome::TempConfigHome() {
     const char* tmp = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/kestrins-test-XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (mkdtemp(buffer.data()) == nullptr) {
+    path_ = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/kestrins-test-XXXXXX";
+    if (mkdtemp(path_.data()) == nullptr) {
         throw std::runtime_error("mkdtemp failed");
     }
-    path_ = buffer.data();
     for (std::size_t i = 0; i < previous_.size(); ++i) {
         if (const char* old = std::getenv(kVariables[i]); old != nullptr) {
             previous_[i] = old;
