@@ -32,9 +32,7 @@ int32_t PromisedValue(TieRule rule, const Hand& hand) {
     int32_t biggestSet = 0;
     int32_t biggestCount = 0;
     for (const auto& [rank, count] : counts) {
-        if (count >= 2) {
-            sets += rank;
-        }
+        sets += count >= 2 ? rank : 0;
         if (count > biggestCount) {
             biggestCount = count;
             biggestSet = rank;
