@@ -27,13 +27,10 @@ constexpr std::array<const char*, 6> kWords = {"a", "Key", "Settings", "ÄÖ", "
 
 std::string FlipCase(std::string text, uint8_t mask) {
     for (std::size_t i = 0; i < text.size(); ++i) {
-        char& c = text[i];
-        if ((mask >> (i % 8)) & 1U) {
-            if (c >= 'a' && c <= 'z') {
-                c = static_cast<char>(c - 'a' + 'A');
-            } else if (c >= 'A' && c <= 'Z') {
-                c = static_cast<char>(c - 'A' + 'a');
-            }
+        // ASCII letters differ from their other case in bit 5 alone.
+        const char lower = static_cast<char>(text[i] | 0x20);
+        if (((mask >> (i % 8)) & 1U) && lower >= 'a' && lower <= 'z') {
+            text[i] = static_cast<char>(text[i] ^ 0x20);
         }
     }
     return text;

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <vector>
 
 #include "hivekit.h"
 
@@ -42,13 +41,10 @@ void CountMessage(const char* caption, const char* text) {
 }
 
 ScratchStore::ScratchStore() {
-    std::string pattern = ScratchRoot() + "/kestrins-fuzz-XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (mkdtemp(name.data()) == nullptr) {
+    home_ = ScratchRoot() + "/kestrins-fuzz-XXXXXX";
+    if (mkdtemp(home_.data()) == nullptr) {
         Fail("cannot make a scratch folder under " + ScratchRoot());
     }
-    home_ = name.data();
     folder_ = home_ + "/hivekit";
     setenv("XDG_CONFIG_HOME", home_.c_str(), 1);
     SetMessageFunction(&CountMessage);

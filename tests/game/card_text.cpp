@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <sstream>
 
 namespace kestrins::testing {
@@ -55,12 +54,6 @@ std::string TextOf(const Hand& cards) {
         text += (text.empty() ? "" : " ") + TextOf(card);
     }
     return text;
-}
-
-std::string NameOf(std::string_view text) {
-    std::string name(text);
-    std::replace(name.begin(), name.end(), ' ', '_');
-    return name;
 }
 
 }  // namespace kestrins::testing

@@ -15,7 +15,5 @@ Card CardOf(std::string_view text);
 Hand HandOf(std::string_view text);
 std::string TextOf(const Card& card);
 std::string TextOf(const Hand& cards);
-// Cards as a test name: "AS_10H_QD".
-std::string NameOf(std::string_view text);
 
 }  // namespace kestrins::testing

@@ -9,11 +9,8 @@
 #include "card_text.h"
 #include "support/scripted_random.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::HandOf;
-using testing::ScriptedRandom;
 
 struct ExchangeChoice {
     const char* name;
@@ -30,10 +27,7 @@ TEST_P(ChooseExchangeTest, MarksTheCardsToThrowAway) {
     state.Players[2].Cards = HandOf(c.hand);
     state.Players[2].Bet = 1;
     const Player before = state.Players[2];
-    ScriptedRandom random;
-    for (float draw : c.draws) {
-        random.Push(draw);
-    }
+    ScriptedRandom random(c.draws);
     ChooseExchange(state, 2, random);
     EXPECT_EQ(random.Left(), 0u) << "fewer draws taken than scripted";
 
@@ -70,4 +64,4 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChooseExchangeTest, ::testing::Values(
 // clang-format on
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

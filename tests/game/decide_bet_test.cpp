@@ -11,12 +11,8 @@
 #include "recording_view.h"
 #include "support/scripted_random.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::HandOf;
-using testing::RecordingView;
-using testing::ScriptedRandom;
 
 constexpr const char* NoHand = "2S 5H 9D JC KS";
 constexpr const char* Pair = "5S 5H 9D JC KS";
@@ -43,6 +39,7 @@ struct BetCase {
     int32_t belowBet = 1;               // Bet of the seat numbered one lower
     std::vector<int32_t> history = {};  // the written entries of RaiseHistory
     int32_t unwritten = 0;              // the one element past RaiseCount
+    int32_t raiseCount = -1;            // RaiseCount, when not the history's length
     int32_t callAmount = 1;
     std::vector<float> draws = {};  // all of them must be taken, and no more
     int32_t action = BetCall;       // BetRaise, BetCall or BetDrop
@@ -69,13 +66,11 @@ TEST_P(DecideBetTest, DecidesByTheRule) {
     state.Players[seat - 1].Bet = c.belowBet;
     state.RaiseHistory = c.history;
     state.RaiseHistory.push_back(c.unwritten);
-    state.RaiseCount = static_cast<int32_t>(c.history.size());
+    state.RaiseCount = c.raiseCount >= 0 ? c.raiseCount : static_cast<int32_t>(c.history.size());
+    const int32_t raiseCountBefore = state.RaiseCount;
     cpu.Bluffing[seat] = c.bluffing;
     cpu.BluffRolls[seat] = c.bluffRolls;
-    ScriptedRandom random;
-    for (float draw : c.draws) {
-        random.Push(draw);
-    }
+    ScriptedRandom random(c.draws);
     const std::vector<int32_t> historyBefore = state.RaiseHistory;
     RecordingView view(state);
 
@@ -88,7 +83,7 @@ TEST_P(DecideBetTest, DecidesByTheRule) {
     EXPECT_EQ(cpu.Bluffing[seat], c.bluffingAfter);
     EXPECT_EQ(cpu.BluffRolls[seat], c.rollsAfter);
     EXPECT_EQ(state.RaiseHistory, historyBefore);
-    EXPECT_EQ(state.RaiseCount, static_cast<int32_t>(c.history.size()));
+    EXPECT_EQ(state.RaiseCount, raiseCountBefore);
     const std::string word = c.action == BetRaise  ? "レイズ"
                              : c.action == BetCall ? "コール"
                                                    : "ドロップ";
@@ -201,25 +196,12 @@ INSTANTIATE_TEST_SUITE_P(Drop, DecideBetTest, ::testing::Values(
             .bluffingAfter = true, .rollsAfter = 1},
     BetCase{.name = "ADropAfterAFailedRollDrawsNoMore", .seat = 3, .bluffRolls = 0,
             .belowBet = 10, .history = {20}, .callAmount = 21, .draws = {Draw(0, 6)},
-            .action = BetDrop, .rollsAfter = 1}),
+            .action = BetDrop, .rollsAfter = 1},
+    // A count that runs past the array (a fault elsewhere) must not read beyond it.
+    BetCase{.name = "ReadsNoFurtherThanTheHistoryHolds", .hand = Three, .history = {2},
+            .raiseCount = 5, .callAmount = 15, .draws = {Draw(0, 11)}, .bet = 15}),
     CaseName);
 // clang-format on
 
-// A count that runs past the array (a fault elsewhere) must not read beyond it.
-TEST(DecideBet, ReadsNoFurtherThanTheHistoryHolds) {
-    MdlMain state;
-    MdlCPUPlayer cpu;
-    cpu.BluffRolls[2] = 2;
-    state.Players[2].Cards = HandOf(Three);
-    state.Players[2].Bet = 1;
-    state.RaiseHistory = {2};
-    state.RaiseCount = 5;
-    ScriptedRandom random{Draw(0, 11)};
-    RecordingView view(state);
-    EXPECT_FALSE(DecideBet(state, cpu, 2, 15, random, view));
-    EXPECT_FALSE(state.Players[2].Dropped);
-    EXPECT_EQ(state.Players[2].Bet, 15);
-}
-
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

@@ -13,13 +13,8 @@
 #include "recording_view.h"
 #include "support/scripted_random.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::HandOf;
-using testing::RecordingView;
-using testing::ScriptedRandom;
-using testing::TextOf;
 
 constexpr int ShuffleDraws = 1000;
 
@@ -33,12 +28,8 @@ std::array<Card, DeckSize> OrderedDeck() {
 
 // A shuffle whose swaps are the given draws, then (0, 0) until all 500 are made.
 ScriptedRandom Shuffle(std::vector<float> draws = {}) {
-    ScriptedRandom random;
     draws.resize(ShuffleDraws, 0.0f);
-    for (float draw : draws) {
-        random.Push(draw);
-    }
-    return random;
+    return ScriptedRandom(std::move(draws));
 }
 
 // Exactly 500 swaps of two draws each, index floor(52r), applied in order to the ordered deck;
@@ -92,14 +83,6 @@ TEST(DealCards, ShowsEachCardInDealingOrderThenBlanksAndDrawsSortedHands) {
     EXPECT_EQ(TextOf(state.Players[1].Cards), "9D KD 4C 8C QC");
 }
 
-// A dealt game with the deck in building order: DeckTop 31, Deck[31] is 6D, Deck[30] 5D, ...
-MdlMain DealtGame() {
-    MdlMain state;
-    ScriptedRandom random = Shuffle();
-    ShuffleAndDeal(state, random);
-    return state;
-}
-
 // Seat 2 holds 2S 7S 9H 3C KC in every case.
 struct ExchangeCase {
     const char* name;
@@ -114,7 +97,10 @@ class ExchangeCardsTest : public ::testing::TestWithParam<ExchangeCase> {};
 
 TEST_P(ExchangeCardsTest, ReplacesMarkedCardsFromTheTopInHandOrder) {
     const ExchangeCase& c = GetParam();
-    MdlMain state = DealtGame();
+    // A dealt game with the deck in building order: DeckTop 31, Deck[31] is 6D, Deck[30] 5D, ...
+    MdlMain state;
+    ScriptedRandom random = Shuffle();
+    ShuffleAndDeal(state, random);
     const auto othersBefore = state.Players;
     Player& seat = state.Players[2];
     seat.Cards = HandOf("2S 7S 9H 3C KC");
@@ -155,4 +141,4 @@ INSTANTIATE_TEST_SUITE_P(Marks, ExchangeCardsTest, ::testing::Values(
 // clang-format on
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

@@ -33,10 +33,6 @@ constexpr std::array<CategoryBounds, PartRoyalFlush + 1> Expected = {{
     {4, 0, 0},          // royal flush
 }};
 
-bool FlushType(int32_t part) {
-    return part == PartFlush || part == PartStraightFlush || part == PartRoyalFlush;
-}
-
 Card DeckCard(int index) {
     return Card{index / 13, index % 13 + 1, false};
 }
@@ -50,7 +46,9 @@ std::string FaultOf(const Hand& cards, const PartResult& result, const Hand& sea
     if (result.Value < bounds.lowest || result.Value > bounds.highest) {
         return "value out of bounds";
     }
-    if (result.Suit != (FlushType(result.Part) ? cards[0].Suit : 0)) {
+    const bool flushType = result.Part == PartFlush || result.Part == PartStraightFlush ||
+                           result.Part == PartRoyalFlush;
+    if (result.Suit != (flushType ? cards[0].Suit : 0)) {
         return "wrong suit";
     }
     return seatCards == cards ? "" : "seat's cards changed";

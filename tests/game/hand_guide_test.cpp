@@ -11,10 +11,8 @@
 #include "game/evaluate_part.h"
 #include "game/part_name.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::HandOf;
 
 int32_t Rank(int32_t number) {
     return number == 1 ? 14 : number;
@@ -34,9 +32,7 @@ int32_t PromisedValue(TieRule rule, const Hand& hand) {
     int32_t biggestSet = 0;
     int32_t biggestCount = 0;
     for (const auto& [rank, count] : counts) {
-        if (count >= 2) {
-            sets += rank;
-        }
+        sets += count >= 2 ? rank : 0;
         if (count > biggestCount) {
             biggestCount = count;
             biggestSet = rank;
@@ -75,13 +71,12 @@ TEST(HandGuideTest, EveryCategoryOnceWithTieLinesThatSayWhatTheValuationDoes) {
         EXPECT_FALSE(TieRuleText(row.Tie).empty());
         const Hand other = HandOf(OtherHands.at(row.Part));
         for (const Hand& hand : {row.Example, other}) {
-            ASSERT_EQ(EvaluatePart(hand).Part, row.Part) << testing::TextOf(hand);
+            ASSERT_EQ(EvaluatePart(hand).Part, row.Part) << TextOf(hand);
             if (row.Tie == TieRule::Draw) {
                 EXPECT_EQ(EvaluatePart(hand).Value, EvaluatePart(row.Example).Value)
-                    << "two hands of the category must tie: " << testing::TextOf(hand);
+                    << "two hands of the category must tie: " << TextOf(hand);
             } else {
-                EXPECT_EQ(EvaluatePart(hand).Value, PromisedValue(row.Tie, hand))
-                    << testing::TextOf(hand);
+                EXPECT_EQ(EvaluatePart(hand).Value, PromisedValue(row.Tie, hand)) << TextOf(hand);
             }
         }
     }
@@ -95,4 +90,4 @@ TEST(PartName, NamesTheFirstAndLastCategoryAndNothingOutside) {
 }
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

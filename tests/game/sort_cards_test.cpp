@@ -3,15 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "card_text.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::HandOf;
-using testing::TextOf;
 
 struct SortCase {
     const char* input;
@@ -38,9 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
         SortCase{"KC QD JH 10S 9S", SortKey::Number, "9S 10S JH QD KC"},
         SortCase{"KC QD JH 10S 9S", SortKey::Suit, "9S 10S JH QD KC"}),
     [](const ::testing::TestParamInfo<SortCase>& testCase) {
-        return testing::NameOf(testCase.param.input) +
-               (testCase.param.key == SortKey::Number ? "_ByNumber" : "_BySuit");
+        std::string name = testCase.param.input;  // "AS 2D" is named AS_2D
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name + (testCase.param.key == SortKey::Number ? "_ByNumber" : "_BySuit");
     });
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

@@ -22,75 +22,41 @@ sqlite3_file* Real(sqlite3_file* file) {
     return Wrapper(file)->real;
 }
 
-int Close(sqlite3_file* file) {
-    return Real(file)->pMethods->xClose(Real(file));
+// Passes a call on to the real file.
+template <auto Method, typename... Args>
+int Forward(sqlite3_file* file, Args... args) {
+    return (Real(file)->pMethods->*Method)(Real(file), args...);
 }
 
-int Read(sqlite3_file* file, void* buffer, int amount, sqlite3_int64 offset) {
-    return Real(file)->pMethods->xRead(Real(file), buffer, amount, offset);
-}
-
-int Write(sqlite3_file* file, const void* buffer, int amount, sqlite3_int64 offset) {
-    if (int fault = Wrapper(file)->owner->NextStep(SQLITE_IOERR_WRITE); fault != SQLITE_OK) {
+// Counts a step that changes the disk and fails it when it is the chosen one.
+template <auto Method, int IoError, typename... Args>
+int Counted(sqlite3_file* file, Args... args) {
+    if (int fault = Wrapper(file)->owner->NextStep(IoError); fault != SQLITE_OK) {
         return fault;
     }
-    return Real(file)->pMethods->xWrite(Real(file), buffer, amount, offset);
-}
-
-int Truncate(sqlite3_file* file, sqlite3_int64 size) {
-    if (int fault = Wrapper(file)->owner->NextStep(SQLITE_IOERR_TRUNCATE); fault != SQLITE_OK) {
-        return fault;
-    }
-    return Real(file)->pMethods->xTruncate(Real(file), size);
+    return Forward<Method>(file, args...);
 }
 
 int Sync(sqlite3_file* file, int /*flags*/) {
     return Wrapper(file)->owner->NextStep(SQLITE_IOERR_FSYNC);
 }
 
-int FileSize(sqlite3_file* file, sqlite3_int64* size) {
-    return Real(file)->pMethods->xFileSize(Real(file), size);
-}
-
-int Lock(sqlite3_file* file, int level) {
-    return Real(file)->pMethods->xLock(Real(file), level);
-}
-
-int Unlock(sqlite3_file* file, int level) {
-    return Real(file)->pMethods->xUnlock(Real(file), level);
-}
-
-int CheckReservedLock(sqlite3_file* file, int* reserved) {
-    return Real(file)->pMethods->xCheckReservedLock(Real(file), reserved);
-}
-
-int FileControl(sqlite3_file* file, int op, void* argument) {
-    return Real(file)->pMethods->xFileControl(Real(file), op, argument);
-}
-
-int SectorSize(sqlite3_file* file) {
-    return Real(file)->pMethods->xSectorSize(Real(file));
-}
-
-int DeviceCharacteristics(sqlite3_file* file) {
-    return Real(file)->pMethods->xDeviceCharacteristics(Real(file));
-}
-
 // Version 1: no shared memory and no memory mapping, neither of which a rollback journal needs.
-const sqlite3_io_methods kMethods = {
+using Io = sqlite3_io_methods;
+const Io kMethods = {
     .iVersion = 1,
-    .xClose = Close,
-    .xRead = Read,
-    .xWrite = Write,
-    .xTruncate = Truncate,
+    .xClose = Forward<&Io::xClose>,
+    .xRead = Forward<&Io::xRead>,
+    .xWrite = Counted<&Io::xWrite, SQLITE_IOERR_WRITE>,
+    .xTruncate = Counted<&Io::xTruncate, SQLITE_IOERR_TRUNCATE>,
     .xSync = Sync,
-    .xFileSize = FileSize,
-    .xLock = Lock,
-    .xUnlock = Unlock,
-    .xCheckReservedLock = CheckReservedLock,
-    .xFileControl = FileControl,
-    .xSectorSize = SectorSize,
-    .xDeviceCharacteristics = DeviceCharacteristics,
+    .xFileSize = Forward<&Io::xFileSize>,
+    .xLock = Forward<&Io::xLock>,
+    .xUnlock = Forward<&Io::xUnlock>,
+    .xCheckReservedLock = Forward<&Io::xCheckReservedLock>,
+    .xFileControl = Forward<&Io::xFileControl>,
+    .xSectorSize = Forward<&Io::xSectorSize>,
+    .xDeviceCharacteristics = Forward<&Io::xDeviceCharacteristics>,
     .xShmMap = nullptr,
     .xShmLock = nullptr,
     .xShmBarrier = nullptr,

@@ -13,14 +13,8 @@
 #include "hivekit/store_probe.h"
 #include "support/temp_config_home.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::CurrentUserStore;
-using testing::FolderEntries;
-using testing::MessageRecorder;
-using testing::RunSql;
-using testing::TempConfigHome;
 
 constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
 constexpr int32_t kUntouchedNumber = 424242;
@@ -36,24 +30,17 @@ struct TextBuffer {
 
 class HivekitContractTest : public ::testing::Test {
 protected:
-    // The key paths the store holds as keys, sorted.
-    std::vector<std::string> StoredKeys() const {
-        return RunSql(CurrentUserStore(home_),
-                      "SELECT key_path FROM entries WHERE value_name = '' ORDER BY key_path");
-    }
-
     TempConfigHome home_;
     MessageRecorder messages_;
 };
 
 TEST_F(HivekitContractTest, TextsComeBackByteForByte) {
-    struct Case {
+    const struct {
         const char* label;
         std::string keyPath;
         std::string valueName;
         std::string text;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"empty text", kKey, "PlayerName1", ""},
         {"quotes and semicolons", "Soft'ware\\\"x\";DROP TABLE entries;--", "a'b\"c;d",
          "'); DELETE FROM entries; --"},
@@ -63,7 +50,7 @@ TEST_F(HivekitContractTest, TextsComeBackByteForByte) {
         {"slashes in the key path", "../../../tmp/x", "../y", "z"},
     };
     ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Sentinel", "still here"), 1);
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         ASSERT_EQ(
             SetValueText(HKEY_CURRENT_USER, c.keyPath.c_str(), c.valueName.c_str(), c.text.c_str()),
@@ -99,7 +86,7 @@ TEST_F(HivekitContractTest, NumbersComeBackStoredLittleEndianAndReplaceATextOfTh
     TextBuffer buffer;
     EXPECT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Number", buffer.bytes), 0);
     // Stores already on players' disks hold numbers in this form.
-    EXPECT_EQ(RunSql(CurrentUserStore(home_),
+    EXPECT_EQ(RunSql(home_.StoreFile(),
                      "SELECT type || ':' || hex(data) FROM entries WHERE value_name = 'Number'"),
               std::vector<std::string>{"4:04030201"});
 }
@@ -163,9 +150,11 @@ TEST_F(HivekitContractTest, NamesAndKeyPathsIgnoreCaseAndEmptyLevels) {
 TEST_F(HivekitContractTest, WritesMakeEveryKeyLevelAndTheKeyOutlivesItsLastValue) {
     ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Kept", "kept"), 1);
     ASSERT_EQ(DeleteValue(HKEY_CURRENT_USER, kKey, "Kept"), 1);
-    EXPECT_EQ(StoredKeys(), (std::vector<std::string>{"Software", "Software\\Tovarek",
-                                                      "Software\\Tovarek\\Kestrin", kKey}));
+    EXPECT_EQ(RunSql(home_.StoreFile(),
+                     "SELECT key_path FROM entries WHERE value_name = '' ORDER BY key_path"),
+              (std::vector<std::string>{"Software", "Software\\Tovarek",
+                                        "Software\\Tovarek\\Kestrin", kKey}));
 }
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

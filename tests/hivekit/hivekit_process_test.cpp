@@ -11,16 +11,8 @@
 #include "hivekit/store_probe.h"
 #include "support/temp_config_home.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::CurrentUserStore;
-using testing::FolderEntries;
-using testing::ReadFileBytes;
-using testing::StartChild;
-using testing::TempConfigHome;
-using testing::WaitForChild;
-using testing::WriteFileBytes;
 
 constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
 constexpr int kValuesEach = 20;
@@ -62,7 +54,7 @@ TEST(HivekitProcessTest, TwoWritersAtOnceBothSucceedAndLoseNothing) {
         TempConfigHome home;
         if (damagedStore) {
             std::filesystem::create_directories(home.StoreFolder());
-            WriteFileBytes(CurrentUserStore(home), damaged);
+            WriteFileBytes(home.StoreFile(), damaged);
         }
         for (pid_t writer : StartWritersTogether(prefixes)) {
             EXPECT_EQ(WaitForChild(writer), 0);
@@ -87,4 +79,4 @@ TEST(HivekitProcessTest, TwoWritersAtOnceBothSucceedAndLoseNothing) {
 }
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,20 +15,10 @@
 #include "hivekit/store_probe.h"
 #include "support/temp_config_home.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CurrentUserStore;
-using testing::DropToUnprivilegedUser;
-using testing::FolderEntries;
-using testing::MessageRecorder;
-using testing::ReadFileBytes;
-using testing::RunSql;
-using testing::StartChild;
-using testing::TempConfigHome;
-using testing::WaitForChild;
-using testing::WriteFileBytes;
 
 constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
 // The file format's mark ("HvKt"), fixed once stores exist on players' disks.
@@ -59,28 +48,24 @@ TEST(HivekitStoreFileTest, StoreIsPrivateMarkedAndAloneInItsNewFolders) {
 }
 
 TEST(HivekitStoreFileTest, OnlyAnAbsoluteConfigFolderIsEverUsed) {
-    struct Case {
+    const struct {
         const char* label;
         const char* configHome;  // nullptr: unset
         bool absoluteHome;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"config home unset", nullptr, true},
         {"config home empty", "", true},
         {"config home relative", "relative-config", true},
         {"home relative too", "relative-config", false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         TempConfigHome home;
         // The child changes HOME for itself alone.
         const int written = WaitForChild(StartChild([&] {
             setenv("HOME", c.absoluteHome ? home.Path().c_str() : "relative-home", 1);
-            if (c.configHome != nullptr) {
-                setenv("XDG_CONFIG_HOME", c.configHome, 1);
-            } else {
-                unsetenv("XDG_CONFIG_HOME");
-            }
+            c.configHome != nullptr ? setenv("XDG_CONFIG_HOME", c.configHome, 1)
+                                    : unsetenv("XDG_CONFIG_HOME");
             return SetValueDWORD(HKEY_CURRENT_USER, kKey, "Any", 1);
         }));
         EXPECT_EQ(written, c.absoluteHome ? 1 : 0);
@@ -110,7 +95,7 @@ TEST(HivekitStoreFileTest, AStoreFileThatIsALinkIsNeverFollowed) {
     fs::create_directories(home.StoreFolder());
     const std::string target = home.Path() + "/precious";
     WriteFileBytes(target, "precious bytes");
-    fs::create_symlink(target, CurrentUserStore(home));
+    fs::create_symlink(target, home.StoreFile());
     EXPECT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x"), 0);
     EXPECT_EQ(ReadText("Name"), "<failed>");
     EXPECT_EQ(ReadFileBytes(target), "precious bytes");
@@ -118,11 +103,10 @@ TEST(HivekitStoreFileTest, AStoreFileThatIsALinkIsNeverFollowed) {
 }
 
 TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites) {
-    struct Case {
+    const struct {
         const char* label;
-        std::function<void(const std::string& store)> damage;
-    };
-    const std::vector<Case> cases = {
+        void (*damage)(const std::string& store);
+    } cases[] = {
         {"garbage bytes",
          [](const std::string& store) { WriteFileBytes(store, std::string(5000, '\x5a')); }},
         {"store truncated at a page boundary",
@@ -146,11 +130,11 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
                                "; CREATE TABLE entries(a, b);");
          }},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
         TempConfigHome home;
         fs::create_directories(home.StoreFolder());
-        const std::string store = CurrentUserStore(home);
+        const std::string store = home.StoreFile();
         c.damage(store);
         const std::string damaged = ReadFileBytes(store);
         MessageRecorder messages;
@@ -188,7 +172,7 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
 TEST(HivekitStoreFileTest, MovingAsideNeverOverwritesAnEarlierDamagedCopy) {
     TempConfigHome home;
     fs::create_directories(home.StoreFolder());
-    const std::string store = CurrentUserStore(home);
+    const std::string store = home.StoreFile();
     // Earlier copies under every name the clock could give during this test.
     std::vector<std::string> earlier;
     for (std::time_t when = std::time(nullptr) - 1, last = when + 4; when <= last; ++when) {
@@ -214,7 +198,7 @@ TEST(HivekitStoreFileTest, ALongLockFailsTheWriteButIsNeverTakenForDamage) {
     MessageRecorder messages;
     // SQLite sees a lock held by another connection of this process as it would another's.
     sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(CurrentUserStore(home).c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_open(home.StoreFile().c_str(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
     EXPECT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "during"), 0);
     sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
@@ -230,35 +214,25 @@ TEST(HivekitStoreFileTest, AFolderThatCannotBeWrittenFailsWritesCleanly) {
     const std::string lockedHome = home.Path() + "/locked";
     fs::create_directory(lockedHome);
 
-    // Each check in the child exits with its own code, so a failure says which one.
+    // The child exits with the number of the first check that fails, so a failure says which.
     const int result = WaitForChild(StartChild([&] {
-        if (!DropToUnprivilegedUser(home.Path())) {
-            return 1;
-        }
-        if (chmod(home.StoreFolder().c_str(), 0500) != 0 || chmod(lockedHome.c_str(), 0500) != 0) {
-            return 2;
-        }
-        if (SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x") != 0) {
-            return 3;
-        }
-        // A number that was not written is not reported as saved.
-        if (SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) != 0) {
-            return 4;
-        }
+        int step = 0;
+        const auto passes = [&step](bool ok) { return ++step, ok; };
         int32_t number = 0;
-        if (GetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", &number) != 1 || number != 7) {
-            return 5;
-        }
-        // No store file yet, and none can be made.
-        if (SetValueDWORD(HKEY_LOCAL_MACHINE, kKey, "Kept", 8) != 0) {
-            return 6;
-        }
-        // No store folder yet, and none can be made.
-        setenv("XDG_CONFIG_HOME", lockedHome.c_str(), 1);
-        if (SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) != 0) {
-            return 7;
-        }
-        return 0;
+        const bool passed =
+            passes(DropToUnprivilegedUser(home.Path())) &&
+            passes(chmod(home.StoreFolder().c_str(), 0500) == 0 &&
+                   chmod(lockedHome.c_str(), 0500) == 0) &&
+            passes(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x") == 0) &&
+            // A number that was not written is not reported as saved.
+            passes(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) == 0) &&
+            passes(GetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", &number) == 1 && number == 7) &&
+            // No store file yet, and none can be made.
+            passes(SetValueDWORD(HKEY_LOCAL_MACHINE, kKey, "Kept", 8) == 0) &&
+            // No store folder yet, and none can be made.
+            passes(setenv("XDG_CONFIG_HOME", lockedHome.c_str(), 1) == 0 &&
+                   SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) == 0);
+        return passed ? 0 : step;
     }));
     EXPECT_EQ(result, 0);
     EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
@@ -266,4 +240,4 @@ TEST(HivekitStoreFileTest, AFolderThatCannotBeWrittenFailsWritesCleanly) {
 }
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

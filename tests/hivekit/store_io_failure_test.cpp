@@ -4,7 +4,6 @@
 // leaves every value old or new.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -20,19 +19,16 @@
 #include "settings/settings.h"
 #include "support/temp_config_home.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
 
-using testing::DiskFault;
 using Value = std::variant<std::monostate, std::string, int32_t>;  // monostate: missing
 using Values = std::map<std::string, Value>;
-
-const std::array<const char*, 4> kSeatDigits = {"0", "1", "2", "3"};
 
 MdlMain SettingsState(const std::string& name, int32_t pattern, int32_t money, int32_t level) {
     MdlMain state;
     for (int seat = 0; seat < 4; ++seat) {
-        state.Players[seat].Name = name + kSeatDigits[seat];
+        state.Players[seat].Name = name + std::to_string(seat);
         state.Players[seat].Pattern = pattern;
         state.Players[seat].Money = money + seat;
     }
@@ -48,7 +44,7 @@ MdlMain SettingsState(const std::string& name, int32_t pattern, int32_t money, i
 Values Stored(const MdlMain& state, int32_t saveMode, bool showMoney) {
     Values values;
     for (int seat = 0; seat < 4; ++seat) {
-        const std::string digit = kSeatDigits[seat];
+        const std::string digit = std::to_string(seat);
         values["PlayerName" + digit] = state.Players[seat].Name;
         values["PlayerPattern" + digit] = state.Players[seat].Pattern;
         values["PlayerMoney" + digit] = saveMode == 1 ? Value(state.Players[seat].Money) : Value();
@@ -89,10 +85,7 @@ struct Operation {
     Values (*After)(Values before);
 };
 
-const MdlMain& SavedState() {
-    static const MdlMain saved = SettingsState("新しい名前", 3, 7000, 9);
-    return saved;
-}
+const MdlMain kSavedState = SettingsState("新しい名前", 3, 7000, 9);
 
 // clang-format off
 const Operation kOperations[] = {
@@ -114,18 +107,18 @@ const Operation kOperations[] = {
     {"ExitSaveWithoutTheMoney",
      [](HivekitBinding& binding) -> std::optional<bool> {
          DeleteSettings(2, binding);
-         SaveSettings(SavedState(), 2, true, binding);
+         SaveSettings(kSavedState, 2, true, binding);
          return std::nullopt;
      },
-     [](Values) { return Stored(SavedState(), 2, true); }},
+     [](Values) { return Stored(kSavedState, 2, true); }},
     // Keeping the money deletes nothing: a delete and rewrite would lose it to a failure between.
     {"ExitSaveWithTheMoney",
      [](HivekitBinding& binding) -> std::optional<bool> {
          DeleteSettings(1, binding);
-         SaveSettings(SavedState(), 1, true, binding);
+         SaveSettings(kSavedState, 1, true, binding);
          return std::nullopt;
      },
-     [](Values) { return Stored(SavedState(), 1, true); }},
+     [](Values) { return Stored(kSavedState, 1, true); }},
 };
 // clang-format on
 
@@ -135,12 +128,12 @@ protected:
         const MdlMain old = SettingsState("古い名前", 1, 100, 5);
         oldValues = Stored(old, 1, false);
         SaveSettings(old, 1, false, binding);
-        baseline = testing::ReadFileBytes(store);
+        baseline = ReadFileBytes(store);
     }
 
     void RestoreBaseline() {
         std::remove((store + "-journal").c_str());
-        testing::WriteFileBytes(store, baseline);
+        WriteFileBytes(store, baseline);
     }
 
     // Fails step n, n + 1, ... of the operation until it runs without a fault; returns the
@@ -168,12 +161,11 @@ protected:
                 EXPECT_FALSE(*reported) << "a failed step reported as success";
                 EXPECT_EQ(read, oldValues) << "a call that failed changed the store";
             }
-            EXPECT_EQ(testing::RunSql(store, "PRAGMA integrity_check"),
-                      std::vector<std::string>{"ok"});
+            EXPECT_EQ(RunSql(store, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
             EXPECT_NE(operation.Run(binding), std::optional<bool>(false))
                 << "no write after the fault";
             EXPECT_EQ(ReadAll(oldValues), after);
-            EXPECT_EQ(testing::FolderEntries(home.StoreFolder()),
+            EXPECT_EQ(FolderEntries(home.StoreFolder()),
                       std::vector<std::string>{"current_user.db"});
             if (HasFailure()) {
                 return n;
@@ -181,11 +173,11 @@ protected:
         }
     }
 
-    testing::TempConfigHome home;
-    testing::FaultyVfs vfs;
-    testing::MessageRecorder messages;
+    TempConfigHome home;
+    FaultyVfs vfs;
+    MessageRecorder messages;
     HivekitBinding binding{DefaultHivekitPaths()};
-    const std::string store = testing::CurrentUserStore(home);
+    const std::string store = home.StoreFile();
     Values oldValues;
     std::string baseline;
 };
@@ -223,8 +215,8 @@ TEST_F(StoreIoFailureTest, EveryFailedStepOfMovingADamagedStoreAsideKeepsItWhole
     const std::string damaged(8192, 'Z');  // not a database at all
     const auto copiesOfTheDamagedStore = [&] {
         int copies = 0;
-        for (const std::string& name : testing::FolderEntries(home.StoreFolder())) {
-            copies += testing::ReadFileBytes(home.StoreFolder() + "/" + name) == damaged ? 1 : 0;
+        for (const std::string& name : FolderEntries(home.StoreFolder())) {
+            copies += ReadFileBytes(home.StoreFolder() + "/" + name) == damaged ? 1 : 0;
         }
         return copies;
     };
@@ -236,10 +228,10 @@ TEST_F(StoreIoFailureTest, EveryFailedStepOfMovingADamagedStoreAsideKeepsItWhole
         for (const bool persistent : {false, true}) {
             for (int n = 1;; ++n) {
                 SCOPED_TRACE("failing step " + std::to_string(n));
-                for (const std::string& name : testing::FolderEntries(home.StoreFolder())) {
+                for (const std::string& name : FolderEntries(home.StoreFolder())) {
                     std::remove((home.StoreFolder() + "/" + name).c_str());
                 }
-                testing::WriteFileBytes(store, damaged);
+                WriteFileBytes(store, damaged);
                 vfs.FailAt(n, fault, persistent);
                 const unsigned char result = writeName();
                 const bool fired = vfs.Fired();
@@ -265,4 +257,4 @@ TEST_F(StoreIoFailureTest, EveryFailedStepOfMovingADamagedStoreAsideKeepsItWhole
 }
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing

@@ -27,10 +27,6 @@ int CollectFirstColumn(void* rows, int, char** values, char**) {
 
 }  // namespace
 
-std::string CurrentUserStore(const TempConfigHome& home) {
-    return home.StoreFolder() + "/current_user.db";
-}
-
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -7,12 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/temp_config_home.h"
-
 namespace kestrins::testing {
-
-// The current user's store file under a temporary config home.
-std::string CurrentUserStore(const TempConfigHome& home);
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <array>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,17 +15,14 @@
 namespace kestrins {
 namespace {
 
-struct Calls {
-    unsigned char deleted, gotNumber, gotText, setNumber, setText;
-};
-
-Calls CallEverything(HivekitBinding& binding, int32_t& number, std::array<char, 2048>& text) {
+// How many of the five calls succeeded.
+int CallEverything(HivekitBinding& binding, int32_t& number, std::array<char, 2048>& text) {
     const char* key = "Software\\Test";
-    return {binding.DeleteValue(HKEY_CURRENT_USER, key, "a"),
-            binding.GetValueDWORD(HKEY_CURRENT_USER, key, "a", &number),
-            binding.GetValueText(HKEY_CURRENT_USER, key, "a", text.data()),
-            binding.SetValueDWORD(HKEY_CURRENT_USER, key, "a", 5),
-            binding.SetValueText(HKEY_CURRENT_USER, key, "a", "x")};
+    return binding.DeleteValue(HKEY_CURRENT_USER, key, "a") +
+           binding.GetValueDWORD(HKEY_CURRENT_USER, key, "a", &number) +
+           binding.GetValueText(HKEY_CURRENT_USER, key, "a", text.data()) +
+           binding.SetValueDWORD(HKEY_CURRENT_USER, key, "a", 5) +
+           binding.SetValueText(HKEY_CURRENT_USER, key, "a", "x");
 }
 
 TEST(HivekitBinding, MissingLibraryFailsEveryCallAndTellsOnce) {
@@ -45,10 +41,7 @@ TEST(HivekitBinding, MissingLibraryFailsEveryCallAndTellsOnce) {
         std::array<char, 2048> text{};
         text[0] = 'q';
         for (int round = 0; round < 3; ++round) {
-            const Calls calls = CallEverything(binding, number, text);
-            EXPECT_EQ(
-                calls.deleted + calls.gotNumber + calls.gotText + calls.setNumber + calls.setText,
-                0);
+            EXPECT_EQ(CallEverything(binding, number, text), 0);
         }
         EXPECT_EQ(notices, 1);
         EXPECT_EQ(number, -7);
@@ -63,10 +56,9 @@ TEST(HivekitBinding, LibraryLackingFunctionsKeepsTheOnesItHas) {
         [&notices](std::string_view missing) { notices.emplace_back(missing); });
     int32_t number = 0;
     std::array<char, 2048> text{};
-    const Calls calls = CallEverything(binding, number, text);
-    EXPECT_EQ(calls.gotNumber, 1);
+    // Only the number read works, and it reads the partial library's 42.
+    EXPECT_EQ(CallEverything(binding, number, text), 1);
     EXPECT_EQ(number, 42);
-    EXPECT_EQ(calls.deleted + calls.gotText + calls.setNumber + calls.setText, 0);
     CallEverything(binding, number, text);
     EXPECT_EQ(notices, std::vector<std::string>{"DeleteValue"}) << "the first one missing";
     EXPECT_FALSE(binding.CanWrite());

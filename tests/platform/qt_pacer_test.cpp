@@ -44,13 +44,12 @@ TEST(QtPacer, ScaleShortensOrSkipsPauses) {
 }
 
 TEST(QtPacer, PaceFromEnvironmentAcceptsOnlyNonNegativeNumbers) {
-    struct Case {
+    const struct {
         const char* text;
         double want;
-    };
-    const Case cases[] = {{"0", 0.0},   {"0.5", 0.5}, {"2", 2.0},   {"", 1.0},   {"-1", 1.0},
-                          {"abc", 1.0}, {"1x", 1.0},  {"nan", 1.0}, {"inf", 1.0}};
-    for (const Case& c : cases) {
+    } cases[] = {{"0", 0.0},   {"0.5", 0.5}, {"2", 2.0},   {"", 1.0},   {"-1", 1.0},
+                 {"abc", 1.0}, {"1x", 1.0},  {"nan", 1.0}, {"inf", 1.0}};
+    for (const auto& c : cases) {
         setenv("KESTRINS_PACE", c.text, 1);
         EXPECT_DOUBLE_EQ(QtPacer::PaceFromEnvironment(), c.want) << c.text;
     }

@@ -98,25 +98,6 @@ struct PanelPlace {
 constexpr PanelPlace Panels[4] = {
     {{5, 330}, TextRight}, {{5, 60}, TextLeft}, {{400, 25}, TextLeft}, {{400, 320}, TextRight}};
 
-QRect PanelArea(int32_t seat) {
-    return QRect(Panels[seat].name - QPoint(0, 20), QSize(110, 60));
-}
-
-// The panels drawn the way DrawTable must draw them, on a plain table.
-Surface ReferencePanels(int32_t winner, const std::string lines[4][3]) {
-    Surface reference = MakePlayField(Width, Height);
-    for (int32_t seat = 0; seat < 4; ++seat) {
-        reference.SetForeColor(seat == winner ? QColor(Yellow) : QColor(Qt::white));
-        reference.SetFontBold(seat == winner);
-        for (int32_t line = 0; line < 3; ++line) {
-            const QPoint topLeft = Panels[seat].name + QPoint(0, 20 * (line - 1));
-            reference.DrawText(QString::fromStdString(lines[seat][line]),
-                               QRect(topLeft, QSize(110, 20)), Panels[seat].align);
-        }
-    }
-    return reference;
-}
-
 TEST(DrawTable, PanelsShowStatusNameAndMoneyWithOnlyTheWinnerHighlighted) {
     const std::string lines[4][3] = {{"BET : 1 $", "あなた", "500 $"},
                                      {"Dropped : 2 $", "ケストリン", "400 $"},
@@ -137,9 +118,18 @@ TEST(DrawTable, PanelsShowStatusNameAndMoneyWithOnlyTheWinnerHighlighted) {
             shown = field.Image().copy();
         });
         DrawTable(main, field, SyntheticSprites(), "Open");
-        const Surface reference = ReferencePanels(winner, lines);
+        // Each panel as DrawTable must draw it, on a plain table.
         for (int32_t seat = 0; seat < 4; ++seat) {
-            EXPECT_EQ(field.Image().copy(PanelArea(seat)), reference.Image().copy(PanelArea(seat)))
+            Surface reference = MakePlayField(Width, Height);
+            reference.SetForeColor(seat == winner ? QColor(Yellow) : QColor(Qt::white));
+            reference.SetFontBold(seat == winner);
+            for (int32_t line = 0; line < 3; ++line) {
+                const QPoint topLeft = Panels[seat].name + QPoint(0, 20 * (line - 1));
+                reference.DrawText(QString::fromStdString(lines[seat][line]),
+                                   QRect(topLeft, QSize(110, 20)), Panels[seat].align);
+            }
+            const QRect area(Panels[seat].name - QPoint(0, 20), QSize(110, 60));
+            EXPECT_EQ(field.Image().copy(area), reference.Image().copy(area))
                 << "winner " << winner << " seat " << seat;
         }
         EXPECT_EQ(field.ForeColor(), QColor(Qt::white));

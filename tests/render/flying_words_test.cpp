@@ -39,10 +39,6 @@ void ExpectWordOnly(const QImage& frame, QPoint topLeft, QRgb letters,
     }
 }
 
-QRgb PlainGreen(int, int) {
-    return Green;
-}
-
 // A copy that overshoots the target by up to 2 pixels is set back in one more frame.
 TEST(FlyingWords, RunsUntilEveryCopyRestsOnTheTarget) {
     const struct {
@@ -63,7 +59,8 @@ TEST(FlyingWords, RunsUntilEveryCopyRestsOnTheTarget) {
         PlayLoseAnimation(field, sprites, pacer);
         EXPECT_EQ(pacer.Sleeps, std::vector<int>(c.frames, 1)) << c.height;
         EXPECT_EQ(refreshes, static_cast<int>(c.frames)) << c.height;
-        ExpectWordOnly(field.Image(), {186, c.target}, LoseLetterColour, PlainGreen);
+        ExpectWordOnly(field.Image(), {186, c.target}, LoseLetterColour,
+                       [](int, int) { return Green; });
     }
 }
 

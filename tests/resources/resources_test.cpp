@@ -38,18 +38,14 @@ TEST(Resources, EveryPictureLoadsAtItsSize) {
     EXPECT_TRUE(LoadArt(QStringLiteral("no_such_picture.png")).isNull());
 }
 
-bool IsInk(QRgb pixel) {
-    // Suit red and black, and the darker half of their antialiased rims.
-    return qGreen(pixel) < 128;
-}
-
-// Number of 8-connected groups of ink pixels inside the rectangle.
+// Number of 8-connected groups of ink pixels inside the rectangle: suit red and black, and the
+// darker half of their antialiased rims.
 int CountBlobs(const QImage& image, QRect area) {
     std::vector<char> seen(static_cast<size_t>(area.width() * area.height()), 0);
     const auto visit = [&](QPoint at) {
         char& mark = seen[static_cast<size_t>((at.y() - area.top()) * area.width() +
                                               (at.x() - area.left()))];
-        const bool fresh = !mark && IsInk(image.pixel(at));
+        const bool fresh = !mark && qGreen(image.pixel(at)) < 128;
         mark = 1;
         return fresh;
     };

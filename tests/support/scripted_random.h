@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 #include "game/random_source.h"
@@ -13,6 +14,7 @@ class ScriptedRandom final : public RandomSource {
 public:
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<float> draws) : draws_(draws) {}
+    explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
 
     void Push(float draw) { draws_.push_back(draw); }
     float Next() override;

@@ -4,42 +4,36 @@
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
-#include <vector>
 
 namespace kestrins::testing {
 
+namespace {
+
+constexpr const char* kVariables[] = {"XDG_CONFIG_HOME", "XDG_DATA_HOME"};
+
+}  // namespace
+
 TempConfigHome::TempConfigHome() {
     const char* tmp = std::getenv("TMPDIR");
-    std::string pattern =
-        std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/kestrins-test-XXXXXX";
-    std::vector<char> buffer(pattern.begin(), pattern.end());
-    buffer.push_back('\0');
-    if (mkdtemp(buffer.data()) == nullptr) {
+    path_ = std::string(tmp != nullptr && *tmp != '\0' ? tmp : "/tmp") + "/kestrins-test-XXXXXX";
+    if (mkdtemp(path_.data()) == nullptr) {
         throw std::runtime_error("mkdtemp failed");
     }
-    path_ = buffer.data();
-    if (const char* old = std::getenv("XDG_CONFIG_HOME"); old != nullptr) {
-        previous_ = old;
-        hadPrevious_ = true;
+    for (std::size_t i = 0; i < previous_.size(); ++i) {
+        if (const char* old = std::getenv(kVariables[i]); old != nullptr) {
+            previous_[i] = old;
+        }
+        setenv(kVariables[i], path_.c_str(), 1);
     }
-    setenv("XDG_CONFIG_HOME", path_.c_str(), 1);
-    if (const char* old = std::getenv("XDG_DATA_HOME"); old != nullptr) {
-        previousData_ = old;
-        hadPreviousData_ = true;
-    }
-    setenv("XDG_DATA_HOME", path_.c_str(), 1);
 }
 
 TempConfigHome::~TempConfigHome() {
-    if (hadPrevious_) {
-        setenv("XDG_CONFIG_HOME", previous_.c_str(), 1);
-    } else {
-        unsetenv("XDG_CONFIG_HOME");
-    }
-    if (hadPreviousData_) {
-        setenv("XDG_DATA_HOME", previousData_.c_str(), 1);
-    } else {
-        unsetenv("XDG_DATA_HOME");
+    for (std::size_t i = 0; i < previous_.size(); ++i) {
+        if (previous_[i]) {
+            setenv(kVariables[i], previous_[i]->c_str(), 1);
+        } else {
+            unsetenv(kVariables[i]);
+        }
     }
     std::error_code ignored;
     // A test may have made the folder read-only; give write access back so it can be removed.

@@ -2,6 +2,8 @@
 // it afterwards.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
 namespace kestrins::testing {
@@ -16,15 +18,15 @@ public:
     const std::string& Path() const { return path_; }
     // The folder the store keeps its files in.
     std::string StoreFolder() const { return path_ + "/hivekit"; }
+    // The current user's store file in it.
+    std::string StoreFile() const { return StoreFolder() + "/current_user.db"; }
     // The folder the game record keeps its database in.
     std::string RecordFolder() const { return path_ + "/kestrins"; }
 
 private:
     std::string path_;
-    std::string previous_;
-    bool hadPrevious_ = false;
-    std::string previousData_;
-    bool hadPreviousData_ = false;
+    // XDG_CONFIG_HOME and XDG_DATA_HOME as they were; nothing when unset.
+    std::array<std::optional<std::string>, 2> previous_;
 };
 
 }  // namespace kestrins::testing

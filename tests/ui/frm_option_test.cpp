@@ -4,14 +4,13 @@
 
 #include <gtest/gtest.h>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QTest>
 
 #include <climits>
 #include <functional>
@@ -85,13 +84,7 @@ void PressArrow(FrmOption& dialog, bool up) {
     const QRect arrow = bar->style()->subControlRect(
         QStyle::CC_ScrollBar, &option,
         up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, bar);
-    const QPointF at = arrow.center();
-    QMouseEvent press(QEvent::MouseButtonPress, at, bar->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(bar, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, bar->mapToGlobal(at), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(bar, &release);
+    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, arrow.center());
 }
 
 // Whether the preview shows exactly the upright back of the design.
@@ -153,14 +146,13 @@ TEST(FrmOptionTest, OkAppliesEveryField) {
 }
 
 TEST(FrmOptionTest, DesignSelectorCountsUpwardsAndStopsAtItsEnds) {
-    struct Press {
+    const struct {
         int from;
         bool up;
         int to;
-    };
-    const Press presses[] = {{3, true, 4}, {4, true, 4}, {1, false, 0}, {0, false, 0}};
+    } presses[] = {{3, true, 4}, {4, true, 4}, {1, false, 0}, {0, false, 0}};
     const QImage backs = SyntheticBacks();
-    for (const Press& p : presses) {
+    for (const auto& p : presses) {
         SCOPED_TRACE(::testing::Message() << p.from << (p.up ? " up" : " down"));
         MdlMain state = SampleState();
         state.CardType = p.from;
@@ -177,15 +169,14 @@ TEST(FrmOptionTest, DesignSelectorCountsUpwardsAndStopsAtItsEnds) {
 // Stored values outside the controls' ranges show clamped, and Cancel leaves them as they were;
 // OK without a change writes back what the dialog showed, so it also checks what it shows.
 TEST(FrmOptionTest, OpensWithTheStateShownClampedToTheRanges) {
-    struct Stored {
+    const struct {
         int32_t pattern;
         int32_t saveType;
         int32_t cardType;
         const char* caption;
         const char* shownSave;
         int shownDesign;
-    };
-    const Stored cases[] = {
+    } cases[] = {
         {1, 1, 2, "普通", "常に保存する", 2},
         {-1, -1, -1, "慎重", "終了時に確認", 0},
         {7, 3, 5, "無謀", "一切保存しない", 4},
@@ -193,7 +184,7 @@ TEST(FrmOptionTest, OpensWithTheStateShownClampedToTheRanges) {
         {INT32_MAX, INT32_MAX, INT32_MAX, "無謀", "一切保存しない", 4},
     };
     const QImage backs = SyntheticBacks();
-    for (const Stored& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.cardType);
         MdlMain state = SampleState();
         state.Players[1].Pattern = c.pattern;

@@ -13,11 +13,8 @@
 #include "support/scripted_pacer.h"
 #include "support/scripted_random.h"
 
-namespace kestrins {
+namespace kestrins::testing {
 namespace {
-
-using testing::ScriptedPacer;
-using testing::ScriptedRandom;
 
 constexpr QRgb Green = 0x008000;
 constexpr QRgb White = 0xFFFFFF;
@@ -123,10 +120,7 @@ TEST_F(FrmResultsTest, StacksShowHundredsAndTensOfTheMoney) {
         SCOPED_TRACE(c.money);
         state.Players[2].Money = c.money;
         state.Players[2].Name = "ケン";
-        ScriptedRandom random;
-        for (size_t i = 0; i < c.coins.size(); ++i) {
-            random.Push(0.5f);
-        }
+        ScriptedRandom random(std::vector<float>(c.coins.size(), 0.5f));
         FrmResults* window = Open(random);
         window->DrawMoneys();
         EXPECT_EQ(StackColours(*window, 2), c.coins);
@@ -183,10 +177,7 @@ TEST_F(FrmResultsTest, TickRepaintsOnlyWhenSomeMoneyChanged) {
 // The jitter shares the game's random source: a tick or a resize inside one of the game's pauses
 // drawing coins would deal different cards depending on whether the chart is open.
 TEST_F(FrmResultsTest, PausesTakeNoDrawsAndTheChartCatchesUpAtTheNextTick) {
-    ScriptedRandom random;
-    for (int i = 0; i < 100; ++i) {
-        random.Push(0.5f);
-    }
+    ScriptedRandom random(std::vector<float>(100, 0.5f));
     FrmResults* window = Open(random);
     window->show();
     QCoreApplication::processEvents();
@@ -247,4 +238,4 @@ TEST_F(FrmResultsTest, TallerWindowMovesStacksDownAndKeepsTheScale) {
 }
 
 }  // namespace
-}  // namespace kestrins
+}  // namespace kestrins::testing
