@@ -16,7 +16,6 @@
 namespace kestrins::testing {
 namespace {
 
-constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
 constexpr int32_t kUntouchedNumber = 424242;
 
 // A caller's buffer pre-filled so that any write into it shows.
@@ -61,9 +60,7 @@ TEST_F(HivekitContractTest, TextsComeBackByteForByte) {
             1);
         EXPECT_EQ(std::string(buffer.bytes), c.text);
     }
-    TextBuffer sentinel;
-    ASSERT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Sentinel", sentinel.bytes), 1);
-    EXPECT_STREQ(sentinel.bytes, "still here");
+    EXPECT_EQ(ReadText("Sentinel"), "still here");
     EXPECT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Sentinel", nullptr), 0);
     // Key paths never reach the file system: one store file and nothing beside it.
     EXPECT_EQ(FolderEntries(home_.Path()), std::vector<std::string>{"hivekit"});

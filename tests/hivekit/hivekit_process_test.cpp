@@ -14,7 +14,6 @@
 namespace kestrins::testing {
 namespace {
 
-constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
 constexpr int kValuesEach = 20;
 
 // Starts one writer per prefix, all held at a gate and let go together; each writes its own
@@ -67,9 +66,8 @@ TEST(HivekitProcessTest, TwoWritersAtOnceBothSucceedAndLoseNothing) {
                 EXPECT_EQ(number, i) << name;
             }
         }
-        char shared[HIVEKIT_TEXT_BUFFER_SIZE] = {};
-        ASSERT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Shared", shared), 1);
-        EXPECT_TRUE(std::string(shared) == "A" || std::string(shared) == "B") << shared;
+        const std::string shared = ReadText("Shared");
+        EXPECT_TRUE(shared == "A" || shared == "B") << shared;
         const std::vector<std::string> entries = FolderEntries(home.StoreFolder());
         ASSERT_EQ(entries.size(), damagedStore ? 2U : 1U);
         if (damagedStore) {

@@ -20,14 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
 // The file format's mark ("HvKt"), fixed once stores exist on players' disks.
 constexpr int kApplicationId = 0x48766b74;
-
-std::string ReadText(const char* valueName) {
-    char buffer[HIVEKIT_TEXT_BUFFER_SIZE] = {};
-    return GetValueText(HKEY_CURRENT_USER, kKey, valueName, buffer) == 1 ? buffer : "<failed>";
-}
 
 TEST(HivekitStoreFileTest, StoreIsPrivateMarkedAndAloneInItsNewFolders) {
     TempConfigHome home;

@@ -76,51 +76,33 @@ Values ReadAll(const Values& kinds) {
     return read;
 }
 
-// One operation whose every I/O step is failed in turn.
+// Writes a value through the library as the type it has, or deletes it (monostate).
+unsigned char WriteValue(const char* name, const Value& value) {
+    const auto* text = std::get_if<std::string>(&value);
+    const auto* number = std::get_if<int32_t>(&value);
+    return text != nullptr     ? SetValueText(HKEY_CURRENT_USER, SettingsKey, name, text->c_str())
+           : number != nullptr ? SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, name, *number)
+                               : DeleteValue(HKEY_CURRENT_USER, SettingsKey, name);
+}
+
+const std::string kNewName = "新しい名前";
+const MdlMain kSavedState = SettingsState(kNewName, 3, 7000, 9);
+
+// One operation whose every I/O step is failed in turn: one value written or deleted, or (with a
+// mode) the exit save.
 struct Operation {
     const char* Name;
-    // Runs the operation; false when it reported a failure. The exit save reports nothing.
-    std::optional<bool> (*Run)(HivekitBinding& binding);
-    // The values after it, from the values before.
-    Values (*After)(Values before);
+    const char* ValueName;
+    Value NewValue;
+    int32_t SaveMode = 0;
 };
 
-const MdlMain kSavedState = SettingsState("新しい名前", 3, 7000, 9);
-
-// clang-format off
+// Keeping the money deletes nothing: a delete and rewrite would lose it to a failure between.
 const Operation kOperations[] = {
-    {"TextWrite",
-     [](HivekitBinding&) -> std::optional<bool> {
-         return SetValueText(HKEY_CURRENT_USER, SettingsKey, "PlayerName0", "新しい名前") == 1;
-     },
-     [](Values values) { values["PlayerName0"] = std::string("新しい名前"); return values; }},
-    {"NumberWrite",
-     [](HivekitBinding&) -> std::optional<bool> {
-         return SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney0", 4321) == 1;
-     },
-     [](Values values) { values["PlayerMoney0"] = 4321; return values; }},
-    {"Delete",
-     [](HivekitBinding&) -> std::optional<bool> {
-         return DeleteValue(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney1") == 1;
-     },
-     [](Values values) { values["PlayerMoney1"] = Value(); return values; }},
-    {"ExitSaveWithoutTheMoney",
-     [](HivekitBinding& binding) -> std::optional<bool> {
-         DeleteSettings(2, binding);
-         SaveSettings(kSavedState, 2, true, binding);
-         return std::nullopt;
-     },
-     [](Values) { return Stored(kSavedState, 2, true); }},
-    // Keeping the money deletes nothing: a delete and rewrite would lose it to a failure between.
-    {"ExitSaveWithTheMoney",
-     [](HivekitBinding& binding) -> std::optional<bool> {
-         DeleteSettings(1, binding);
-         SaveSettings(kSavedState, 1, true, binding);
-         return std::nullopt;
-     },
-     [](Values) { return Stored(kSavedState, 1, true); }},
+    {"TextWrite", "PlayerName0", kNewName},        {"NumberWrite", "PlayerMoney0", 4321},
+    {"Delete", "PlayerMoney1", Value()},           {"ExitSaveWithoutTheMoney", nullptr, Value(), 2},
+    {"ExitSaveWithTheMoney", nullptr, Value(), 1},
 };
-// clang-format on
 
 class StoreIoFailureTest : public ::testing::Test {
 protected:
@@ -131,44 +113,22 @@ protected:
         baseline = ReadFileBytes(store);
     }
 
-    void RestoreBaseline() {
-        std::remove((store + "-journal").c_str());
-        WriteFileBytes(store, baseline);
-    }
-
-    // Fails step n, n + 1, ... of the operation until it runs without a fault; returns the
-    // number of failure points.
-    int FailEveryStep(const Operation& operation, DiskFault fault, bool persistent) {
-        const Values after = operation.After(oldValues);
+    // Fails step n = 1, 2, ... of run, each time after reset, until run goes through without a
+    // fault; check sees each run's result and whether its fault fired. Returns the number of
+    // failure points.
+    template <typename Reset, typename Run, typename Check>
+    int FailEachStep(const std::string& what, DiskFault fault, bool persistent, Reset reset,
+                     Run run, Check check) {
         for (int n = 1;; ++n) {
-            SCOPED_TRACE(std::string(operation.Name) + ", failing step " + std::to_string(n));
-            RestoreBaseline();
+            SCOPED_TRACE(what + ", failing step " + std::to_string(n));
+            reset();
             vfs.FailAt(n, fault, persistent);
-            const std::optional<bool> reported = operation.Run(binding);
+            const auto result = run();
             const bool fired = vfs.Fired();
             vfs.FailAt(0, fault, false);
-            if (!fired) {
-                EXPECT_NE(reported, std::optional<bool>(false));
-                EXPECT_EQ(ReadAll(oldValues), after);
-                return n - 1;
-            }
-            const Values read = ReadAll(oldValues);
-            for (const auto& [name, value] : read) {
-                EXPECT_TRUE(value == oldValues.at(name) || value == after.at(name))
-                    << name << " is neither old nor new";
-            }
-            if (reported.has_value()) {
-                EXPECT_FALSE(*reported) << "a failed step reported as success";
-                EXPECT_EQ(read, oldValues) << "a call that failed changed the store";
-            }
-            EXPECT_EQ(RunSql(store, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
-            EXPECT_NE(operation.Run(binding), std::optional<bool>(false))
-                << "no write after the fault";
-            EXPECT_EQ(ReadAll(oldValues), after);
-            EXPECT_EQ(FolderEntries(home.StoreFolder()),
-                      std::vector<std::string>{"current_user.db"});
-            if (HasFailure()) {
-                return n;
+            check(result, fired);
+            if (!fired || HasFailure()) {
+                return fired ? n : n - 1;
             }
         }
     }
@@ -191,7 +151,47 @@ class EveryFailedStepTest : public StoreIoFailureTest,
 
 TEST_P(EveryFailedStepTest, LeavesEachValueOldOrNewAndTheStoreWhole) {
     const auto& [operation, fault, persistent] = GetParam();
-    const int points = FailEveryStep(operation, fault, persistent);
+    const int32_t mode = operation.SaveMode;
+    // False when the call reported a failure; the exit save reports nothing.
+    const auto run = [&, &operation = operation]() -> std::optional<bool> {
+        if (mode == 0) {
+            return WriteValue(operation.ValueName, operation.NewValue) == 1;
+        }
+        DeleteSettings(mode, binding);
+        SaveSettings(kSavedState, mode, true, binding);
+        return std::nullopt;
+    };
+    Values after = mode != 0 ? Stored(kSavedState, mode, true) : oldValues;
+    if (mode == 0) {
+        after[operation.ValueName] = operation.NewValue;
+    }
+    const auto restoreBaseline = [&] {
+        std::remove((store + "-journal").c_str());
+        WriteFileBytes(store, baseline);
+    };
+    const int points = FailEachStep(
+        operation.Name, fault, persistent, restoreBaseline, run,
+        [&](std::optional<bool> reported, bool fired) {
+            if (!fired) {
+                EXPECT_NE(reported, std::optional<bool>(false));
+                EXPECT_EQ(ReadAll(oldValues), after);
+                return;
+            }
+            const Values read = ReadAll(oldValues);
+            for (const auto& [name, value] : read) {
+                EXPECT_TRUE(value == oldValues.at(name) || value == after.at(name))
+                    << name << " is neither old nor new";
+            }
+            if (reported.has_value()) {
+                EXPECT_FALSE(*reported) << "a failed step reported as success";
+                EXPECT_EQ(read, oldValues) << "a call that failed changed the store";
+            }
+            EXPECT_EQ(RunSql(store, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
+            EXPECT_NE(run(), std::optional<bool>(false)) << "no write after the fault";
+            EXPECT_EQ(ReadAll(oldValues), after);
+            EXPECT_EQ(FolderEntries(home.StoreFolder()),
+                      std::vector<std::string>{"current_user.db"});
+        });
     // The figures for the record: every run left every value old or new.
     std::printf("%s: %d failure points, all left the store old-or-new and whole\n", operation.Name,
                 points);
@@ -220,36 +220,28 @@ TEST_F(StoreIoFailureTest, EveryFailedStepOfMovingADamagedStoreAsideKeepsItWhole
         }
         return copies;
     };
-    const auto writeName = [] {
-        return SetValueText(HKEY_CURRENT_USER, SettingsKey, "PlayerName0", "新しい名前");
+    const auto damageTheStore = [&] {
+        for (const std::string& name : FolderEntries(home.StoreFolder())) {
+            std::remove((home.StoreFolder() + "/" + name).c_str());
+        }
+        WriteFileBytes(store, damaged);
     };
+    const auto writeName = [] { return WriteValue("PlayerName0", kNewName); };
     int runs = 0;
     for (const DiskFault fault : {DiskFault::Eio, DiskFault::Enospc}) {
         for (const bool persistent : {false, true}) {
-            for (int n = 1;; ++n) {
-                SCOPED_TRACE("failing step " + std::to_string(n));
-                for (const std::string& name : FolderEntries(home.StoreFolder())) {
-                    std::remove((home.StoreFolder() + "/" + name).c_str());
-                }
-                WriteFileBytes(store, damaged);
-                vfs.FailAt(n, fault, persistent);
-                const unsigned char result = writeName();
-                const bool fired = vfs.Fired();
-                vfs.FailAt(0, fault, false);
-                if (!fired) {
-                    EXPECT_EQ(result, 1);
-                    break;
-                }
-                ++runs;
-                EXPECT_EQ(result, 0) << "a failed step reported as success";
-                EXPECT_EQ(copiesOfTheDamagedStore(), 1) << "the damaged store is not kept whole";
-                EXPECT_EQ(writeName(), 1) << "no write after the fault";
-                char buffer[HIVEKIT_TEXT_BUFFER_SIZE] = {};
-                EXPECT_EQ(GetValueText(HKEY_CURRENT_USER, SettingsKey, "PlayerName0", buffer), 1);
-                EXPECT_STREQ(buffer, "新しい名前");
-                EXPECT_EQ(copiesOfTheDamagedStore(), 1);
-                ASSERT_FALSE(HasFailure());
-            }
+            runs += FailEachStep(
+                "moving aside", fault, persistent, damageTheStore, writeName,
+                [&](unsigned char result, bool fired) {
+                    EXPECT_EQ(result, fired ? 0 : 1) << "a failed step reported as success";
+                    if (fired) {
+                        EXPECT_EQ(copiesOfTheDamagedStore(), 1) << "the damaged store not kept";
+                        EXPECT_EQ(writeName(), 1) << "no write after the fault";
+                        EXPECT_EQ(ReadText("PlayerName0"), kNewName);
+                        EXPECT_EQ(copiesOfTheDamagedStore(), 1);
+                    }
+                });
+            ASSERT_FALSE(HasFailure());
         }
     }
     std::printf("write over a damaged store: %d failed runs, the damaged store kept whole in all\n",

@@ -27,6 +27,11 @@ int CollectFirstColumn(void* rows, int, char** values, char**) {
 
 }  // namespace
 
+std::string ReadText(const char* valueName) {
+    char buffer[HIVEKIT_TEXT_BUFFER_SIZE] = {};
+    return GetValueText(HKEY_CURRENT_USER, kKey, valueName, buffer) == 1 ? buffer : "<failed>";
+}
+
 std::string ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -9,6 +9,11 @@
 
 namespace kestrins::testing {
 
+// The key the game keeps its settings under, spelled here so these tests need no game code.
+inline constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
+// The text of a value under kKey as the library reads it; "<failed>" when the read fails.
+std::string ReadText(const char* valueName);
+
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 // Names in a folder, sorted; empty when the folder does not exist.
