@@ -18,23 +18,18 @@ FaultyFile* Wrapper(sqlite3_file* file) {
     return reinterpret_cast<FaultyFile*>(file);
 }
 
-sqlite3_file* Real(sqlite3_file* file) {
-    return Wrapper(file)->real;
-}
-
 // Passes a call on to the real file.
 template <auto Method, typename... Args>
 int Forward(sqlite3_file* file, Args... args) {
-    return (Real(file)->pMethods->*Method)(Real(file), args...);
+    sqlite3_file* real = Wrapper(file)->real;
+    return (real->pMethods->*Method)(real, args...);
 }
 
 // Counts a step that changes the disk and fails it when it is the chosen one.
 template <auto Method, int IoError, typename... Args>
 int Counted(sqlite3_file* file, Args... args) {
-    if (int fault = Wrapper(file)->owner->NextStep(IoError); fault != SQLITE_OK) {
-        return fault;
-    }
-    return Forward<Method>(file, args...);
+    const int fault = Wrapper(file)->owner->NextStep(IoError);
+    return fault != SQLITE_OK ? fault : Forward<Method>(file, args...);
 }
 
 int Sync(sqlite3_file* file, int /*flags*/) {
@@ -98,10 +93,8 @@ FaultyVfs::FaultyVfs() {
     };
     vfs_.xDelete = [](sqlite3_vfs* vfs, const char* name, int syncDir) {
         FaultyVfs* owner = Owner(vfs);
-        if (int fault = owner->NextStep(SQLITE_IOERR_DELETE); fault != SQLITE_OK) {
-            return fault;
-        }
-        return owner->real_->xDelete(owner->real_, name, syncDir);
+        const int fault = owner->NextStep(SQLITE_IOERR_DELETE);
+        return fault != SQLITE_OK ? fault : owner->real_->xDelete(owner->real_, name, syncDir);
     };
     if (sqlite3_vfs_register(&vfs_, 1) != SQLITE_OK) {
         throw std::runtime_error("cannot register the faulty VFS");
@@ -128,17 +121,12 @@ bool FaultyVfs::NextStepFails() {
 }
 
 int FaultyVfs::NextStep(int ioError) {
-    if (!NextStepFails()) {
-        return SQLITE_OK;
-    }
-    return fault_ == DiskFault::Enospc && ioError == SQLITE_IOERR_WRITE ? SQLITE_FULL : ioError;
+    const bool full = fault_ == DiskFault::Enospc && ioError == SQLITE_IOERR_WRITE;
+    return !NextStepFails() ? SQLITE_OK : full ? SQLITE_FULL : ioError;
 }
 
 int FaultyVfs::NextRenameError() {
-    if (!NextStepFails()) {
-        return 0;
-    }
-    return fault_ == DiskFault::Enospc ? ENOSPC : EIO;
+    return !NextStepFails() ? 0 : fault_ == DiskFault::Enospc ? ENOSPC : EIO;
 }
 
 }  // namespace kestrins::testing
