@@ -2,6 +2,8 @@
 // default value is unset, types stay apart, and a failed call leaves the caller's memory alone.
 #include "hivekit_model.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace kestrins::fuzz {
@@ -20,107 +22,90 @@ std::string Folded(std::string text) {
 // The levels of a key path, empty ones dropped, folded.
 std::string NormalPath(const char* keyPath) {
     std::string normal;
-    std::string level;
-    for (const char* c = keyPath;; ++c) {
-        if (*c == '\\' || *c == '\0') {
-            if (!level.empty()) {
-                normal += (normal.empty() ? "" : "\\") + level;
-                level.clear();
-            }
-            if (*c == '\0') {
-                return Folded(normal);
-            }
-        } else {
-            level += *c;
+    for (const char* c = keyPath; *c != '\0'; ++c) {
+        if (*c == '\\') {
+            continue;
         }
+        if (!normal.empty() && c[-1] == '\\') {
+            normal += '\\';
+        }
+        normal += *c;
     }
+    return Folded(normal);
 }
 
 }  // namespace
 
-bool HivekitModel::KnownRoot(HKEY root) {
-    for (HKEY known : {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS,
-                       HKEY_CURRENT_CONFIG}) {
-        if (root == known) {
-            return true;
-        }
+std::optional<HivekitModel::Address> HivekitModel::At(HKEY root, const char* keyPath,
+                                                      const char* valueName) {
+    const std::array known = {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS,
+                              HKEY_CURRENT_CONFIG};
+    if (keyPath == nullptr || std::find(known.begin(), known.end(), root) == known.end()) {
+        return std::nullopt;
     }
-    return false;
+    return Address{reinterpret_cast<intptr_t>(root),
+                   {NormalPath(keyPath), Folded(valueName != nullptr ? valueName : "")}};
 }
 
-HivekitModel::Address HivekitModel::At(HKEY root, const char* keyPath, const char* valueName) {
-    return {reinterpret_cast<intptr_t>(root),
-            {NormalPath(keyPath), Folded(valueName != nullptr ? valueName : "")}};
-}
-
-const HivekitModel::Entry* HivekitModel::Find(HKEY root, const char* keyPath,
-                                              const char* valueName) const {
-    if (!KnownRoot(root) || keyPath == nullptr) {
-        return nullptr;
-    }
-    const auto found = entries_.find(At(root, keyPath, valueName));
-    return found != entries_.end() ? &found->second : nullptr;
+HivekitModel::Entries::iterator HivekitModel::Find(HKEY root, const char* keyPath,
+                                                   const char* valueName) {
+    const std::optional<Address> address = At(root, keyPath, valueName);
+    return address ? entries_.find(*address) : entries_.end();
 }
 
 unsigned char HivekitModel::Write(HKEY root, const char* keyPath, const char* valueName,
                                   Entry entry) {
-    if (!KnownRoot(root) || keyPath == nullptr) {
+    const std::optional<Address> address = At(root, keyPath, valueName);
+    if (!address) {
         return 0;
     }
-    const Address address = At(root, keyPath, valueName);
-    const std::string& path = address.second.first;
-    // The root itself has no key row.
-    for (std::size_t end = path.find('\\'); !path.empty(); end = path.find('\\', end + 1)) {
-        entries_.try_emplace(Address{address.first, {path.substr(0, end), ""}});
-        if (end == std::string::npos) {
-            break;
-        }
+    const std::string& path = address->second.first;
+    // Each level is a key; the root itself has no key row.
+    for (std::size_t end = 0; !path.empty() && end != std::string::npos;) {
+        end = path.find('\\', end + 1);
+        entries_.try_emplace(Address{address->first, {path.substr(0, end), ""}});
     }
-    entries_[address] = std::move(entry);
+    entries_[*address] = std::move(entry);
     return 1;
 }
 
 unsigned char HivekitModel::DeleteValue(HKEY root, const char* keyPath, const char* valueName) {
-    if (!KnownRoot(root) || keyPath == nullptr) {
+    const auto found = Find(root, keyPath, valueName);
+    // Only a key's default value is ever unset: deleting it then fails, else unsets it and the
+    // key stays.
+    if (found == entries_.end() || found->second.type == Type::Key) {
         return 0;
     }
-    const auto found = entries_.find(At(root, keyPath, valueName));
-    if (found == entries_.end()) {
-        return 0;
-    }
-    // A key's default value goes back to unset; the key stays.
     if (found->first.second.second.empty()) {
-        if (found->second.type == Type::Key) {
-            return 0;
-        }
         found->second = Entry{};
-        return 1;
+    } else {
+        entries_.erase(found);
     }
-    entries_.erase(found);
     return 1;
 }
 
 unsigned char HivekitModel::GetValueDWORD(HKEY root, const char* keyPath, const char* valueName,
                                           int32_t* value) {
-    const Entry* entry = Find(root, keyPath, valueName);
-    if (value == nullptr || entry == nullptr || entry->type != Type::Number) {
+    const auto found = Find(root, keyPath, valueName);
+    if (value == nullptr || found == entries_.end() || found->second.type != Type::Number) {
         return 0;
     }
-    std::memcpy(value, entry->data.data(), sizeof *value);
+    std::memcpy(value, found->second.data.data(), sizeof *value);
     return 1;
 }
 
 unsigned char HivekitModel::GetValueText(HKEY root, const char* keyPath, const char* valueName,
                                          char* buffer) {
-    const Entry* entry = Find(root, keyPath, valueName);
-    if (buffer == nullptr || entry == nullptr || entry->type != Type::Text) {
+    const auto found = Find(root, keyPath, valueName);
+    if (buffer == nullptr || found == entries_.end() || found->second.type != Type::Text) {
         return 0;
     }
-    if (entry->data.size() + 1 >= HIVEKIT_TEXT_BUFFER_SIZE) {
+    const std::string& text = found->second.data;
+    if (text.size() + 1 >= HIVEKIT_TEXT_BUFFER_SIZE) {
         ++limitMessages_;
         return 0;
     }
-    std::memcpy(buffer, entry->data.c_str(), entry->data.size() + 1);
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
     return 1;
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -33,12 +34,14 @@ private:
     // (root, key path, value name), the names folded to lower case ASCII.
     using Address = std::pair<intptr_t, std::pair<std::string, std::string>>;
 
-    static bool KnownRoot(HKEY root);
-    static Address At(HKEY root, const char* keyPath, const char* valueName);
-    const Entry* Find(HKEY root, const char* keyPath, const char* valueName) const;
+    using Entries = std::map<Address, Entry>;
+
+    // Nothing for an unknown root or no key path, which every call fails.
+    static std::optional<Address> At(HKEY root, const char* keyPath, const char* valueName);
+    Entries::iterator Find(HKEY root, const char* keyPath, const char* valueName);
     unsigned char Write(HKEY root, const char* keyPath, const char* valueName, Entry entry);
 
-    std::map<Address, Entry> entries_;
+    Entries entries_;
     int limitMessages_ = 0;
 };
 
