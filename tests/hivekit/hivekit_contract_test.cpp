@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,11 +55,7 @@ TEST_F(HivekitContractTest, TextsComeBackByteForByte) {
         ASSERT_EQ(
             SetValueText(HKEY_CURRENT_USER, c.keyPath.c_str(), c.valueName.c_str(), c.text.c_str()),
             1);
-        TextBuffer buffer;
-        ASSERT_EQ(
-            GetValueText(HKEY_CURRENT_USER, c.keyPath.c_str(), c.valueName.c_str(), buffer.bytes),
-            1);
-        EXPECT_EQ(std::string(buffer.bytes), c.text);
+        EXPECT_EQ(ReadText(c.valueName.c_str(), c.keyPath.c_str()), c.text);
     }
     EXPECT_EQ(ReadText("Sentinel"), "still here");
     EXPECT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Sentinel", nullptr), 0);
@@ -75,13 +72,10 @@ TEST_F(HivekitContractTest, NumbersComeBackStoredLittleEndianAndReplaceATextOfTh
     for (int32_t number : {INT32_MIN, INT32_MAX, 0x01020304}) {
         SCOPED_TRACE(number);
         ASSERT_EQ(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", number), 1);
-        int32_t read = kUntouchedNumber;
-        ASSERT_EQ(GetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", &read), 1);
-        EXPECT_EQ(read, number);
+        EXPECT_EQ(ReadNumber("Number"), number);
     }
     EXPECT_EQ(GetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", nullptr), 0);
-    TextBuffer buffer;
-    EXPECT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Number", buffer.bytes), 0);
+    EXPECT_EQ(ReadText("Number"), std::nullopt);
     // Stores already on players' disks hold numbers in this form.
     EXPECT_EQ(RunSql(home_.StoreFile(),
                      "SELECT type || ':' || hex(data) FROM entries WHERE value_name = 'Number'"),
@@ -106,9 +100,7 @@ TEST_F(HivekitContractTest, TextsOfStoredSize2048OrMoreAreRefusedWithTheLimitMes
     // The stored size is one more than the length: the terminating zero counts.
     const std::string longest(2046, 'a');
     ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Long", longest.c_str()), 1);
-    TextBuffer buffer;
-    ASSERT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Long", buffer.bytes), 1);
-    EXPECT_EQ(std::string(buffer.bytes), longest);
+    EXPECT_EQ(ReadText("Long"), longest);
     EXPECT_TRUE(messages_.Messages().empty());
 
     ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Long", (longest + "a").c_str()), 1);
@@ -127,19 +119,15 @@ TEST_F(HivekitContractTest, NamesAndKeyPathsIgnoreCaseAndEmptyLevels) {
     for (const char* keyPath :
          {"SOFTWARE\\tovarek\\KESTRIN\\settings", "\\Software\\\\Tovarek\\Kestrin\\Settings\\"}) {
         SCOPED_TRACE(keyPath);
-        int32_t number = 0;
-        EXPECT_EQ(GetValueDWORD(HKEY_CURRENT_USER, keyPath, "Playerpattern2", &number), 1);
-        EXPECT_EQ(number, 3);
+        EXPECT_EQ(ReadNumber("Playerpattern2", keyPath), 3);
     }
     // Another spelling names the same one value: it replaces it, and its delete removes it.
     ASSERT_EQ(SetValueDWORD(HKEY_CURRENT_USER, "software\\TOVAREK\\kestrin\\SETTINGS",
                             "playerPATTERN2", 1),
               1);
-    int32_t number = 0;
-    EXPECT_EQ(GetValueDWORD(HKEY_CURRENT_USER, kKey, "PlayerPattern2", &number), 1);
-    EXPECT_EQ(number, 1);
+    EXPECT_EQ(ReadNumber("PlayerPattern2"), 1);
     ASSERT_EQ(DeleteValue(HKEY_CURRENT_USER, kKey, "PLAYERPATTERN2"), 1);
-    EXPECT_EQ(GetValueDWORD(HKEY_CURRENT_USER, kKey, "playerpattern2", &number), 0);
+    EXPECT_EQ(ReadNumber("playerpattern2"), std::nullopt);
 }
 
 // Which deletes succeed, with the default value and levels above, is pinned by the model fuzz

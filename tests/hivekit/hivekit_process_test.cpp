@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -61,13 +62,11 @@ TEST(HivekitProcessTest, TwoWritersAtOnceBothSucceedAndLoseNothing) {
         for (const char* prefix : prefixes) {
             for (int i = 0; i < kValuesEach; ++i) {
                 const std::string name = prefix + std::to_string(i);
-                int32_t number = -1;
-                EXPECT_EQ(GetValueDWORD(HKEY_CURRENT_USER, kKey, name.c_str(), &number), 1);
-                EXPECT_EQ(number, i) << name;
+                EXPECT_EQ(ReadNumber(name.c_str()), i) << name;
             }
         }
-        const std::string shared = ReadText("Shared");
-        EXPECT_TRUE(shared == "A" || shared == "B") << shared;
+        const std::optional<std::string> shared = ReadText("Shared");
+        EXPECT_TRUE(shared == "A" || shared == "B") << shared.value_or("<failed>");
         const std::vector<std::string> entries = FolderEntries(home.StoreFolder());
         ASSERT_EQ(entries.size(), damagedStore ? 2U : 1U);
         if (damagedStore) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <ctime>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -91,7 +92,7 @@ TEST(HivekitStoreFileTest, AStoreFileThatIsALinkIsNeverFollowed) {
     WriteFileBytes(target, "precious bytes");
     fs::create_symlink(target, home.StoreFile());
     EXPECT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x"), 0);
-    EXPECT_EQ(ReadText("Name"), "<failed>");
+    EXPECT_EQ(ReadText("Name"), std::nullopt);
     EXPECT_EQ(ReadFileBytes(target), "precious bytes");
     EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
 }
@@ -212,20 +213,18 @@ TEST(HivekitStoreFileTest, AFolderThatCannotBeWrittenFailsWritesCleanly) {
     const int result = WaitForChild(StartChild([&] {
         int step = 0;
         const auto passes = [&step](bool ok) { return ++step, ok; };
-        int32_t number = 0;
-        const bool passed =
-            passes(DropToUnprivilegedUser(home.Path())) &&
-            passes(chmod(home.StoreFolder().c_str(), 0500) == 0 &&
-                   chmod(lockedHome.c_str(), 0500) == 0) &&
-            passes(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x") == 0) &&
-            // A number that was not written is not reported as saved.
-            passes(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) == 0) &&
-            passes(GetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", &number) == 1 && number == 7) &&
-            // No store file yet, and none can be made.
-            passes(SetValueDWORD(HKEY_LOCAL_MACHINE, kKey, "Kept", 8) == 0) &&
-            // No store folder yet, and none can be made.
-            passes(setenv("XDG_CONFIG_HOME", lockedHome.c_str(), 1) == 0 &&
-                   SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) == 0);
+        const bool passed = passes(DropToUnprivilegedUser(home.Path())) &&
+                            passes(chmod(home.StoreFolder().c_str(), 0500) == 0 &&
+                                   chmod(lockedHome.c_str(), 0500) == 0) &&
+                            passes(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x") == 0) &&
+                            // A number that was not written is not reported as saved.
+                            passes(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) == 0) &&
+                            passes(ReadNumber("Kept") == 7) &&
+                            // No store file yet, and none can be made.
+                            passes(SetValueDWORD(HKEY_LOCAL_MACHINE, kKey, "Kept", 8) == 0) &&
+                            // No store folder yet, and none can be made.
+                            passes(setenv("XDG_CONFIG_HOME", lockedHome.c_str(), 1) == 0 &&
+                                   SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) == 0);
         return passed ? 0 : step;
     }));
     EXPECT_EQ(result, 0);

@@ -58,20 +58,18 @@ Values Stored(const MdlMain& state, int32_t saveMode, bool showMoney) {
     return values;
 }
 
+template <typename T>
+Value OrMissing(const std::optional<T>& read) {
+    return read ? Value(*read) : Value();
+}
+
 // Reads every value of `kinds` through the library as the type it has there.
 Values ReadAll(const Values& kinds) {
     Values read;
     for (const auto& [name, kind] : kinds) {
-        char buffer[HIVEKIT_TEXT_BUFFER_SIZE] = {};
-        int32_t number = 0;
-        if (std::holds_alternative<std::string>(kind)) {
-            if (GetValueText(HKEY_CURRENT_USER, SettingsKey, name.c_str(), buffer) == 1) {
-                read[name] = std::string(buffer);
-            }
-        } else if (GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, name.c_str(), &number) == 1) {
-            read[name] = number;
-        }
-        read.try_emplace(name);
+        read[name] = std::holds_alternative<std::string>(kind)
+                         ? OrMissing(ReadText(name.c_str()))
+                         : OrMissing(ReadNumber(name.c_str()));
     }
     return read;
 }
@@ -80,9 +78,9 @@ Values ReadAll(const Values& kinds) {
 unsigned char WriteValue(const char* name, const Value& value) {
     const auto* text = std::get_if<std::string>(&value);
     const auto* number = std::get_if<int32_t>(&value);
-    return text != nullptr     ? SetValueText(HKEY_CURRENT_USER, SettingsKey, name, text->c_str())
-           : number != nullptr ? SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, name, *number)
-                               : DeleteValue(HKEY_CURRENT_USER, SettingsKey, name);
+    return text != nullptr     ? SetValueText(HKEY_CURRENT_USER, kKey, name, text->c_str())
+           : number != nullptr ? SetValueDWORD(HKEY_CURRENT_USER, kKey, name, *number)
+                               : DeleteValue(HKEY_CURRENT_USER, kKey, name);
 }
 
 const std::string kNewName = "新しい名前";

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -27,9 +28,21 @@ int CollectFirstColumn(void* rows, int, char** values, char**) {
 
 }  // namespace
 
-std::string ReadText(const char* valueName) {
-    char buffer[HIVEKIT_TEXT_BUFFER_SIZE] = {};
-    return GetValueText(HKEY_CURRENT_USER, kKey, valueName, buffer) == 1 ? buffer : "<failed>";
+std::optional<std::string> ReadText(const char* valueName, const char* keyPath) {
+    char buffer[HIVEKIT_TEXT_BUFFER_SIZE];
+    std::memset(buffer, '#', sizeof buffer);
+    if (GetValueText(HKEY_CURRENT_USER, keyPath, valueName, buffer) != 1) {
+        return std::nullopt;
+    }
+    return std::string(buffer, strnlen(buffer, sizeof buffer));
+}
+
+std::optional<int32_t> ReadNumber(const char* valueName, const char* keyPath) {
+    int32_t number = 0;
+    if (GetValueDWORD(HKEY_CURRENT_USER, keyPath, valueName, &number) != 1) {
+        return std::nullopt;
+    }
+    return number;
 }
 
 std::string ReadFileBytes(const std::string& path) {

@@ -3,7 +3,9 @@
 
 #include <sys/types.h>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,8 +13,10 @@ namespace kestrins::testing {
 
 // The key the game keeps its settings under, spelled here so these tests need no game code.
 inline constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
-// The text of a value under kKey as the library reads it; "<failed>" when the read fails.
-std::string ReadText(const char* valueName);
+// A value as the library reads it; nothing when the read fails. The text is read into a buffer
+// filled with '#' beforehand, so a text written without its terminating zero shows.
+std::optional<std::string> ReadText(const char* valueName, const char* keyPath = kKey);
+std::optional<int32_t> ReadNumber(const char* valueName, const char* keyPath = kKey);
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
