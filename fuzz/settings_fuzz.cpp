@@ -80,7 +80,6 @@ public:
     // Any type code and any bytes, as another program could have stored them.
     void Put(const std::string& name, const Row& row) {
         sqlite3_stmt* statement = Prepare("INSERT OR REPLACE INTO entries VALUES(?1, ?2, ?3, ?4)");
-        sqlite3_bind_text(statement, 1, kestrins::SettingsKey, -1, SQLITE_STATIC);
         sqlite3_bind_text(statement, 2, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
         sqlite3_bind_int(statement, 3, row.Type);
         sqlite3_bind_blob(statement, 4, row.Data.data(), static_cast<int>(row.Data.size()),
@@ -95,7 +94,6 @@ public:
     Rows Values() {
         sqlite3_stmt* statement = Prepare(
             "SELECT value_name, type, data FROM entries WHERE key_path = ?1 AND value_name <> ''");
-        sqlite3_bind_text(statement, 1, kestrins::SettingsKey, -1, SQLITE_STATIC);
         Rows rows;
         while (sqlite3_step(statement) == SQLITE_ROW) {
             const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
@@ -110,11 +108,13 @@ public:
     }
 
 private:
+    // With the settings key bound to ?1.
     sqlite3_stmt* Prepare(const char* sql) {
         sqlite3_stmt* statement = nullptr;
         if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) != SQLITE_OK) {
             Fail(std::string("cannot prepare ") + sql);
         }
+        sqlite3_bind_text(statement, 1, kestrins::SettingsKey, -1, SQLITE_STATIC);
         return statement;
     }
 
@@ -166,10 +166,8 @@ kestrins::MdlMain ExpectedLoad(const Rows& rows, bool& showMoney) {
     for (int seat = 0; seat < 4; ++seat) {
         const std::string digit = std::to_string(seat);
         kestrins::Player& player = state.Players[seat];
-        player.Name = ReadableText(rows, "PlayerName" + digit).value_or("");
-        if (player.Name.empty()) {
-            player.Name = "プレイヤー " + digit;
-        }
+        const std::string name = ReadableText(rows, "PlayerName" + digit).value_or("");
+        player.Name = name.empty() ? "プレイヤー " + digit : name;
         pattern = ReadableNumber(rows, "PlayerPattern" + digit).value_or(pattern);
         player.Pattern = std::clamp(pattern, 0, 3);
         player.Money = ReadableNumber(rows, "PlayerMoney" + digit).value_or(seat == 0 ? 100 : 500);
