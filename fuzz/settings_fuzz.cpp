@@ -202,17 +202,14 @@ Rows ExpectedSave(const kestrins::MdlMain& state, int32_t saveMode, bool showMon
     return rows;
 }
 
+// The name in lower case, in upper case, or (half the time) as it is.
 std::string CaseVariant(FuzzedDataProvider& input, std::string name) {
-    switch (input.ConsumeIntegralInRange(0, 3)) {
-        case 0:
-            return Folded(name);
-        case 1:
-            std::transform(name.begin(), name.end(), name.begin(),
-                           [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
-            return name;
-        default:
-            return name;
+    const int variant = input.ConsumeIntegralInRange(0, 3);
+    if (variant == 1) {
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; });
     }
+    return variant == 0 ? Folded(name) : name;
 }
 
 // One stored value: missing, a text, a number, or a row of any type with any bytes.
