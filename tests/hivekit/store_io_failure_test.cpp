@@ -95,12 +95,16 @@ struct Operation {
     int32_t SaveMode = 0;
 };
 
-// Keeping the money deletes nothing: a delete and rewrite would lose it to a failure between.
+// clang-format off
 const Operation kOperations[] = {
-    {"TextWrite", "PlayerName0", kNewName},        {"NumberWrite", "PlayerMoney0", 4321},
-    {"Delete", "PlayerMoney1", Value()},           {"ExitSaveWithoutTheMoney", nullptr, Value(), 2},
+    {"TextWrite", "PlayerName0", kNewName},
+    {"NumberWrite", "PlayerMoney0", 4321},
+    {"Delete", "PlayerMoney1", Value()},
+    {"ExitSaveWithoutTheMoney", nullptr, Value(), 2},
+    // Keeping the money deletes nothing: a delete and rewrite would lose it to a failure between.
     {"ExitSaveWithTheMoney", nullptr, Value(), 1},
 };
+// clang-format on
 
 class StoreIoFailureTest : public ::testing::Test {
 protected:
