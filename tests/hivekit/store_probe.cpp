@@ -1,4 +1,4 @@
-// Direct file and SQLite access to a store, message capture and forked children for the tests.
+// Library reads, direct file and SQLite access, message capture and forked children for tests.
 #include "hivekit/store_probe.h"
 
 #include <sqlite3.h>

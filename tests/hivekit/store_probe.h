@@ -1,4 +1,4 @@
-// Looks at a Hivekit store from outside: its files and rows, and the messages it sent.
+// Looks at a Hivekit store: values through the library, files and rows, the messages it sent.
 #pragma once
 
 #include <sys/types.h>
