@@ -41,7 +41,7 @@ TEST_F(CloseDuringGameTest, WhileTheHumanDecidesTheGameEndsUnsettledAndCloses) {
         state.GameState = StateTitle;
         Start(c.saveType);
         ScriptKeepAllExchanges();
-        ScriptCpuCall();
+        ScriptCpuCalls();
         if (c.answer) {
             boxes.Answers.push_back(*c.answer);
         }
@@ -59,9 +59,7 @@ TEST_F(CloseDuringGameTest, WhileTheHumanDecidesTheGameEndsUnsettledAndCloses) {
 
 TEST_F(CloseDuringGameTest, AtTheExchangeCheckpointTheLaterSeatsDoNotExchange) {
     Start(2);
-    for (int i = 0; i < 5; ++i) {
-        random.Push(0.0f);  // seat 1 still chooses; seats 2 and 3 never do
-    }
+    random.Push(0.0f, 5);  // seat 1 still chooses; seats 2 and 3 never do
     pacer.AtDoEvents.push_back([this] { window->close(); });
     window->CmdChange->click();
     EXPECT_FALSE(window->isVisible());

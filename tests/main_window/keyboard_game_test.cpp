@@ -53,7 +53,7 @@ TEST_F(KeyboardGameTest, AWholeMatchPlaysByKeysAlone) {
         EXPECT_EQ(state.Players[0].Cards[c].Selected, c == 4) << c;
     }
     ScriptKeepAllExchanges();
-    ScriptCpuCall();  // seat 3
+    ScriptCpuCalls();  // seat 3
     pacer.AtWait.push_back([this] {
         Key(Qt::Key_1);  // cards are not marked during the bet
         EXPECT_FALSE(state.Players[0].Cards[0].Selected);
@@ -71,9 +71,7 @@ TEST_F(KeyboardGameTest, AWholeMatchPlaysByKeysAlone) {
         Key(Qt::Key_Space);
         EXPECT_EQ(state.BetAction, BetNone);
         Mnemonic(Qt::Key_C, *window->CmdBet[0]);
-        for (int seat = 1; seat < 4; ++seat) {  // everyone else acts again after the raise
-            ScriptCpuCall();
-        }
+        ScriptCpuCalls(3);  // everyone else acts again after the raise
     });
     modal.Handler = [](QDialog& sheet) { QTest::keyClick(&sheet, Qt::Key_Escape); };
     Key(Qt::Key_Return);
@@ -100,9 +98,7 @@ TEST_F(KeyboardGameTest, AWholeMatchPlaysByKeysAlone) {
         EXPECT_LT(
             QFontMetrics(drop.font()).horizontalAdvance(QStringLiteral("ドロップ(あと 7回)(D)")),
             drop.width());
-        for (int seat = 1; seat < 4; ++seat) {
-            ScriptCpuCall();
-        }
+        ScriptCpuCalls(3);
         Mnemonic(Qt::Key_D, *window->CmdBet[2]);
     });
     bool sheetClosed = false;

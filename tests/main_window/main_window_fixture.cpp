@@ -72,16 +72,9 @@ QWidget& MainWindowTest::PlayFieldWidget() {
     return *window->findChild<QWidget*>(QStringLiteral("PictPlayField"));
 }
 
-void MainWindowTest::ClickTable(int x, int y, Qt::MouseButton button) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(x, y), QPointF(x, y), button, button,
-                      Qt::NoModifier);
-    QApplication::sendEvent(&PlayFieldWidget(), &press);
-}
-
-void MainWindowTest::MoveOnTable(int x, int y) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(x, y), QPointF(x, y), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(&PlayFieldWidget(), &move);
+void MainWindowTest::SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton button) {
+    QMouseEvent event(type, QPointF(x, y), QPointF(x, y), button, button, Qt::NoModifier);
+    QApplication::sendEvent(&PlayFieldWidget(), &event);
 }
 
 void MainWindowTest::ChooseTitle(int row) {
@@ -89,9 +82,7 @@ void MainWindowTest::ChooseTitle(int row) {
 }
 
 void MainWindowTest::ScriptOrderedShuffle() {
-    for (int i = 0; i < 1000; ++i) {
-        random.Push(0.0f);
-    }
+    random.Push(0.0f, 1000);
 }
 
 void MainWindowTest::Deal() {
@@ -108,21 +99,23 @@ void MainWindowTest::GiveHands(const Hand& human, const Hand& left, const Hand& 
 }
 
 void MainWindowTest::ScriptKeepAllExchanges() {
-    for (int i = 0; i < 15; ++i) {
-        random.Push(0.0f);
-    }
+    random.Push(0.0f, 15);
 }
 
-void MainWindowTest::ScriptCpuCall() {
-    random.Push(0.0f);
-    random.Push(0.0f);
+void MainWindowTest::DealAcesAgainstNoHands(const Hand& left) {
+    Deal();
+    GiveHands(PairOfAces, left, NoHandTop, NoHandRight);
+    ScriptKeepAllExchanges();
+}
+
+void MainWindowTest::ScriptCpuCalls(int seats) {
+    random.Push(0.0f, static_cast<std::size_t>(2 * seats));
 }
 
 void MainWindowTest::ScriptFirstRound(int button) {
-    ScriptCpuCall();
+    ScriptCpuCalls();
     PressAtWait({button});
-    ScriptCpuCall();
-    ScriptCpuCall();
+    ScriptCpuCalls(2);
 }
 
 void MainWindowTest::PressAtWait(std::initializer_list<int> buttons) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QEvent>
 
 #include <array>
 #include <functional>
@@ -62,8 +63,12 @@ protected:
 
     Round& Game() { return window->Game(); }
     QWidget& PlayFieldWidget();
-    void ClickTable(int x, int y, Qt::MouseButton button = Qt::LeftButton);
-    void MoveOnTable(int x, int y);
+    // A mouse event on the table picture, as the window system delivers it.
+    void SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton button);
+    void ClickTable(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+        SendMouse(QEvent::MouseButtonPress, x, y, button);
+    }
+    void MoveOnTable(int x, int y) { SendMouse(QEvent::MouseMove, x, y, Qt::NoButton); }
     // Clicks the middle of title row 1 ("最初から") or 2 ("続きから").
     void ChooseTitle(int row);
     // A shuffle that leaves the deck in order (every swap draw 0).
@@ -73,8 +78,10 @@ protected:
     void GiveHands(const Hand& human, const Hand& left, const Hand& top, const Hand& right);
     // The three computer seats keep their no-hand cards: five draws of 0 each.
     void ScriptKeepAllExchanges();
-    // One computer turn with no hand: bluff roll and call limit both 0, a call.
-    void ScriptCpuCall();
+    // Deal, a pair of aces against three no-hands, and nobody exchanges.
+    void DealAcesAgainstNoHands(const Hand& left = NoHandLeft);
+    // Computer turns with no hand, one a seat: bluff roll and call limit both 0, a call.
+    void ScriptCpuCalls(int seats = 1);
     // A first game's round with no raise: seat 3 calls, the human presses `button`, seats 1 and
     // 2 call.
     void ScriptFirstRound(int button);

@@ -13,9 +13,7 @@ namespace {
 
 // The chart draws a jitter for every coin it paints; these tests do not count them.
 void AllowCoinJitter(ScriptedRandom& random) {
-    for (int i = 0; i < 2000; ++i) {
-        random.Push(0.5f);
-    }
+    random.Push(0.5f, 2000);
 }
 
 TEST_F(MainWindowTest, MoneyWindowAndCheckMarkFollowEachOther) {

@@ -30,14 +30,11 @@ protected:
         }
         return Trace([&] {
             ChooseTitle(1);
-            Deal();
-            GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
-            ScriptKeepAllExchanges();
+            DealAcesAgainstNoHands();
             for (const float draw : {0.99f, 0.0f, 0.0f}) {  // seat 3: bluff, limit 25, raise to 13
                 random.Push(draw);
             }
-            ScriptCpuCall();
-            ScriptCpuCall();
+            ScriptCpuCalls(2);
             pacer.AtWait.push_back([this, openRecord] {
                 if (openRecord) {
                     const QString during = RecordText();

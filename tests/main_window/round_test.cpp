@@ -14,12 +14,9 @@ namespace {
 
 class RoundTest : public MainWindowTest {
 protected:
-    // Title row 1, a deal in order, the standard hands, nobody exchanges.
     void StartStandardGame() {
         ChooseTitle(1);
-        Deal();
-        GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
-        ScriptKeepAllExchanges();
+        DealAcesAgainstNoHands();
     }
     void PlayAfterExchange() { window->CmdChange->click(); }
 
@@ -36,11 +33,10 @@ protected:
 TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
     StartStandardGame();
     state.DropCount = INT32_MAX - 2;  // a stored allowance may be this large
-    ScriptCpuCall();                  // seat 3 before the human
+    ScriptCpuCalls();                 // seat 3 before the human
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(random.Left(), 0u) << "only seat 3 may have acted before the human";
-        ScriptCpuCall();
-        ScriptCpuCall();
+        ScriptCpuCalls(2);
         window->CmdBet[0]->click();
     });
     PlayAfterExchange();
@@ -57,14 +53,10 @@ TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
     EXPECT_EQ(modal.Titles.back(), QStringLiteral("戦績 : プレイヤー 0 の勝利です"));
 
     state.DropCount = INT32_MAX - 1;  // two more would not fit: the count stops at its limit
-    Deal();
-    GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
-    ScriptKeepAllExchanges();
+    DealAcesAgainstNoHands();
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(random.Left(), 0u) << "the winner opens: no computer before the human";
-        for (int i = 0; i < 3; ++i) {
-            ScriptCpuCall();
-        }
+        ScriptCpuCalls(3);
         window->CmdBet[0]->click();
     });
     PlayAfterExchange();
@@ -78,18 +70,17 @@ TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
 
 TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
     StartStandardGame();
-    ScriptCpuCall();  // seat 3
+    ScriptCpuCalls();  // seat 3
     PressAtWait({0});
     for (const float draw : {0.0f, 0.99f, 0.0f}) {  // seat 1: no bluff, high limit, raise by 1
         random.Push(draw);
     }
-    ScriptCpuCall();  // seat 2
-    ScriptCpuCall();  // seat 3 again (its second bluff roll)
+    ScriptCpuCalls();  // seat 2
+    ScriptCpuCalls();  // seat 3 again (its second bluff roll)
     PressAtWait({0});
     // Seat 1 ends on exactly 0, which is not below zero: the match goes on.
-    for (const int seat : {1, 2, 3}) {
-        state.Players[seat].Money = seat == 1 ? 2 : 1;
-    }
+    state.Players[1].Money = 2;
+    state.Players[2].Money = state.Players[3].Money = 1;
     PlayAfterExchange();
 
     EXPECT_EQ(pacer.WaitCount, 2);
@@ -113,9 +104,7 @@ TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
     GiveHands(PairOfAces, royalFlush, straightFlush, NoHandRight);
     state.Players[1].Pattern = 3;
     state.Players[2].Pattern = 3;
-    for (int i = 0; i < 5; ++i) {
-        random.Push(0.0f);  // seat 3 keeps its cards; the flushes stand pat
-    }
+    random.Push(0.0f, 5);  // seat 3 keeps its cards; the flushes stand pat
     for (int turn = 3; turn < 50; ++turn) {
         const int seat = turn % 4;
         if (seat == 0) {
@@ -124,7 +113,7 @@ TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
             random.Push(0.99f);  // call limit
             random.Push(0.0f);   // raise size
         } else if (turn == 3) {
-            ScriptCpuCall();
+            ScriptCpuCalls();
         } else if (turn == 7) {
             random.Push(0.0f);  // bluff roll, then a drop against the large raises
         }
@@ -147,12 +136,11 @@ TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
     StartStandardGame();
     state.DropCount = 3;
     state.Players[0].Money = 1;  // ends on exactly 0, which is not below zero: no game over
-    ScriptCpuCall();
+    ScriptCpuCalls();
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)(&D)"));
         EXPECT_TRUE(window->CmdBet[2]->isEnabled());
-        ScriptCpuCall();
-        ScriptCpuCall();
+        ScriptCpuCalls(2);
         window->CmdBet[2]->click();
     });
     // The result sheet: the marker on the winner's row, "ドロップ" for the dropped seat only; the
@@ -185,13 +173,12 @@ TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
 TEST_F(RoundTest, NoDropsLeftDisablesTheDropButton) {
     StartStandardGame();
     state.DropCount = 0;
-    ScriptCpuCall();
+    ScriptCpuCalls();
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ不可能(&D)"));
         EXPECT_FALSE(window->CmdBet[2]->isEnabled());
         window->CmdBet[2]->click();  // a disabled button does nothing
-        ScriptCpuCall();
-        ScriptCpuCall();
+        ScriptCpuCalls(2);
         window->CmdBet[0]->click();
     });
     PlayAfterExchange();
@@ -202,11 +189,9 @@ TEST_F(RoundTest, NoDropsLeftDisablesTheDropButton) {
 TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOne) {
     const Hand sameAsRight{{{0, 3}, {1, 5}, {2, 7}, {3, 9}, {0, 12}}};
     ChooseTitle(1);
-    Deal();
-    GiveHands(PairOfAces, sameAsRight, NoHandTop, NoHandRight);
-    ScriptKeepAllExchanges();
+    DealAcesAgainstNoHands(sameAsRight);
     ScriptFirstRound(2);
-    window->CmdChange->click();
+    PlayAfterExchange();
 
     EXPECT_EQ(state.Winner, WinnerDraw);
     EXPECT_EQ(modal.Titles.back(), QStringLiteral("戦績 : 引き分けです"));
@@ -214,17 +199,13 @@ TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOne) {
     EXPECT_EQ(state.Players[1].Money, 500);
     EXPECT_EQ(state.DropCount, 4);  // the drop is spent; no bonus
 
-    Deal();
-    GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
-    ScriptKeepAllExchanges();
-    for (int i = 0; i < 3; ++i) {
-        ScriptCpuCall();  // seats 1, 2, 3 before the human
-    }
+    DealAcesAgainstNoHands();
+    ScriptCpuCalls(3);  // seats 1, 2, 3 before the human
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(random.Left(), 0u);
         window->CmdBet[0]->click();
     });
-    window->CmdChange->click();
+    PlayAfterExchange();
     EXPECT_EQ(state.Winner, 0);
 }
 
@@ -284,12 +265,10 @@ TEST_F(RoundTest, BeatingAllComputersShowsBothVictoryBoxesAndResetsTheMatch) {
     for (int seat = 1; seat < 4; ++seat) {
         state.Players[seat].Money = 0;
     }
-    ScriptCpuCall();
+    ScriptCpuCalls();
     pacer.AtWait.push_back([this] {
         // The raise by 2 makes seats 1, 2 and 3 act: each call takes a bluff roll and a limit.
-        for (int i = 0; i < 3; ++i) {
-            ScriptCpuCall();
-        }
+        ScriptCpuCalls(3);
         window->CmdBet[1]->click();
         window->CmdBet[1]->click();
         window->CmdBet[0]->click();

@@ -23,9 +23,7 @@ TEST_F(SameGameTest, SpeedAndAnOpenMoneyChartChangeOnlyHowLongThePausesAre) {
         window->MnuitemSpeed[speed]->trigger();
         return Trace(
             [&] {
-                Deal();
-                GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
-                ScriptKeepAllExchanges();
+                DealAcesAgainstNoHands();
                 ScriptFirstRound(0);
                 window->CmdChange->click();
             },
@@ -49,9 +47,7 @@ TEST_F(SameGameTest, SpeedAndAnOpenMoneyChartChangeOnlyHowLongThePausesAre) {
     }
 
     // The chart ticks and is resized in every pause, after the title changed the money.
-    for (int i = 0; i < 100; ++i) {
-        random.Push(0.0f);
-    }
+    random.Push(0.0f, 100);
     window->MnuitemResults->trigger();
     FrmResults& chart = *window->Results();
     int grow = 0;

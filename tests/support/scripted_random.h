@@ -16,7 +16,7 @@ public:
     ScriptedRandom(std::initializer_list<float> draws) : draws_(draws) {}
     explicit ScriptedRandom(std::vector<float> draws) : draws_(std::move(draws)) {}
 
-    void Push(float draw) { draws_.push_back(draw); }
+    void Push(float draw, std::size_t times = 1) { draws_.insert(draws_.end(), times, draw); }
     float Next() override;
     // How many scripted draws have been taken so far.
     std::size_t Taken() const { return next_; }
