@@ -11,13 +11,8 @@
 namespace kestrins::testing {
 namespace {
 
-// The chart draws a jitter for every coin it paints; these tests do not count them.
-void AllowCoinJitter(ScriptedRandom& random) {
-    random.Push(0.5f, 2000);
-}
-
 TEST_F(MainWindowTest, MoneyWindowAndCheckMarkFollowEachOther) {
-    AllowCoinJitter(random);
+    random.Push(0.5f, 2000);  // the chart's coin jitter, not counted here
     EXPECT_FALSE(window->MnuitemResults->isChecked());
     EXPECT_EQ(window->MnuitemResults->shortcut(), QKeySequence(Qt::Key_F4));
 
@@ -39,7 +34,7 @@ TEST_F(MainWindowTest, MoneyWindowAndCheckMarkFollowEachOther) {
 }
 
 TEST_F(MainWindowTest, OpenMoneyWindowIsStoredAsShownAndClosedWithTheMainWindow) {
-    AllowCoinJitter(random);
+    random.Push(0.5f, 2000);  // the chart's coin jitter, not counted here
     OpenWindow(store, true);
     ASSERT_NE(window->Results(), nullptr);
     EXPECT_TRUE(window->MnuitemResults->isChecked());
