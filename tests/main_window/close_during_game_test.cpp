@@ -13,8 +13,7 @@ protected:
     void Start(int32_t saveType) {
         state.SaveType = saveType;
         ChooseTitle(1);
-        Deal();
-        GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
+        DealAcesAgainstNoHands();
     }
     bool MoneyStored() { return Stored("PlayerMoney0").has_value(); }
     size_t Questions() const {
@@ -40,7 +39,6 @@ TEST_F(CloseDuringGameTest, WhileTheHumanDecidesTheGameEndsUnsettledAndCloses) {
         boxes.Shown.clear();
         state.GameState = StateTitle;
         Start(c.saveType);
-        ScriptKeepAllExchanges();
         ScriptCpuCalls();
         if (c.answer) {
             boxes.Answers.push_back(*c.answer);
@@ -59,18 +57,16 @@ TEST_F(CloseDuringGameTest, WhileTheHumanDecidesTheGameEndsUnsettledAndCloses) {
 
 TEST_F(CloseDuringGameTest, AtTheExchangeCheckpointTheLaterSeatsDoNotExchange) {
     Start(2);
-    random.Push(0.0f, 5);  // seat 1 still chooses; seats 2 and 3 never do
     pacer.AtDoEvents.push_back([this] { window->close(); });
     window->CmdChange->click();
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(random.Left(), 0u);
+    EXPECT_EQ(random.Left(), 10u) << "seat 1 still chooses; seats 2 and 3 never do";
     EXPECT_EQ(Questions(), 0u);
     EXPECT_FALSE(MoneyStored());
 }
 
 TEST_F(CloseDuringGameTest, AfterTheLastCheckpointTheGameFinishesAndTheNextCloseUsesTheChoice) {
     Start(0);
-    ScriptKeepAllExchanges();
     ScriptFirstRound(0);
     boxes.Answers.push_back(MessageAnswer::Yes);
     modal.Handler = [this](QDialog& sheet) {
