@@ -8,7 +8,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <thread>
 
 #include "game/constants.h"
@@ -152,7 +151,7 @@ TEST_F(RecordStoreTest, KillDuringWritesLeavesEveryGameWholeOrAbsent) {
 TEST(GameRecorderTest, UnwritableDataFolderShowsOneMessageAndPlayGoesOn) {
     TempConfigHome home;
     const std::string blocker = home.Path() + "/file";
-    std::ofstream(blocker) << "not a folder";
+    WriteFileBytes(blocker, "not a folder");
     setenv("XDG_DATA_HOME", blocker.c_str(), 1);
     ScriptedBoxes boxes;
     GameRecorder recorder(boxes);
