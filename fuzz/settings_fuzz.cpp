@@ -3,7 +3,6 @@
 // state must be what the stored values describe, within its clamps, and the save must write exactly
 // the values described for its mode.
 #include <fuzzer/FuzzedDataProvider.h>
-#include <sqlite3.h>
 
 #include <algorithm>
 #include <array>
@@ -12,9 +11,11 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "game/mdl_main.h"
 #include "hivekit.h"
+#include "hivekit/store_probe.h"
 #include "platform/hivekit_binding.h"
 #include "scratch_store.h"
 #include "settings/settings.h"
@@ -23,6 +24,7 @@
 namespace {
 
 using kestrins::fuzz::Fail;
+using kestrins::testing::RunSql;
 
 constexpr int kTextType = 1;
 constexpr int kNumberType = 4;
@@ -30,8 +32,6 @@ constexpr int kNumberType = 4;
 struct Row {
     int Type = 0;
     std::string Data;
-
-    bool operator==(const Row&) const = default;
 };
 
 // A value of the same key that is not the program's: the exit save leaves it alone.
@@ -60,66 +60,38 @@ const std::array<std::string, 18> kValueNames = {
     "PlayerPattern3", "PlayerMoney3",   "SaveType",       "CardType",     "DropCount",
     "ShowMoney",      "GameSpeed",      "TableSize"};
 
-class Database {
-public:
-    explicit Database(const std::string& path) {
-        if (sqlite3_open_v2(path.c_str(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
-            Fail("cannot open the store directly");
-        }
+// Upper-case hex, as SQLite's hex() writes it.
+std::string Hex(const std::string& bytes) {
+    std::string hex;
+    for (const unsigned char c : bytes) {
+        hex += {"0123456789ABCDEF"[c >> 4], "0123456789ABCDEF"[c & 15]};
     }
-    ~Database() { sqlite3_close(db_); }
-    Database(const Database&) = delete;
-    Database& operator=(const Database&) = delete;
+    return hex;
+}
 
-    void Exec(const char* sql) {
-        if (sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) != SQLITE_OK) {
-            Fail(std::string("cannot run ") + sql);
-        }
+// Any type code and any bytes, as another program could have stored them; the names are plain.
+std::string PutSql(const std::string& name, const Row& row) {
+    return "INSERT OR REPLACE INTO entries VALUES('" + std::string(kestrins::SettingsKey) + "', '" +
+           name + "', " + std::to_string(row.Type) + ", X'" + Hex(row.Data) + "');";
+}
+
+// The rows as "name type HEX" lines, the name folded, in name order.
+std::vector<std::string> Lines(const Rows& rows) {
+    std::vector<std::string> lines;
+    for (const auto& [name, row] : rows) {
+        lines.push_back(name + " " + std::to_string(row.Type) + " " + Hex(row.Data));
     }
+    return lines;
+}
 
-    // Any type code and any bytes, as another program could have stored them.
-    void Put(const std::string& name, const Row& row) {
-        sqlite3_stmt* statement = Prepare("INSERT OR REPLACE INTO entries VALUES(?1, ?2, ?3, ?4)");
-        sqlite3_bind_text(statement, 2, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
-        sqlite3_bind_int(statement, 3, row.Type);
-        sqlite3_bind_blob(statement, 4, row.Data.data(), static_cast<int>(row.Data.size()),
-                          SQLITE_STATIC);
-        const int result = sqlite3_step(statement);
-        sqlite3_finalize(statement);
-        if (result != SQLITE_DONE) {
-            Fail("cannot store a row directly");
-        }
-    }
-
-    Rows Values() {
-        sqlite3_stmt* statement = Prepare(
-            "SELECT value_name, type, data FROM entries WHERE key_path = ?1 AND value_name <> ''");
-        Rows rows;
-        while (sqlite3_step(statement) == SQLITE_ROW) {
-            const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
-            const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement, 2));
-            rows[Folded(name)] =
-                Row{sqlite3_column_int(statement, 1),
-                    std::string(bytes != nullptr ? bytes : "",
-                                static_cast<std::size_t>(sqlite3_column_bytes(statement, 2)))};
-        }
-        sqlite3_finalize(statement);
-        return rows;
-    }
-
-private:
-    // With the settings key bound to ?1.
-    sqlite3_stmt* Prepare(const char* sql) {
-        sqlite3_stmt* statement = nullptr;
-        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) != SQLITE_OK) {
-            Fail(std::string("cannot prepare ") + sql);
-        }
-        sqlite3_bind_text(statement, 1, kestrins::SettingsKey, -1, SQLITE_STATIC);
-        return statement;
-    }
-
-    sqlite3* db_ = nullptr;
-};
+// The same lines for the values of the settings key in the store.
+std::vector<std::string> StoredLines(const std::string& path) {
+    return RunSql(path,
+                  "SELECT lower(value_name) || ' ' || type || ' ' || hex(data) FROM entries "
+                  "WHERE key_path = '" +
+                      std::string(kestrins::SettingsKey) +
+                      "' AND value_name <> '' ORDER BY lower(value_name)");
+}
 
 // The stored row of that name and type, if any.
 const Row* Find(const Rows& rows, const std::string& name, int type) {
@@ -213,27 +185,21 @@ std::string CaseVariant(FuzzedDataProvider& input, std::string name) {
 }
 
 // One stored value: missing, a text, a number, or a row of any type with any bytes.
-void StoreValue(FuzzedDataProvider& input, Database& database, const std::string& name) {
-    const std::string storedName = CaseVariant(input, name);
+std::optional<Row> StoredRow(FuzzedDataProvider& input) {
     switch (input.ConsumeIntegralInRange(0, 4)) {
         case 0:
-            break;
+            return std::nullopt;
         case 1: {
             const std::string text =
                 input.ConsumeBool() ? input.ConsumeRandomLengthString(2100)
                                     : std::string(input.ConsumeIntegralInRange(2045, 2049), 'N');
-            database.Put(storedName, Row{kTextType, text.substr(0, text.find('\0'))});
-            break;
+            return Row{kTextType, text.substr(0, text.find('\0'))};
         }
         case 2:
         case 3:
-            database.Put(storedName,
-                         Row{kNumberType, NumberBytes(input.ConsumeIntegral<int32_t>())});
-            break;
+            return Row{kNumberType, NumberBytes(input.ConsumeIntegral<int32_t>())};
         default:
-            database.Put(storedName, Row{input.ConsumeIntegralInRange(-1, 8),
-                                         input.ConsumeRandomLengthString(16)});
-            break;
+            return Row{input.ConsumeIntegralInRange(-1, 8), input.ConsumeRandomLengthString(16)};
     }
 }
 
@@ -249,17 +215,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // A store with the schema and the key, then the values as the input says.
     SetValueDWORD(HKEY_CURRENT_USER, kestrins::SettingsKey, "", 0);
-    Rows stored;
-    {
-        Database database(store.CurrentUserStore());
-        database.Exec("BEGIN");
-        database.Put("Other", kOtherValue);
-        for (const std::string& name : kValueNames) {
-            StoreValue(input, database, name);
+    Rows stored{{"other", kOtherValue}};
+    std::string sql = "BEGIN;" + PutSql("Other", kOtherValue);
+    for (const std::string& name : kValueNames) {
+        const std::string storedName = CaseVariant(input, name);
+        if (const std::optional<Row> row = StoredRow(input)) {
+            sql += PutSql(storedName, *row);
+            stored[Folded(name)] = *row;
         }
-        database.Exec("COMMIT");
-        stored = database.Values();
     }
+    RunSql(store.CurrentUserStore(), sql + "COMMIT;");
     kestrins::fuzz::TakeMessages();
 
     kestrins::MdlMain state;
@@ -284,8 +249,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t saveMode = modes[input.ConsumeIntegralInRange<std::size_t>(0, 2)];
     kestrins::DeleteSettings(saveMode, binding);
     kestrins::SaveSettings(state, saveMode, showMoney, binding);
-    Database database(store.CurrentUserStore());
-    if (database.Values() != ExpectedSave(state, saveMode, showMoney)) {
+    if (StoredLines(store.CurrentUserStore()) != Lines(ExpectedSave(state, saveMode, showMoney))) {
         Fail("the exit save wrote other values than described");
     }
     return 0;

@@ -1,53 +1,33 @@
 // Fuzz target for the store file: the input is the file's bytes (the corpus starts from valid
 // stores). Reads must fail or answer without changing the file; a write on a damaged store keeps
 // it whole under another name with one message and then works on a fresh store.
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "hivekit.h"
+#include "hivekit/store_probe.h"
 #include "scratch_store.h"
 
 namespace {
 
 using kestrins::fuzz::Fail;
-
-constexpr const char* kKey = "Software\\Tovarek\\Kestrin\\Settings";
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteStore(const std::string& path, const uint8_t* data, size_t size) {
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0 || write(fd, data, size) != static_cast<ssize_t>(size) || close(fd) != 0) {
-        Fail("cannot write the store under test");
-    }
-}
+using kestrins::testing::FolderEntries;
+using kestrins::testing::kKey;
+using kestrins::testing::ReadFileBytes;
+using kestrins::testing::ReadText;
+using kestrins::testing::WriteFileBytes;
 
 // The files the store was moved aside to.
 std::vector<std::string> MovedAside(const std::string& folder) {
     std::vector<std::string> paths;
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, ignored)) {
-        const std::string name = entry.path().filename().string();
+    for (const std::string& name : FolderEntries(folder)) {
         if (name.find(".damaged-") != std::string::npos && name.find("-journal") == name.npos) {
-            paths.push_back(entry.path().string());
+            paths.push_back(folder + "/" + name);
         }
     }
     return paths;
-}
-
-std::string ReadText(const char* name) {
-    char buffer[HIVEKIT_TEXT_BUFFER_SIZE] = {};
-    return GetValueText(HKEY_CURRENT_USER, kKey, name, buffer) == 1 ? buffer : "<failed>";
 }
 
 }  // namespace
@@ -57,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     store.Clear();
     std::filesystem::create_directories(store.Folder());
     const std::string path = store.CurrentUserStore();
-    WriteStore(path, data, size);
     const std::string original(reinterpret_cast<const char*>(data), size);
+    WriteFileBytes(path, original);
     kestrins::fuzz::TakeMessages();
 
     int32_t number = 0;
@@ -66,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ReadText(nullptr);
     GetValueDWORD(HKEY_CURRENT_USER, kKey, "DropCount", &number);
     GetValueDWORD(HKEY_CURRENT_USER, "Software", nullptr, &number);
-    if (FileBytes(path) != original) {
+    if (ReadFileBytes(path) != original) {
         Fail("a read changed the store file");
     }
     if (kestrins::fuzz::TakeMessages().MovedAside != 0) {
@@ -80,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         Fail("moved aside " + std::to_string(aside.size()) + " times with " +
              std::to_string(afterText.MovedAside) + " messages");
     }
-    if (aside.size() == 1 && FileBytes(aside.front()) != original) {
+    if (aside.size() == 1 && ReadFileBytes(aside.front()) != original) {
         Fail("the store moved aside is not the damaged store as it was");
     }
     if (textWritten && ReadText("PlayerName0") != "fuzz") {

@@ -1,6 +1,8 @@
 // Wraps every file the default VFS opens; the wrapper counts the steps that change the disk.
 #include "hivekit/faulty_vfs.h"
 
+#include <sqlite3.h>
+
 #include <cerrno>
 #include <stdexcept>
 
@@ -8,32 +10,50 @@ namespace kestrins::testing {
 
 namespace {
 
+// What to fail and the steps counted so far; failAt 0 (no FaultyVfs) fails nothing.
+struct Plan {
+    int failAt = 0;
+    DiskFault fault = DiskFault::Eio;
+    bool persistent = false;
+    int steps = 0;
+} plan;
+
+sqlite3_vfs faultyVfs{};
+sqlite3_vfs* realVfs = nullptr;
+
+bool NextStepFails() {
+    ++plan.steps;
+    return plan.failAt > 0 &&
+           (plan.steps == plan.failAt || (plan.persistent && plan.steps > plan.failAt));
+}
+
+// SQLITE_OK to let the next counted step run, else the error to report.
+int NextStep(int ioError) {
+    const bool full = plan.fault == DiskFault::Enospc && ioError == SQLITE_IOERR_WRITE;
+    return !NextStepFails() ? SQLITE_OK : full ? SQLITE_FULL : ioError;
+}
+
 struct FaultyFile {
     sqlite3_file base;
-    FaultyVfs* owner;
     sqlite3_file* real;  // lives right after this struct, in the space SQLite allocated
 };
-
-FaultyFile* Wrapper(sqlite3_file* file) {
-    return reinterpret_cast<FaultyFile*>(file);
-}
 
 // Passes a call on to the real file.
 template <auto Method, typename... Args>
 int Forward(sqlite3_file* file, Args... args) {
-    sqlite3_file* real = Wrapper(file)->real;
+    sqlite3_file* real = reinterpret_cast<FaultyFile*>(file)->real;
     return (real->pMethods->*Method)(real, args...);
 }
 
 // Counts a step that changes the disk and fails it when it is the chosen one.
 template <auto Method, int IoError, typename... Args>
 int Counted(sqlite3_file* file, Args... args) {
-    const int fault = Wrapper(file)->owner->NextStep(IoError);
+    const int fault = NextStep(IoError);
     return fault != SQLITE_OK ? fault : Forward<Method>(file, args...);
 }
 
-int Sync(sqlite3_file* file, int /*flags*/) {
-    return Wrapper(file)->owner->NextStep(SQLITE_IOERR_FSYNC);
+int Sync(sqlite3_file* /*file*/, int /*flags*/) {
+    return NextStep(SQLITE_IOERR_FSYNC);
 }
 
 // Version 1: no shared memory and no memory mapping, neither of which a rollback journal needs.
@@ -60,78 +80,57 @@ const Io kMethods = {
     .xUnfetch = nullptr,
 };
 
-FaultyVfs* activeVfs = nullptr;
+int Open(sqlite3_vfs* /*vfs*/, const char* name, sqlite3_file* file, int flags, int* outFlags) {
+    auto* wrapper = reinterpret_cast<FaultyFile*>(file);
+    wrapper->real = reinterpret_cast<sqlite3_file*>(wrapper + 1);
+    wrapper->base.pMethods = nullptr;
+    const int result = realVfs->xOpen(realVfs, name, wrapper->real, flags, outFlags);
+    if (wrapper->real->pMethods != nullptr) {
+        wrapper->base.pMethods = &kMethods;
+    }
+    return result;
+}
 
-FaultyVfs* Owner(sqlite3_vfs* vfs) {
-    return static_cast<FaultyVfs*>(vfs->pAppData);
+int Delete(sqlite3_vfs* /*vfs*/, const char* name, int syncDir) {
+    const int fault = NextStep(SQLITE_IOERR_DELETE);
+    return fault != SQLITE_OK ? fault : realVfs->xDelete(realVfs, name, syncDir);
 }
 
 }  // namespace
 
 FaultyVfs::FaultyVfs() {
-    real_ = sqlite3_vfs_find(nullptr);
-    if (real_ == nullptr) {
+    realVfs = sqlite3_vfs_find(nullptr);
+    if (realVfs == nullptr) {
         throw std::runtime_error("no default SQLite VFS");
     }
     // The calls not replaced here ignore the VFS they are given or read only what is copied.
-    vfs_ = *real_;
-    vfs_.zName = "kestrins-faulty";
-    vfs_.pAppData = this;
-    vfs_.szOsFile = static_cast<int>(sizeof(FaultyFile)) + real_->szOsFile;
-    vfs_.xOpen = [](sqlite3_vfs* vfs, const char* name, sqlite3_file* file, int flags,
-                    int* outFlags) {
-        FaultyVfs* owner = Owner(vfs);
-        auto* wrapper = Wrapper(file);
-        wrapper->owner = owner;
-        wrapper->real = reinterpret_cast<sqlite3_file*>(wrapper + 1);
-        wrapper->base.pMethods = nullptr;
-        const int result = owner->real_->xOpen(owner->real_, name, wrapper->real, flags, outFlags);
-        if (wrapper->real->pMethods != nullptr) {
-            wrapper->base.pMethods = &kMethods;
-        }
-        return result;
-    };
-    vfs_.xDelete = [](sqlite3_vfs* vfs, const char* name, int syncDir) {
-        FaultyVfs* owner = Owner(vfs);
-        const int fault = owner->NextStep(SQLITE_IOERR_DELETE);
-        return fault != SQLITE_OK ? fault : owner->real_->xDelete(owner->real_, name, syncDir);
-    };
-    if (sqlite3_vfs_register(&vfs_, 1) != SQLITE_OK) {
+    faultyVfs = *realVfs;
+    faultyVfs.zName = "kestrins-faulty";
+    faultyVfs.szOsFile = static_cast<int>(sizeof(FaultyFile)) + realVfs->szOsFile;
+    faultyVfs.xOpen = Open;
+    faultyVfs.xDelete = Delete;
+    if (sqlite3_vfs_register(&faultyVfs, 1) != SQLITE_OK) {
         throw std::runtime_error("cannot register the faulty VFS");
     }
-    activeVfs = this;
 }
 
 FaultyVfs::~FaultyVfs() {
-    activeVfs = nullptr;
-    sqlite3_vfs_unregister(&vfs_);
-    sqlite3_vfs_register(real_, 1);
+    plan = {};
+    sqlite3_vfs_unregister(&faultyVfs);
+    sqlite3_vfs_register(realVfs, 1);
 }
 
 void FaultyVfs::FailAt(int n, DiskFault fault, bool persistent) {
-    failAt_ = n;
-    fault_ = fault;
-    persistent_ = persistent;
-    steps_ = 0;
+    plan = {n, fault, persistent, 0};
 }
 
-bool FaultyVfs::NextStepFails() {
-    ++steps_;
-    return failAt_ > 0 && (steps_ == failAt_ || (persistent_ && steps_ > failAt_));
-}
-
-int FaultyVfs::NextStep(int ioError) {
-    const bool full = fault_ == DiskFault::Enospc && ioError == SQLITE_IOERR_WRITE;
-    return !NextStepFails() ? SQLITE_OK : full ? SQLITE_FULL : ioError;
-}
-
-int FaultyVfs::NextRenameError() {
-    return !NextStepFails() ? 0 : fault_ == DiskFault::Enospc ? ENOSPC : EIO;
+bool FaultyVfs::Fired() const {
+    return plan.failAt > 0 && plan.steps >= plan.failAt;
 }
 
 }  // namespace kestrins::testing
 
 extern "C" int KestrinsRenameError() {
-    using kestrins::testing::activeVfs;
-    return activeVfs != nullptr ? activeVfs->NextRenameError() : 0;
+    using namespace kestrins::testing;
+    return !NextStepFails() ? 0 : plan.fault == DiskFault::Enospc ? ENOSPC : EIO;
 }

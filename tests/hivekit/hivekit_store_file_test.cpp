@@ -1,5 +1,7 @@
 // The store on disk: where it lives, its modes, links, damaged files moved aside instead of lost,
-// a lock held too long, and a folder that cannot be written.
+// a lock held too long, a folder that cannot be written, and two writer processes at once. (A
+// writer stopped midway is tested through every failed I/O step of the exit save, in
+// store_io_failure_test.)
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -156,11 +158,6 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
         EXPECT_EQ(ReadFileBytes(home.StoreFolder() + "/" + entries[1]), damaged);
         ASSERT_EQ(messages.Messages().size(), 2U);
         EXPECT_NE(messages.Messages()[1].text.find(entries[1]), std::string::npos);
-
-        // The fresh store is a normal one: the next write moves nothing.
-        EXPECT_EQ(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", 2), 1);
-        EXPECT_EQ(FolderEntries(home.StoreFolder()).size(), 2U);
-        EXPECT_EQ(messages.Messages().size(), 2U);
     }
 }
 
@@ -206,30 +203,81 @@ TEST(HivekitStoreFileTest, ALongLockFailsTheWriteButIsNeverTakenForDamage) {
 TEST(HivekitStoreFileTest, AFolderThatCannotBeWrittenFailsWritesCleanly) {
     TempConfigHome home;
     ASSERT_EQ(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 7), 1);
-    const std::string lockedHome = home.Path() + "/locked";
-    fs::create_directory(lockedHome);
 
     // The child exits with the number of the first check that fails, so a failure says which.
     const int result = WaitForChild(StartChild([&] {
         int step = 0;
         const auto passes = [&step](bool ok) { return ++step, ok; };
         const bool passed = passes(DropToUnprivilegedUser(home.Path())) &&
-                            passes(chmod(home.StoreFolder().c_str(), 0500) == 0 &&
-                                   chmod(lockedHome.c_str(), 0500) == 0) &&
+                            passes(chmod(home.StoreFolder().c_str(), 0500) == 0) &&
                             passes(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x") == 0) &&
                             // A number that was not written is not reported as saved.
                             passes(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) == 0) &&
-                            passes(ReadNumber("Kept") == 7) &&
-                            // No store file yet, and none can be made.
-                            passes(SetValueDWORD(HKEY_LOCAL_MACHINE, kKey, "Kept", 8) == 0) &&
-                            // No store folder yet, and none can be made.
-                            passes(setenv("XDG_CONFIG_HOME", lockedHome.c_str(), 1) == 0 &&
-                                   SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) == 0);
+                            passes(ReadNumber("Kept") == 7);
         return passed ? 0 : step;
     }));
     EXPECT_EQ(result, 0);
     EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
-    EXPECT_TRUE(FolderEntries(lockedHome).empty());
+}
+
+constexpr int kValuesEach = 20;
+
+// Starts one writer per prefix, all held at a gate and let go together; each writes its own
+// numbered values and a shared text, and exits with its count of failed calls.
+std::vector<pid_t> StartWritersTogether(const std::vector<const char*>& prefixes) {
+    int gate[2];
+    if (pipe(gate) != 0) {
+        return {};
+    }
+    std::vector<pid_t> writers;
+    for (const char* prefix : prefixes) {
+        writers.push_back(StartChild([&gate, prefix] {
+            close(gate[1]);
+            char ignored = 0;
+            (void)!read(gate[0], &ignored, 1);
+            SetMessageFunction([](const char*, const char*) {});
+            int failures = 0;
+            for (int i = 0; i < kValuesEach; ++i) {
+                const std::string name = prefix + std::to_string(i);
+                failures += SetValueDWORD(HKEY_CURRENT_USER, kKey, name.c_str(), i) == 1 ? 0 : 1;
+                failures += SetValueText(HKEY_CURRENT_USER, kKey, "Shared", prefix) == 1 ? 0 : 1;
+            }
+            return failures;
+        }));
+    }
+    close(gate[0]);
+    close(gate[1]);
+    return writers;
+}
+
+// Fresh homes each round: both writers also race to create the store; in the last round they
+// meet a damaged store, which must be moved aside once, not by each.
+TEST(HivekitStoreFileTest, TwoWritersAtOnceBothSucceedAndLoseNothing) {
+    const std::vector<const char*> prefixes = {"A", "B"};
+    const std::string damaged(5000, '\x5a');
+    for (const bool damagedStore : {false, false, true}) {
+        TempConfigHome home;
+        if (damagedStore) {
+            std::filesystem::create_directories(home.StoreFolder());
+            WriteFileBytes(home.StoreFile(), damaged);
+        }
+        for (pid_t writer : StartWritersTogether(prefixes)) {
+            EXPECT_EQ(WaitForChild(writer), 0);
+        }
+        for (const char* prefix : prefixes) {
+            for (int i = 0; i < kValuesEach; ++i) {
+                const std::string name = prefix + std::to_string(i);
+                EXPECT_EQ(ReadNumber(name.c_str()), i) << name;
+            }
+        }
+        const std::optional<std::string> shared = ReadText("Shared");
+        EXPECT_TRUE(shared == "A" || shared == "B") << shared.value_or("<failed>");
+        const std::vector<std::string> entries = FolderEntries(home.StoreFolder());
+        ASSERT_EQ(entries.size(), damagedStore ? 2U : 1U);
+        if (damagedStore) {
+            EXPECT_EQ(ReadFileBytes(home.StoreFolder() + "/" + entries[1]), damaged);
+        }
+    }
 }
 
 }  // namespace
