@@ -46,7 +46,6 @@ GameTrace MainWindowTest::Trace(const std::function<void()>& play,
     const int firstWait = pacer.WaitCount;
     const auto look = [&] {
         trace.draws.push_back(random.Taken() - firstDraw);
-        trace.tables.push_back(window->PlayField().Image());
         trace.messages.push_back(window->Info().Image());
     };
     pacer.Sleeps.clear();

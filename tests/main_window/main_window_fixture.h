@@ -31,11 +31,10 @@ inline const Hand NoHandTop{{{1, 3}, {2, 5}, {3, 7}, {0, 9}, {1, 11}}};
 inline const Hand NoHandRight{{{3, 3}, {0, 5}, {1, 7}, {2, 9}, {3, 12}}};
 inline const Hand PairOfAces{{{0, 1}, {1, 1}, {2, 4}, {3, 13}, {0, 12}}};
 
-// A game seen pause by pause: the draws taken since it began and the table and message strip at
-// every pause (and once more at its end), then what the pacer and the dialogs saw.
+// A game seen pause by pause: the draws taken since it began and the message strip at every
+// pause (and once more at its end), then what the pacer and the dialogs saw.
 struct GameTrace {
     std::vector<std::size_t> draws;
-    std::vector<QImage> tables;
     std::vector<QImage> messages;
     std::vector<int> sleeps;
     int doEvents = 0;
@@ -44,10 +43,8 @@ struct GameTrace {
     std::vector<QString> modalTitles;
 };
 
-// The same draws at the same moments, the same messages, checkpoints and dialogs; the tables and
-// the pauses' lengths are left to the caller. (The large title frames of a second game-start
-// animation on the same table come out with slightly different antialiasing in this test
-// process.)
+// The same draws at the same moments, the same messages, checkpoints and dialogs; the pauses'
+// lengths are left to the caller.
 void ExpectSameGame(const GameTrace& game, const GameTrace& reference);
 
 class MainWindowTest : public ::testing::Test {

@@ -1,7 +1,10 @@
-// The same scripted game, whatever the game's speed and whether the money chart is open: the
-// same draws at the same moments, the same messages, only the pauses' lengths change.
+// The same scripted game, whatever the game's speed and whether the money chart and the game
+// record are open: the same draws at the same moments, the same messages, only the pauses'
+// lengths change; the record follows the game without giving away a bluff or a computer's cards
+// before the game is over.
 #include <QApplication>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <cmath>
 #include <functional>
 
@@ -14,9 +17,16 @@ namespace {
 
 using SameGameTest = MainWindowTest;
 
-TEST_F(SameGameTest, SpeedAndAnOpenMoneyChartChangeOnlyHowLongThePausesAre) {
+QString RecordText(const FrmMain& window) {
+    return window.findChild<QTextBrowser*>(QStringLiteral("TxtGames"))->toPlainText();
+}
+
+TEST_F(SameGameTest, SpeedAndOpenChartAndRecordChangeOnlyHowLongThePausesAre) {
     ChooseTitle(1);
     const MdlMain start = state;
+    std::function<void()> atBet = [] {};
+    // Seat 3 bluffs and raises to 13 (bluff roll, limit 25, raise), everyone calls, the human's
+    // pair of aces wins.
     const auto replay = [&](int32_t speed, const std::function<void()>& duringPause) {
         state = start;
         Game().StartShown = false;
@@ -24,16 +34,58 @@ TEST_F(SameGameTest, SpeedAndAnOpenMoneyChartChangeOnlyHowLongThePausesAre) {
         return Trace(
             [&] {
                 DealAcesAgainstNoHands();
-                ScriptFirstRound(0);
+                random.Push(0.99f);
+                random.Push(0.0f, 2);
+                ScriptCpuCalls(2);
+                pacer.AtWait.push_back([&] {
+                    atBet();
+                    window->CmdBet[0]->click();
+                });
                 window->CmdChange->click();
             },
             duringPause);
     };
+
+    // First, while the record has no finished game: the chart ticks and is resized in every
+    // pause, and the record shows the raise mid-game but not the bluff or a computer's card.
+    random.Push(0.0f, 100);  // the chart's coin jitter; what it leaves is taken away
+    window->MnuitemResults->trigger();
+    while (random.Left() > 0) {
+        random.Next();
+    }
+    window->MnuitemRecord->trigger();
+    FrmResults& chart = *window->Results();
+    atBet = [this] {
+        const QString during = RecordText(*window);
+        EXPECT_TRUE(during.contains(QStringLiteral("レイズ (13 $ に)"))) << during.toStdString();
+        EXPECT_FALSE(during.contains(QStringLiteral("ブラフ")));
+        EXPECT_FALSE(during.contains(QStringLiteral("♣Q"))) << "a computer's card shows mid-game";
+    };
+    int grow = 0;
+    const GameTrace watched = replay(SpeedNormal, [&] {
+        chart.TimerCheckMoney_Timer();
+        chart.resize(297, 371 + (++grow % 2));
+        QApplication::processEvents();
+    });
+    EXPECT_EQ(state.Winner, 0);
+    // Now it reveals the bluff, its outcome and the cards.
+    const QString record = RecordText(*window);
+    EXPECT_TRUE(record.contains(QStringLiteral("ブラフ : プレイヤー 3 (失敗)")))
+        << record.toStdString();
+    EXPECT_TRUE(record.contains(QStringLiteral("レイズ (13 $ に) [ブラフ中]")));
+    EXPECT_TRUE(record.contains(QStringLiteral("プレイヤー 0 の勝ちです。")));
+    EXPECT_TRUE(record.contains(QStringLiteral("♣Q")));
+    window->MnuitemResults->trigger();
+    window->findChild<QWidget*>(QStringLiteral("FrmRecord"))->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    atBet = [] {};
+
     const GameTrace normal = replay(SpeedNormal, [] {});
     ASSERT_EQ(state.GameState, StateGameOver);
     ASSERT_GT(normal.draws.back(), 1000u);
+    ExpectSameGame(watched, normal);
+    EXPECT_EQ(watched.sleeps, normal.sleeps);
     const int32_t money = state.Players[1].Money;
-
     for (const int32_t speed : {SpeedFast, SpeedFastest}) {
         SCOPED_TRACE(speed);
         const GameTrace faster = replay(speed, [] {});
@@ -45,19 +97,6 @@ TEST_F(SameGameTest, SpeedAndAnOpenMoneyChartChangeOnlyHowLongThePausesAre) {
         }
         EXPECT_EQ(state.Players[1].Money, money);
     }
-
-    // The chart ticks and is resized in every pause, after the title changed the money.
-    random.Push(0.0f, 100);
-    window->MnuitemResults->trigger();
-    FrmResults& chart = *window->Results();
-    int grow = 0;
-    const GameTrace charted = replay(SpeedNormal, [&] {
-        chart.TimerCheckMoney_Timer();
-        chart.resize(297, 371 + (++grow % 2));
-        QApplication::processEvents();
-    });
-    ExpectSameGame(charted, normal);
-    EXPECT_EQ(charted.sleeps, normal.sleeps);
 }
 
 }  // namespace
