@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cstdint>
+#include <deque>
+#include <optional>
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
@@ -19,15 +21,6 @@ protected:
         DealAcesAgainstNoHands();
     }
     void PlayAfterExchange() { window->CmdChange->click(); }
-
-    void LoseAndStop(MessageAnswer save) {
-        state.Players[0].Money = 0;
-        ScriptFirstRound(2);
-        boxes.Answers = {MessageAnswer::No, save};
-        PlayAfterExchange();
-        EXPECT_EQ(boxes.Shown.back().Text, "現在の所持金を保存しますか？");
-        EXPECT_EQ(state.GameState, StateGameOver);
-    }
 };
 
 TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
@@ -207,45 +200,44 @@ TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOne) {
     EXPECT_EQ(state.Winner, 0);
 }
 
-TEST_F(RoundTest, GameOverYesRestartsTheMatchWithExactMoney) {
-    StartStandardGame();
-    state.Players[0].Money = 0;
-    state.Players[2].Money = 9000;
-    ScriptFirstRound(2);
-    boxes.Answers.push_back(MessageAnswer::Yes);
-    PlayAfterExchange();
+TEST_F(RoundTest, GameOverPlaysOnOrSavesAndClosesOrStaysWithDealingDisabled) {
+    struct Case {
+        const char* name;
+        std::deque<MessageAnswer> answers;
+        bool closed;
+        std::optional<int32_t> stored;  // the money below zero when saved
+    };
+    for (const Case& c :
+         {Case{"play on", {MessageAnswer::Yes}, false, {}},
+          Case{"stop, save", {MessageAnswer::No, MessageAnswer::Yes}, true, -1},
+          Case{"stop, cancel", {MessageAnswer::No, MessageAnswer::Cancel}, false, {}}}) {
+        SCOPED_TRACE(c.name);
+        TempConfigHome fresh;
+        OpenWindow(store);
+        boxes.Shown.clear();
+        state.GameState = StateTitle;
+        StartStandardGame();
+        state.Players[0].Money = 0;
+        ScriptFirstRound(2);
+        boxes.Answers = c.answers;
+        PlayAfterExchange();
 
-    ASSERT_FALSE(boxes.Shown.empty());
-    const ShownBox& over = boxes.Shown.back();
-    EXPECT_EQ(over.Title, "ゲームオーバー");
-    EXPECT_EQ(over.Text,
-              "あなたの所持金がマイナスになりました。\r\nゲームオーバーです。続けますか？");
-    EXPECT_EQ(over.Buttons, MessageButtons::YesNo);
-    EXPECT_EQ(state.Players[0].Money, 100);
-    for (int seat = 1; seat < 4; ++seat) {
-        EXPECT_EQ(state.Players[seat].Money, 500);
+        ASSERT_GE(boxes.Shown.size(), 2u);
+        const ShownBox& over = boxes.Shown[1];
+        EXPECT_EQ(over.Title, "ゲームオーバー");
+        EXPECT_EQ(over.Text,
+                  "あなたの所持金がマイナスになりました。\r\nゲームオーバーです。続けますか？");
+        EXPECT_EQ(over.Buttons, MessageButtons::YesNo);
+        EXPECT_EQ(boxes.Shown.size(), c.answers.size() + 1);
+        EXPECT_FALSE(Game().StartShown);
+        EXPECT_EQ(state.GameState, StateGameOver);
+        EXPECT_EQ(window->isVisible(), !c.closed);
+        EXPECT_EQ(window->MnuitemStart->isEnabled(), c.answers.size() == 1);
+        EXPECT_EQ(Stored("PlayerMoney0"), c.stored);
     }
-    EXPECT_FALSE(Game().StartShown);
-    EXPECT_EQ(state.GameState, StateGameOver);
-    EXPECT_TRUE(window->isVisible());
-}
 
-TEST_F(RoundTest, GameOverNoThenYesSavesAndCloses) {
-    StartStandardGame();
-    LoseAndStop(MessageAnswer::Yes);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(Stored("PlayerMoney0"), -1);
-}
-
-TEST_F(RoundTest, GameOverNoThenCancelKeepsTheWindowWithDealingDisabled) {
-    StartStandardGame();
-    LoseAndStop(MessageAnswer::Cancel);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(state.GameState, StateGameOver);
-    EXPECT_FALSE(window->MnuitemStart->isEnabled());
-    EXPECT_FALSE(Stored("PlayerMoney0"));
-
-    // The way on: back to the title, start over, and the next game plays to its end.
+    // After the cancelled close the way on is back to the title and start over; the next game
+    // plays to its end.
     window->MnuitemTitle->trigger();
     EXPECT_EQ(state.GameState, StateTitle);
     StartStandardGame();
