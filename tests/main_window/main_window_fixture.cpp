@@ -11,16 +11,6 @@
 
 namespace kestrins::testing {
 
-void ExpectSameGame(const GameTrace& game, const GameTrace& reference) {
-    EXPECT_EQ(game.draws, reference.draws);
-    EXPECT_TRUE(game.messages == reference.messages);
-    EXPECT_EQ(game.sleeps.size(), reference.sleeps.size());
-    EXPECT_EQ(game.doEvents, reference.doEvents);
-    EXPECT_EQ(game.waits, reference.waits);
-    EXPECT_EQ(game.boxes, reference.boxes);
-    EXPECT_EQ(game.modalTitles, reference.modalTitles);
-}
-
 MainWindowTest::MainWindowTest() {
     StartUp(state, store);
     OpenWindow(store);
@@ -34,37 +24,6 @@ void MainWindowTest::OpenWindow(HivekitBinding& binding, bool showMoney) {
     window->show();
     // An unscripted wait ends the game as a close would, instead of hanging the test.
     pacer.WhenStuck = [this] { Game().CloseChoice = 2; };
-}
-
-GameTrace MainWindowTest::Trace(const std::function<void()>& play,
-                                const std::function<void()>& duringPause) {
-    GameTrace trace;
-    const std::size_t firstDraw = random.Taken();
-    const std::size_t firstBox = boxes.Shown.size();
-    const std::size_t firstModal = modal.Titles.size();
-    const int firstDoEvents = pacer.DoEventsCount;
-    const int firstWait = pacer.WaitCount;
-    const auto look = [&] {
-        trace.draws.push_back(random.Taken() - firstDraw);
-        trace.messages.push_back(window->Info().Image());
-    };
-    pacer.Sleeps.clear();
-    pacer.DuringSleep = [&] {
-        look();
-        duringPause();
-    };
-    play();
-    pacer.DuringSleep = nullptr;
-    look();
-    trace.sleeps = pacer.Sleeps;
-    trace.doEvents = pacer.DoEventsCount - firstDoEvents;
-    trace.waits = pacer.WaitCount - firstWait;
-    for (std::size_t i = firstBox; i < boxes.Shown.size(); ++i) {
-        trace.boxes.push_back(boxes.Shown[i].Title + "|" + boxes.Shown[i].Text);
-    }
-    trace.modalTitles.assign(modal.Titles.begin() + static_cast<std::ptrdiff_t>(firstModal),
-                             modal.Titles.end());
-    return trace;
 }
 
 QWidget& MainWindowTest::PlayFieldWidget() {

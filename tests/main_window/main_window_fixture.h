@@ -5,7 +5,6 @@
 #include <QEvent>
 
 #include <array>
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -31,22 +30,6 @@ inline const Hand NoHandTop{{{1, 3}, {2, 5}, {3, 7}, {0, 9}, {1, 11}}};
 inline const Hand NoHandRight{{{3, 3}, {0, 5}, {1, 7}, {2, 9}, {3, 12}}};
 inline const Hand PairOfAces{{{0, 1}, {1, 1}, {2, 4}, {3, 13}, {0, 12}}};
 
-// A game seen pause by pause: the draws taken since it began and the message strip at every
-// pause (and once more at its end), then what the pacer and the dialogs saw.
-struct GameTrace {
-    std::vector<std::size_t> draws;
-    std::vector<QImage> messages;
-    std::vector<int> sleeps;
-    int doEvents = 0;
-    int waits = 0;
-    std::vector<std::string> boxes;
-    std::vector<QString> modalTitles;
-};
-
-// The same draws at the same moments, the same messages, checkpoints and dialogs; the pauses'
-// lengths are left to the caller.
-void ExpectSameGame(const GameTrace& game, const GameTrace& reference);
-
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest();
@@ -54,10 +37,6 @@ protected:
 
     // A new main window on the fixture's state, as the program opens it after start-up.
     void OpenWindow(HivekitBinding& binding, bool showMoney = false);
-    // Runs `play` and records it; `duringPause` runs in every pause after the recording.
-    GameTrace Trace(
-        const std::function<void()>& play, const std::function<void()>& duringPause = [] {});
-
     Round& Game() { return window->Game(); }
     QWidget& PlayFieldWidget();
     // A mouse event on the table picture, as the window system delivers it.
