@@ -23,22 +23,37 @@ protected:
     void PlayAfterExchange() { window->CmdChange->click(); }
 };
 
-TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
+TEST_F(RoundTest, SeatThreeOpensTheFirstGameARaiseReopensTheOthersAndTheWinnerOpensTheNext) {
     StartStandardGame();
     state.DropCount = INT32_MAX - 2;  // a stored allowance may be this large
-    ScriptCpuCalls();                 // seat 3 before the human
+    // Seat 1 ends on exactly 0, which is not below zero: the match goes on.
+    state.Players[1].Money = 2;
+    state.Players[2].Money = state.Players[3].Money = 1;
+    ScriptCpuCalls();  // seat 3 before the human
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(random.Left(), 0u) << "only seat 3 may have acted before the human";
-        ScriptCpuCalls(2);
+        for (const float draw : {0.0f, 0.99f, 0.0f}) {  // seat 1: no bluff, high limit, raise by 1
+            random.Push(draw);
+        }
+        ScriptCpuCalls(2);  // seats 2 and 3 act again, then the human; seat 1, the raiser, not
         window->CmdBet[0]->click();
     });
+    PressAtWait({0});
     PlayAfterExchange();
 
-    EXPECT_EQ(state.Winner, 0);
-    EXPECT_EQ(state.RaiseCount, 4);
+    EXPECT_EQ(pacer.WaitCount, 2);
+    EXPECT_EQ(random.Left(), 0u);
+    EXPECT_EQ(state.RaiseCount, 6);
+    EXPECT_EQ(std::vector<int32_t>(state.RaiseHistory.begin(), state.RaiseHistory.begin() + 6),
+              (std::vector<int32_t>{0, 0, 1, 0, 0, 0}));
+    for (const Player& player : state.Players) {
+        EXPECT_EQ(player.Bet, 2);
+    }
+    EXPECT_EQ(state.Players[0].Money, 106);
     EXPECT_EQ(state.DropCount, INT32_MAX);  // the human's win grants two drops
     EXPECT_EQ(modal.Titles.back(), QStringLiteral("戦績 : プレイヤー 0 の勝利です"));
 
+    state.Players[1].Money = 500;     // one computer left with money: no victory next
     state.DropCount = INT32_MAX - 1;  // two more would not fit: the count stops at its limit
     DealAcesAgainstNoHands();
     pacer.AtWait.push_back([this] {
@@ -52,32 +67,6 @@ TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
     EXPECT_EQ(state.DropCount, INT32_MAX);
     // The game-start animation (31 frames of 5 ms) plays at the first deal only.
     EXPECT_EQ(std::count(pacer.Sleeps.begin(), pacer.Sleeps.end(), 5), 31);
-}
-
-TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
-    StartStandardGame();
-    ScriptCpuCalls();  // seat 3
-    PressAtWait({0});
-    for (const float draw : {0.0f, 0.99f, 0.0f}) {  // seat 1: no bluff, high limit, raise by 1
-        random.Push(draw);
-    }
-    ScriptCpuCalls();  // seat 2
-    ScriptCpuCalls();  // seat 3 again (its second bluff roll)
-    PressAtWait({0});
-    // Seat 1 ends on exactly 0, which is not below zero: the match goes on.
-    state.Players[1].Money = 2;
-    state.Players[2].Money = state.Players[3].Money = 1;
-    PlayAfterExchange();
-
-    EXPECT_EQ(pacer.WaitCount, 2);
-    EXPECT_EQ(random.Left(), 0u);
-    EXPECT_EQ(state.RaiseCount, 6);
-    EXPECT_EQ(std::vector<int32_t>(state.RaiseHistory.begin(), state.RaiseHistory.begin() + 6),
-              (std::vector<int32_t>{0, 0, 1, 0, 0, 0}));
-    for (const Player& player : state.Players) {
-        EXPECT_EQ(player.Bet, 2);
-    }
-    EXPECT_EQ(state.Players[0].Money, 106);
 }
 
 TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
@@ -156,23 +145,7 @@ TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
     EXPECT_EQ(state.Players[3].Money, 503);
 }
 
-TEST_F(RoundTest, NoDropsLeftDisablesTheDropButton) {
-    StartStandardGame();
-    state.DropCount = 0;
-    ScriptCpuCalls();
-    pacer.AtWait.push_back([this] {
-        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ不可能(&D)"));
-        EXPECT_FALSE(window->CmdBet[2]->isEnabled());
-        window->CmdBet[2]->click();  // a disabled button does nothing
-        ScriptCpuCalls(2);
-        window->CmdBet[0]->click();
-    });
-    PlayAfterExchange();
-    EXPECT_FALSE(state.Players[0].Dropped);
-    EXPECT_EQ(state.DropCount, 2);  // 0, plus the bonus for the win
-}
-
-TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOne) {
+TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOneWithNoDropLeft) {
     const Hand sameAsRight{{{0, 3}, {1, 5}, {2, 7}, {3, 9}, {0, 12}}};
     ChooseTitle(1);
     DealAcesAgainstNoHands(sameAsRight);
@@ -182,10 +155,12 @@ TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOne) {
     EXPECT_EQ(state.Winner, WinnerDraw);
     EXPECT_EQ(modal.Titles.back(), QStringLiteral("戦績 : 引き分けです"));
 
+    state.DropCount = 0;
     DealAcesAgainstNoHands();
     ScriptCpuCalls(3);  // seats 1, 2, 3 before the human
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(random.Left(), 0u);
+        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ不可能(&D)"));
         window->CmdBet[0]->click();
     });
     PlayAfterExchange();
