@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "game/constants.h"
 #include "settings/settings.h"
 #include "settings/startup.h"
 
@@ -16,18 +15,12 @@ MainWindowTest::MainWindowTest() {
     OpenWindow(store);
 }
 
-MainWindowTest::~MainWindowTest() = default;
-
 void MainWindowTest::OpenWindow(HivekitBinding& binding, bool showMoney) {
     window = std::make_unique<FrmMain>(
         GameContext{state, random, pacer, boxes, modal, binding, sprites}, showMoney);
     window->show();
     // An unscripted wait ends the game as a close would, instead of hanging the test.
     pacer.WhenStuck = [this] { Game().CloseChoice = 2; };
-}
-
-QWidget& MainWindowTest::PlayFieldWidget() {
-    return *window->findChild<QWidget*>(QStringLiteral("PictPlayField"));
 }
 
 void MainWindowTest::SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton button) {
@@ -37,10 +30,6 @@ void MainWindowTest::SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton 
 
 void MainWindowTest::ChooseTitle(int row) {
     ClickTable(100, window->PlayField().Height() - 150 + 35 * row + 14);
-}
-
-void MainWindowTest::ScriptOrderedShuffle() {
-    random.Push(0.0f, 1000);
 }
 
 void MainWindowTest::Deal() {
@@ -56,18 +45,10 @@ void MainWindowTest::GiveHands(const Hand& human, const Hand& left, const Hand& 
     state.Players[3].Cards = right;
 }
 
-void MainWindowTest::ScriptKeepAllExchanges() {
-    random.Push(0.0f, 15);
-}
-
 void MainWindowTest::DealAcesAgainstNoHands(const Hand& left) {
     Deal();
     GiveHands(PairOfAces, left, NoHandTop, NoHandRight);
     ScriptKeepAllExchanges();
-}
-
-void MainWindowTest::ScriptCpuCalls(int seats) {
-    random.Push(0.0f, static_cast<std::size_t>(2 * seats));
 }
 
 void MainWindowTest::ScriptFirstRound(int button) {
@@ -77,8 +58,7 @@ void MainWindowTest::ScriptFirstRound(int button) {
 }
 
 void MainWindowTest::PressAtWait(std::initializer_list<int> buttons) {
-    std::vector<int> presses(buttons);
-    pacer.AtWait.push_back([this, presses] {
+    pacer.AtWait.push_back([this, presses = std::vector<int>(buttons)] {
         for (const int index : presses) {
             window->CmdBet[index]->click();
         }

@@ -33,12 +33,13 @@ inline const Hand PairOfAces{{{0, 1}, {1, 1}, {2, 4}, {3, 13}, {0, 12}}};
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest();
-    ~MainWindowTest() override;
 
     // A new main window on the fixture's state, as the program opens it after start-up.
     void OpenWindow(HivekitBinding& binding, bool showMoney = false);
     Round& Game() { return window->Game(); }
-    QWidget& PlayFieldWidget();
+    QWidget& PlayFieldWidget() {
+        return *window->findChild<QWidget*>(QStringLiteral("PictPlayField"));
+    }
     // A mouse event on the table picture, as the window system delivers it.
     void SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton button);
     void ClickTable(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
@@ -48,16 +49,16 @@ protected:
     // Clicks the middle of title row 1 ("最初から") or 2 ("続きから").
     void ChooseTitle(int row);
     // A shuffle that leaves the deck in order (every swap draw 0).
-    void ScriptOrderedShuffle();
+    void ScriptOrderedShuffle() { random.Push(0.0f, 1000); }
     // F2 with that shuffle.
     void Deal();
     void GiveHands(const Hand& human, const Hand& left, const Hand& top, const Hand& right);
     // The three computer seats keep their no-hand cards: five draws of 0 each.
-    void ScriptKeepAllExchanges();
+    void ScriptKeepAllExchanges() { random.Push(0.0f, 15); }
     // Deal, a pair of aces against three no-hands, and nobody exchanges.
     void DealAcesAgainstNoHands(const Hand& left = NoHandLeft);
     // Computer turns with no hand, one a seat: bluff roll and call limit both 0, a call.
-    void ScriptCpuCalls(int seats = 1);
+    void ScriptCpuCalls(int seats = 1) { random.Push(0.0f, static_cast<std::size_t>(2 * seats)); }
     // A first game's round with no raise: seat 3 calls, the human presses `button`, seats 1 and
     // 2 call.
     void ScriptFirstRound(int button);
