@@ -57,9 +57,9 @@ void MainWindowTest::ScriptFirstRound(int button) {
     ScriptCpuCalls(2);
 }
 
-void MainWindowTest::PressAtWait(std::initializer_list<int> buttons) {
-    pacer.AtWait.push_back([this, presses = std::vector<int>(buttons)] {
-        for (const int index : presses) {
+void MainWindowTest::PressAtWait(std::vector<int> buttons) {
+    pacer.AtWait.push_back([this, buttons] {
+        for (const int index : buttons) {
             window->CmdBet[index]->click();
         }
     });

@@ -5,7 +5,6 @@
 #include <QEvent>
 
 #include <array>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -63,7 +62,7 @@ protected:
     // 2 call.
     void ScriptFirstRound(int button);
     // At the human's next wait, press these bet buttons in order.
-    void PressAtWait(std::initializer_list<int> buttons);
+    void PressAtWait(std::vector<int> buttons);
     // A number in the settings key of the store, or nothing when it is missing.
     std::optional<int32_t> Stored(const char* name);
     std::vector<std::string> BoxTitles() const;

@@ -189,13 +189,12 @@ TEST_F(RoundTest, GameOverPlaysOnOrSavesAndClosesOrStaysWithDealingDisabled) {
         boxes.Answers = c.answers;
         PlayAfterExchange();
 
-        ASSERT_GE(boxes.Shown.size(), 2u);
+        ASSERT_EQ(boxes.Shown.size(), c.answers.size() + 1);
         const ShownBox& over = boxes.Shown[1];
         EXPECT_EQ(over.Title, "ゲームオーバー");
         EXPECT_EQ(over.Text,
                   "あなたの所持金がマイナスになりました。\r\nゲームオーバーです。続けますか？");
         EXPECT_EQ(over.Buttons, MessageButtons::YesNo);
-        EXPECT_EQ(boxes.Shown.size(), c.answers.size() + 1);
         EXPECT_FALSE(Game().StartShown);
         EXPECT_EQ(state.GameState, StateGameOver);
         EXPECT_EQ(window->isVisible(), !c.closed);
