@@ -95,7 +95,7 @@ TEST_F(MainWindowTest, LayoutFollowsTheWindowSize) {
     EXPECT_EQ(window->PictBet->x(), RoundHalfEven((client.width() - 215) / 2.0));
 }
 
-TEST_F(MainWindowTest, RaiseClicksAndTheCapAtNinetyNine) {
+TEST_F(MainWindowTest, RaiseClicksCancelAndTheCapAtNinetyNine) {
     struct Case {
         int32_t callAmount;
         std::vector<int> presses;
@@ -103,6 +103,7 @@ TEST_F(MainWindowTest, RaiseClicksAndTheCapAtNinetyNine) {
         bool wantRaise;
     };
     const Case cases[] = {
+        {10, {1, 1, 1, 3, 0}, 10, false},  // raise three times, take it back, call
         {10, {1, 1, 0}, 12, true},
         {99, {1, 1, 0}, 99, false},  // the cap: "決定" counts as a call
         {98, {1, 1, 1, 0}, 99, true},
