@@ -5,28 +5,15 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-#include "game/constants.h"
 #include "settings/settings.h"
 #include "settings/startup.h"
 
 namespace kestrins::testing {
 
-void ExpectSameGame(const GameTrace& game, const GameTrace& reference) {
-    EXPECT_EQ(game.draws, reference.draws);
-    EXPECT_TRUE(game.messages == reference.messages);
-    EXPECT_EQ(game.sleeps.size(), reference.sleeps.size());
-    EXPECT_EQ(game.doEvents, reference.doEvents);
-    EXPECT_EQ(game.waits, reference.waits);
-    EXPECT_EQ(game.boxes, reference.boxes);
-    EXPECT_EQ(game.modalTitles, reference.modalTitles);
-}
-
 MainWindowTest::MainWindowTest() {
     StartUp(state, store);
     OpenWindow(store);
 }
-
-MainWindowTest::~MainWindowTest() = default;
 
 void MainWindowTest::OpenWindow(HivekitBinding& binding, bool showMoney) {
     window = std::make_unique<FrmMain>(
@@ -36,42 +23,6 @@ void MainWindowTest::OpenWindow(HivekitBinding& binding, bool showMoney) {
     pacer.WhenStuck = [this] { Game().CloseChoice = 2; };
 }
 
-GameTrace MainWindowTest::Trace(const std::function<void()>& play,
-                                const std::function<void()>& duringPause) {
-    GameTrace trace;
-    const std::size_t firstDraw = random.Taken();
-    const std::size_t firstBox = boxes.Shown.size();
-    const std::size_t firstModal = modal.Titles.size();
-    const int firstDoEvents = pacer.DoEventsCount;
-    const int firstWait = pacer.WaitCount;
-    const auto look = [&] {
-        trace.draws.push_back(random.Taken() - firstDraw);
-        trace.tables.push_back(window->PlayField().Image());
-        trace.messages.push_back(window->Info().Image());
-    };
-    pacer.Sleeps.clear();
-    pacer.DuringSleep = [&] {
-        look();
-        duringPause();
-    };
-    play();
-    pacer.DuringSleep = nullptr;
-    look();
-    trace.sleeps = pacer.Sleeps;
-    trace.doEvents = pacer.DoEventsCount - firstDoEvents;
-    trace.waits = pacer.WaitCount - firstWait;
-    for (std::size_t i = firstBox; i < boxes.Shown.size(); ++i) {
-        trace.boxes.push_back(boxes.Shown[i].Title + "|" + boxes.Shown[i].Text);
-    }
-    trace.modalTitles.assign(modal.Titles.begin() + static_cast<std::ptrdiff_t>(firstModal),
-                             modal.Titles.end());
-    return trace;
-}
-
-QWidget& MainWindowTest::PlayFieldWidget() {
-    return *window->findChild<QWidget*>(QStringLiteral("PictPlayField"));
-}
-
 void MainWindowTest::SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton button) {
     QMouseEvent event(type, QPointF(x, y), QPointF(x, y), button, button, Qt::NoModifier);
     QApplication::sendEvent(&PlayFieldWidget(), &event);
@@ -79,10 +30,6 @@ void MainWindowTest::SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton 
 
 void MainWindowTest::ChooseTitle(int row) {
     ClickTable(100, window->PlayField().Height() - 150 + 35 * row + 14);
-}
-
-void MainWindowTest::ScriptOrderedShuffle() {
-    random.Push(0.0f, 1000);
 }
 
 void MainWindowTest::Deal() {
@@ -98,18 +45,10 @@ void MainWindowTest::GiveHands(const Hand& human, const Hand& left, const Hand& 
     state.Players[3].Cards = right;
 }
 
-void MainWindowTest::ScriptKeepAllExchanges() {
-    random.Push(0.0f, 15);
-}
-
 void MainWindowTest::DealAcesAgainstNoHands(const Hand& left) {
     Deal();
     GiveHands(PairOfAces, left, NoHandTop, NoHandRight);
     ScriptKeepAllExchanges();
-}
-
-void MainWindowTest::ScriptCpuCalls(int seats) {
-    random.Push(0.0f, static_cast<std::size_t>(2 * seats));
 }
 
 void MainWindowTest::ScriptFirstRound(int button) {
@@ -118,10 +57,9 @@ void MainWindowTest::ScriptFirstRound(int button) {
     ScriptCpuCalls(2);
 }
 
-void MainWindowTest::PressAtWait(std::initializer_list<int> buttons) {
-    std::vector<int> presses(buttons);
-    pacer.AtWait.push_back([this, presses] {
-        for (const int index : presses) {
+void MainWindowTest::PressAtWait(std::vector<int> buttons) {
+    pacer.AtWait.push_back([this, buttons] {
+        for (const int index : buttons) {
             window->CmdBet[index]->click();
         }
     });

@@ -5,8 +5,6 @@
 #include <QEvent>
 
 #include <array>
-#include <functional>
-#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,38 +29,16 @@ inline const Hand NoHandTop{{{1, 3}, {2, 5}, {3, 7}, {0, 9}, {1, 11}}};
 inline const Hand NoHandRight{{{3, 3}, {0, 5}, {1, 7}, {2, 9}, {3, 12}}};
 inline const Hand PairOfAces{{{0, 1}, {1, 1}, {2, 4}, {3, 13}, {0, 12}}};
 
-// A game seen pause by pause: the draws taken since it began and the table and message strip at
-// every pause (and once more at its end), then what the pacer and the dialogs saw.
-struct GameTrace {
-    std::vector<std::size_t> draws;
-    std::vector<QImage> tables;
-    std::vector<QImage> messages;
-    std::vector<int> sleeps;
-    int doEvents = 0;
-    int waits = 0;
-    std::vector<std::string> boxes;
-    std::vector<QString> modalTitles;
-};
-
-// The same draws at the same moments, the same messages, checkpoints and dialogs; the tables and
-// the pauses' lengths are left to the caller. (The large title frames of a second game-start
-// animation on the same table come out with slightly different antialiasing in this test
-// process.)
-void ExpectSameGame(const GameTrace& game, const GameTrace& reference);
-
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest();
-    ~MainWindowTest() override;
 
     // A new main window on the fixture's state, as the program opens it after start-up.
     void OpenWindow(HivekitBinding& binding, bool showMoney = false);
-    // Runs `play` and records it; `duringPause` runs in every pause after the recording.
-    GameTrace Trace(
-        const std::function<void()>& play, const std::function<void()>& duringPause = [] {});
-
     Round& Game() { return window->Game(); }
-    QWidget& PlayFieldWidget();
+    QWidget& PlayFieldWidget() {
+        return *window->findChild<QWidget*>(QStringLiteral("PictPlayField"));
+    }
     // A mouse event on the table picture, as the window system delivers it.
     void SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton button);
     void ClickTable(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
@@ -72,21 +48,21 @@ protected:
     // Clicks the middle of title row 1 ("最初から") or 2 ("続きから").
     void ChooseTitle(int row);
     // A shuffle that leaves the deck in order (every swap draw 0).
-    void ScriptOrderedShuffle();
+    void ScriptOrderedShuffle() { random.Push(0.0f, 1000); }
     // F2 with that shuffle.
     void Deal();
     void GiveHands(const Hand& human, const Hand& left, const Hand& top, const Hand& right);
     // The three computer seats keep their no-hand cards: five draws of 0 each.
-    void ScriptKeepAllExchanges();
+    void ScriptKeepAllExchanges() { random.Push(0.0f, 15); }
     // Deal, a pair of aces against three no-hands, and nobody exchanges.
     void DealAcesAgainstNoHands(const Hand& left = NoHandLeft);
     // Computer turns with no hand, one a seat: bluff roll and call limit both 0, a call.
-    void ScriptCpuCalls(int seats = 1);
+    void ScriptCpuCalls(int seats = 1) { random.Push(0.0f, static_cast<std::size_t>(2 * seats)); }
     // A first game's round with no raise: seat 3 calls, the human presses `button`, seats 1 and
     // 2 call.
     void ScriptFirstRound(int button);
     // At the human's next wait, press these bet buttons in order.
-    void PressAtWait(std::initializer_list<int> buttons);
+    void PressAtWait(std::vector<int> buttons);
     // A number in the settings key of the store, or nothing when it is missing.
     std::optional<int32_t> Stored(const char* name);
     std::vector<std::string> BoxTitles() const;

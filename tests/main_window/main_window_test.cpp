@@ -111,15 +111,7 @@ TEST_F(MainWindowTest, RaiseClicksCancelAndTheCapAtNinetyNine) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.callAmount);
         state.Players[0].Bet = 1;
-        pacer.AtWait.push_back([this, c] {
-            for (const int index : c.presses) {
-                window->CmdBet[index]->click();
-                if (index == 1) {
-                    EXPECT_EQ(window->CmdBet[0]->text(), QStringLiteral("決定(&C)"));
-                    EXPECT_TRUE(window->CmdBet[3]->isEnabled());
-                }
-            }
-        });
+        PressAtWait(c.presses);
         EXPECT_EQ(Game().OwnPlayerBet(c.callAmount), c.wantRaise);
         EXPECT_EQ(state.Players[0].Bet, c.wantBet);
         EXPECT_EQ(state.BetAction, BetNone);

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <algorithm>
 #include <cstdint>
+#include <deque>
+#include <optional>
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
@@ -19,66 +21,24 @@ protected:
         DealAcesAgainstNoHands();
     }
     void PlayAfterExchange() { window->CmdChange->click(); }
-
-    void LoseAndStop(MessageAnswer save) {
-        state.Players[0].Money = 0;
-        ScriptFirstRound(2);
-        boxes.Answers = {MessageAnswer::No, save};
-        PlayAfterExchange();
-        EXPECT_EQ(boxes.Shown.back().Text, "現在の所持金を保存しますか？");
-        EXPECT_EQ(state.GameState, StateGameOver);
-    }
 };
 
-TEST_F(RoundTest, FirstGameIsOpenedBySeatThreeAndTheNextByTheWinner) {
+TEST_F(RoundTest, SeatThreeOpensTheFirstGameARaiseReopensTheOthersAndTheWinnerOpensTheNext) {
     StartStandardGame();
     state.DropCount = INT32_MAX - 2;  // a stored allowance may be this large
-    ScriptCpuCalls();                 // seat 3 before the human
-    pacer.AtWait.push_back([this] {
-        EXPECT_EQ(random.Left(), 0u) << "only seat 3 may have acted before the human";
-        ScriptCpuCalls(2);
-        window->CmdBet[0]->click();
-    });
-    PlayAfterExchange();
-
-    EXPECT_EQ(state.Winner, 0);
-    EXPECT_EQ(state.Players[0].Money, 103);
-    for (int seat = 1; seat < 4; ++seat) {
-        EXPECT_EQ(state.Players[seat].Money, 499);
-    }
-    EXPECT_EQ(state.RaiseCount, 4);
-    EXPECT_EQ(state.DropCount, INT32_MAX);  // the human's win grants two drops
-    EXPECT_EQ(modal.Titles.back(), QStringLiteral("戦績 : プレイヤー 0 の勝利です"));
-
-    state.DropCount = INT32_MAX - 1;  // two more would not fit: the count stops at its limit
-    DealAcesAgainstNoHands();
-    pacer.AtWait.push_back([this] {
-        EXPECT_EQ(random.Left(), 0u) << "the winner opens: no computer before the human";
-        ScriptCpuCalls(3);
-        window->CmdBet[0]->click();
-    });
-    PlayAfterExchange();
-    EXPECT_EQ(random.Left(), 0u);
-    EXPECT_EQ(state.Players[0].Money, 106);
-    EXPECT_EQ(state.RaiseCount, 4);  // counted afresh in every game
-    EXPECT_EQ(state.DropCount, INT32_MAX);
-    // The game-start animation (31 frames of 5 ms) plays at the first deal only.
-    EXPECT_EQ(std::count(pacer.Sleeps.begin(), pacer.Sleeps.end(), 5), 31);
-}
-
-TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
-    StartStandardGame();
-    ScriptCpuCalls();  // seat 3
-    PressAtWait({0});
-    for (const float draw : {0.0f, 0.99f, 0.0f}) {  // seat 1: no bluff, high limit, raise by 1
-        random.Push(draw);
-    }
-    ScriptCpuCalls();  // seat 2
-    ScriptCpuCalls();  // seat 3 again (its second bluff roll)
-    PressAtWait({0});
     // Seat 1 ends on exactly 0, which is not below zero: the match goes on.
     state.Players[1].Money = 2;
     state.Players[2].Money = state.Players[3].Money = 1;
+    ScriptCpuCalls();  // seat 3 before the human
+    pacer.AtWait.push_back([this] {
+        EXPECT_EQ(random.Left(), 0u) << "only seat 3 may have acted before the human";
+        for (const float draw : {0.0f, 0.99f, 0.0f}) {  // seat 1: no bluff, high limit, raise by 1
+            random.Push(draw);
+        }
+        ScriptCpuCalls(2);  // seats 2 and 3 act again, then the human; seat 1, the raiser, not
+        window->CmdBet[0]->click();
+    });
+    PressAtWait({0});
     PlayAfterExchange();
 
     EXPECT_EQ(pacer.WaitCount, 2);
@@ -90,6 +50,23 @@ TEST_F(RoundTest, RaiseMakesTheOthersActAgainButNotTheRaiser) {
         EXPECT_EQ(player.Bet, 2);
     }
     EXPECT_EQ(state.Players[0].Money, 106);
+    EXPECT_EQ(state.DropCount, INT32_MAX);  // the human's win grants two drops
+    EXPECT_EQ(modal.Titles.back(), QStringLiteral("戦績 : プレイヤー 0 の勝利です"));
+
+    state.Players[1].Money = 500;     // one computer left with money: no victory next
+    state.DropCount = INT32_MAX - 1;  // two more would not fit: the count stops at its limit
+    DealAcesAgainstNoHands();
+    pacer.AtWait.push_back([this] {
+        EXPECT_EQ(random.Left(), 0u) << "the winner opens: no computer before the human";
+        ScriptCpuCalls(3);
+        window->CmdBet[0]->click();
+    });
+    PlayAfterExchange();
+    EXPECT_EQ(random.Left(), 0u);
+    EXPECT_EQ(state.RaiseCount, 4);  // counted afresh in every game
+    EXPECT_EQ(state.DropCount, INT32_MAX);
+    // The game-start animation (31 frames of 5 ms) plays at the first deal only.
+    EXPECT_EQ(std::count(pacer.Sleeps.begin(), pacer.Sleeps.end(), 5), 31);
 }
 
 TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
@@ -168,23 +145,7 @@ TEST_F(RoundTest, HumanDropPaysTheBetBeforeTheTurnAndSpendsOneDrop) {
     EXPECT_EQ(state.Players[3].Money, 503);
 }
 
-TEST_F(RoundTest, NoDropsLeftDisablesTheDropButton) {
-    StartStandardGame();
-    state.DropCount = 0;
-    ScriptCpuCalls();
-    pacer.AtWait.push_back([this] {
-        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ不可能(&D)"));
-        EXPECT_FALSE(window->CmdBet[2]->isEnabled());
-        window->CmdBet[2]->click();  // a disabled button does nothing
-        ScriptCpuCalls(2);
-        window->CmdBet[0]->click();
-    });
-    PlayAfterExchange();
-    EXPECT_FALSE(state.Players[0].Dropped);
-    EXPECT_EQ(state.DropCount, 2);  // 0, plus the bonus for the win
-}
-
-TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOne) {
+TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOneWithNoDropLeft) {
     const Hand sameAsRight{{{0, 3}, {1, 5}, {2, 7}, {3, 9}, {0, 12}}};
     ChooseTitle(1);
     DealAcesAgainstNoHands(sameAsRight);
@@ -193,59 +154,56 @@ TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOne) {
 
     EXPECT_EQ(state.Winner, WinnerDraw);
     EXPECT_EQ(modal.Titles.back(), QStringLiteral("戦績 : 引き分けです"));
-    EXPECT_EQ(state.Players[0].Money, 100);  // every bet returned, the dropped one too
-    EXPECT_EQ(state.Players[1].Money, 500);
-    EXPECT_EQ(state.DropCount, 4);  // the drop is spent; no bonus
 
+    state.DropCount = 0;
     DealAcesAgainstNoHands();
     ScriptCpuCalls(3);  // seats 1, 2, 3 before the human
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(random.Left(), 0u);
+        EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ不可能(&D)"));
         window->CmdBet[0]->click();
     });
     PlayAfterExchange();
     EXPECT_EQ(state.Winner, 0);
 }
 
-TEST_F(RoundTest, GameOverYesRestartsTheMatchWithExactMoney) {
-    StartStandardGame();
-    state.Players[0].Money = 0;
-    state.Players[2].Money = 9000;
-    ScriptFirstRound(2);
-    boxes.Answers.push_back(MessageAnswer::Yes);
-    PlayAfterExchange();
+TEST_F(RoundTest, GameOverPlaysOnOrSavesAndClosesOrStaysWithDealingDisabled) {
+    struct Case {
+        const char* name;
+        std::deque<MessageAnswer> answers;
+        bool closed;
+        std::optional<int32_t> stored;  // the money below zero when saved
+    };
+    for (const Case& c :
+         {Case{"play on", {MessageAnswer::Yes}, false, {}},
+          Case{"stop, save", {MessageAnswer::No, MessageAnswer::Yes}, true, -1},
+          Case{"stop, cancel", {MessageAnswer::No, MessageAnswer::Cancel}, false, {}}}) {
+        SCOPED_TRACE(c.name);
+        TempConfigHome fresh;
+        OpenWindow(store);
+        boxes.Shown.clear();
+        state.GameState = StateTitle;
+        StartStandardGame();
+        state.Players[0].Money = 0;
+        ScriptFirstRound(2);
+        boxes.Answers = c.answers;
+        PlayAfterExchange();
 
-    ASSERT_FALSE(boxes.Shown.empty());
-    const ShownBox& over = boxes.Shown.back();
-    EXPECT_EQ(over.Title, "ゲームオーバー");
-    EXPECT_EQ(over.Text,
-              "あなたの所持金がマイナスになりました。\r\nゲームオーバーです。続けますか？");
-    EXPECT_EQ(over.Buttons, MessageButtons::YesNo);
-    EXPECT_EQ(state.Players[0].Money, 100);
-    for (int seat = 1; seat < 4; ++seat) {
-        EXPECT_EQ(state.Players[seat].Money, 500);
+        ASSERT_EQ(boxes.Shown.size(), c.answers.size() + 1);
+        const ShownBox& over = boxes.Shown[1];
+        EXPECT_EQ(over.Title, "ゲームオーバー");
+        EXPECT_EQ(over.Text,
+                  "あなたの所持金がマイナスになりました。\r\nゲームオーバーです。続けますか？");
+        EXPECT_EQ(over.Buttons, MessageButtons::YesNo);
+        EXPECT_FALSE(Game().StartShown);
+        EXPECT_EQ(state.GameState, StateGameOver);
+        EXPECT_EQ(window->isVisible(), !c.closed);
+        EXPECT_EQ(window->MnuitemStart->isEnabled(), c.answers.size() == 1);
+        EXPECT_EQ(Stored("PlayerMoney0"), c.stored);
     }
-    EXPECT_FALSE(Game().StartShown);
-    EXPECT_EQ(state.GameState, StateGameOver);
-    EXPECT_TRUE(window->isVisible());
-}
 
-TEST_F(RoundTest, GameOverNoThenYesSavesAndCloses) {
-    StartStandardGame();
-    LoseAndStop(MessageAnswer::Yes);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(Stored("PlayerMoney0"), -1);
-}
-
-TEST_F(RoundTest, GameOverNoThenCancelKeepsTheWindowWithDealingDisabled) {
-    StartStandardGame();
-    LoseAndStop(MessageAnswer::Cancel);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(state.GameState, StateGameOver);
-    EXPECT_FALSE(window->MnuitemStart->isEnabled());
-    EXPECT_FALSE(Stored("PlayerMoney0"));
-
-    // The way on: back to the title, start over, and the next game plays to its end.
+    // After the cancelled close the way on is back to the title and start over; the next game
+    // plays to its end.
     window->MnuitemTitle->trigger();
     EXPECT_EQ(state.GameState, StateTitle);
     StartStandardGame();

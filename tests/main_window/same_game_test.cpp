@@ -1,7 +1,10 @@
-// The same scripted game, whatever the game's speed and whether the money chart is open: the
-// same draws at the same moments, the same messages, only the pauses' lengths change.
+// The same scripted game, whatever the game's speed and whether the money chart and the game
+// record are open: the same draws at the same moments, the same messages, only the pauses'
+// lengths change; the record follows the game without giving away a bluff or a computer's cards
+// before the game is over.
 #include <QApplication>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <cmath>
 #include <functional>
 
@@ -14,50 +17,105 @@ namespace {
 
 using SameGameTest = MainWindowTest;
 
-TEST_F(SameGameTest, SpeedAndAnOpenMoneyChartChangeOnlyHowLongThePausesAre) {
+// A game seen pause by pause: the draws taken since it began and the message strip at every
+// pause and once more at its end, then the pauses' lengths and the checkpoints passed.
+struct GameTrace {
+    std::vector<std::size_t> draws;
+    std::vector<QImage> messages;
+    std::vector<int> sleeps;
+    int doEvents = 0;
+};
+
+QString RecordText(const FrmMain& window) {
+    return window.findChild<QTextBrowser*>(QStringLiteral("TxtGames"))->toPlainText();
+}
+
+TEST_F(SameGameTest, SpeedAndOpenChartAndRecordChangeOnlyHowLongThePausesAre) {
     ChooseTitle(1);
     const MdlMain start = state;
+    std::function<void()> atBet = [] {};
+    // Seat 3 bluffs and raises to 13 (bluff roll, limit 25, raise), everyone calls, the human's
+    // pair of aces wins; `duringPause` runs in every pause after the look.
     const auto replay = [&](int32_t speed, const std::function<void()>& duringPause) {
         state = start;
         Game().StartShown = false;
         window->MnuitemSpeed[speed]->trigger();
-        return Trace(
-            [&] {
-                DealAcesAgainstNoHands();
-                ScriptFirstRound(0);
-                window->CmdChange->click();
-            },
-            duringPause);
+        GameTrace trace;
+        const std::size_t firstDraw = random.Taken();
+        const int firstDoEvents = pacer.DoEventsCount;
+        const auto look = [&] {
+            trace.draws.push_back(random.Taken() - firstDraw);
+            trace.messages.push_back(window->Info().Image());
+        };
+        pacer.Sleeps.clear();
+        pacer.DuringSleep = [&] {
+            look();
+            duringPause();
+        };
+        DealAcesAgainstNoHands();
+        random.Push(0.99f);
+        random.Push(0.0f, 2);
+        ScriptCpuCalls(2);
+        pacer.AtWait.push_back([&] {
+            atBet();
+            window->CmdBet[0]->click();
+        });
+        window->CmdChange->click();
+        pacer.DuringSleep = nullptr;
+        look();
+        trace.sleeps = pacer.Sleeps;
+        trace.doEvents = pacer.DoEventsCount - firstDoEvents;
+        return trace;
     };
-    const GameTrace normal = replay(SpeedNormal, [] {});
-    ASSERT_EQ(state.GameState, StateGameOver);
-    ASSERT_GT(normal.draws.back(), 1000u);
-    const int32_t money = state.Players[1].Money;
 
-    for (const int32_t speed : {SpeedFast, SpeedFastest}) {
-        SCOPED_TRACE(speed);
-        const GameTrace faster = replay(speed, [] {});
-        ExpectSameGame(faster, normal);
-        ASSERT_EQ(faster.sleeps.size(), normal.sleeps.size());
-        for (std::size_t i = 0; i < normal.sleeps.size(); ++i) {
-            EXPECT_EQ(faster.sleeps[i],
-                      std::lround(normal.sleeps[i] * (speed == SpeedFast ? 0.5 : 0.1)));
-        }
-        EXPECT_EQ(state.Players[1].Money, money);
-    }
-
-    // The chart ticks and is resized in every pause, after the title changed the money.
-    random.Push(0.0f, 100);
+    // First, while the record has no finished game: the chart ticks and is resized in every
+    // pause, and the record shows the raise mid-game but not the bluff or a computer's card.
+    random.Push(0.0f, 100);  // the chart's coin jitter; what it leaves is taken away
     window->MnuitemResults->trigger();
+    while (random.Left() > 0) {
+        random.Next();
+    }
+    window->MnuitemRecord->trigger();
     FrmResults& chart = *window->Results();
+    atBet = [this] {
+        const QString during = RecordText(*window);
+        EXPECT_TRUE(during.contains(QStringLiteral("レイズ (13 $ に)"))) << during.toStdString();
+        EXPECT_FALSE(during.contains(QStringLiteral("ブラフ")));
+        EXPECT_FALSE(during.contains(QStringLiteral("♣Q"))) << "a computer's card shows mid-game";
+    };
     int grow = 0;
-    const GameTrace charted = replay(SpeedNormal, [&] {
+    const GameTrace watched = replay(SpeedNormal, [&] {
         chart.TimerCheckMoney_Timer();
         chart.resize(297, 371 + (++grow % 2));
         QApplication::processEvents();
     });
-    ExpectSameGame(charted, normal);
-    EXPECT_EQ(charted.sleeps, normal.sleeps);
+    // Now it reveals the bluff, its outcome and the cards.
+    const QString record = RecordText(*window);
+    EXPECT_TRUE(record.contains(QStringLiteral("ブラフ : プレイヤー 3 (失敗)")))
+        << record.toStdString();
+    EXPECT_TRUE(record.contains(QStringLiteral("レイズ (13 $ に) [ブラフ中]")));
+    EXPECT_TRUE(record.contains(QStringLiteral("プレイヤー 0 の勝ちです。")));
+    EXPECT_TRUE(record.contains(QStringLiteral("♣Q")));
+    window->MnuitemResults->trigger();
+    window->findChild<QWidget*>(QStringLiteral("FrmRecord"))->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    atBet = [] {};
+
+    const GameTrace normal = replay(SpeedNormal, [] {});
+    ASSERT_GT(normal.draws.back(), 1000u);
+    const auto expectSameGame = [&normal](const GameTrace& game, double pauseScale) {
+        SCOPED_TRACE(pauseScale);
+        EXPECT_EQ(game.draws, normal.draws);
+        EXPECT_TRUE(game.messages == normal.messages);
+        EXPECT_EQ(game.doEvents, normal.doEvents);
+        ASSERT_EQ(game.sleeps.size(), normal.sleeps.size());
+        for (std::size_t i = 0; i < normal.sleeps.size(); ++i) {
+            EXPECT_EQ(game.sleeps[i], std::lround(normal.sleeps[i] * pauseScale)) << i;
+        }
+    };
+    expectSameGame(watched, 1.0);
+    expectSameGame(replay(SpeedFast, [] {}), 0.5);
+    expectSameGame(replay(SpeedFastest, [] {}), 0.1);
 }
 
 }  // namespace

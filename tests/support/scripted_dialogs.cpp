@@ -7,8 +7,8 @@
 namespace kestrins::testing {
 
 MessageAnswer ScriptedBoxes::Show(const std::string& text, const std::string& title,
-                                  MessageButtons buttons, MessageIcon icon) {
-    Shown.push_back({text, title, buttons, icon});
+                                  MessageButtons buttons, MessageIcon /*icon*/) {
+    Shown.push_back({text, title, buttons});
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }

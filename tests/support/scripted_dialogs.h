@@ -17,7 +17,6 @@ struct ShownBox {
     std::string Text;
     std::string Title;
     MessageButtons Buttons;
-    MessageIcon Icon;
 };
 
 class ScriptedBoxes final : public MessageBoxes {

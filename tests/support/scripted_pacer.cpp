@@ -6,7 +6,6 @@
 namespace kestrins::testing {
 
 void ScriptedPacer::Sleep(int ms) {
-    TotalMs += ms;
     Sleeps.push_back(ms);
     if (DuringSleep) {
         pausing_ = true;

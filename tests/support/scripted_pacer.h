@@ -25,7 +25,6 @@ public:
     // Runs inside every pause, as the window's timers and repaints would.
     std::function<void()> DuringSleep;
 
-    long long TotalMs = 0;
     std::vector<int> Sleeps;
     int DoEventsCount = 0;
     int WaitCount = 0;
