@@ -53,7 +53,6 @@ INSTANTIATE_TEST_SUITE_P(Hands, ChooseExchangeTest, ::testing::Values(
     ExchangeChoice{"PairOfAcesStays", "AS QS AH 3D 8C", {}, ".x.xx"},
     ExchangeChoice{"PairOfKingsStays", "KS 3H 8D KD QC", {}, ".xx.x"},
     ExchangeChoice{"PairWithThreeOfASuitKeepsThePair", "5S 9S KS 5H 2D", {}, ".xx.x"},
-    ExchangeChoice{"TwoPairsThrowTheOddCard", "2S 7S QH 7D QC", {}, "x...."},
     ExchangeChoice{"TwoPairsThrowAnOddKing", "AS 2S AH 2D KC", {}, "....x"},
     ExchangeChoice{"ThreeAcesKeepTheThree", "AS 9S AH AD 4C", {}, ".x..x"},
     ExchangeChoice{"ThreeKingsKeepTheThree", "KS 9H KH KD 4C", {}, ".x..x"},
