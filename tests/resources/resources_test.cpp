@@ -6,12 +6,14 @@
 
 #include <vector>
 
-#include "resources/art_sheet.h"
-
 namespace kestrins {
 namespace {
 
 constexpr QRgb TableGreen = 0xFF008000;
+
+QImage Art(const char* name) {
+    return QImage(QStringLiteral(":/art/") + QLatin1String(name));
+}
 
 TEST(Resources, EveryPictureLoadsAtItsSize) {
     const struct {
@@ -26,7 +28,7 @@ TEST(Resources, EveryPictureLoadsAtItsSize) {
         {"icon_256.png", 256, 256},
     };
     for (const auto& picture : pictures) {
-        const QImage image = LoadArt(QLatin1String(picture.name));
+        const QImage image = Art(picture.name);
         ASSERT_FALSE(image.isNull()) << picture.name;
         EXPECT_EQ(image.size(), QSize(picture.width, picture.height)) << picture.name;
     }
@@ -72,7 +74,7 @@ int CountBlobs(const QImage& image, QRect area) {
 // Every card has ink on it and green corners for the table; ace to ten show as many separate
 // pips as their number between the corner indices.
 TEST(Resources, EveryCardFaceIsDrawnWithItsPipsAndGreenCorners) {
-    const QImage faces = LoadArt(QStringLiteral("card_faces.png"));
+    const QImage faces = Art("card_faces.png");
     for (int suit = 0; suit < 4; ++suit) {
         for (int number = 1; number <= 13; ++number) {
             SCOPED_TRACE(::testing::Message() << "suit " << suit << " number " << number);
@@ -109,10 +111,10 @@ void ExpectMaskMatches(const QImage& sheet, QRect mask, QPoint colours) {
 }
 
 TEST(Resources, WinLoseAndCoinMasksMatchTheirColourSprites) {
-    const QImage words = LoadArt(QStringLiteral("win_lose.png"));
+    const QImage words = Art("win_lose.png");
     ExpectMaskMatches(words, QRect(0, 0, 148, 55), QPoint(0, 55));
     ExpectMaskMatches(words, QRect(148, 0, 148, 55), QPoint(148, 55));
-    const QImage coins = LoadArt(QStringLiteral("coins.png"));
+    const QImage coins = Art("coins.png");
     for (int coin = 1; coin <= 4; ++coin) {
         ExpectMaskMatches(coins, QRect(0, 0, 59, 29), QPoint(0, 29 * coin));
     }
