@@ -44,7 +44,8 @@ TEST_P(ChooseExchangeTest, MarksTheCardsToThrowAway) {
 // clang-format off
 INSTANTIATE_TEST_SUITE_P(Hands, ChooseExchangeTest, ::testing::Values(
     ExchangeChoice{"ThreeOfASuitKeepsTheSuit", "2S 5S 9S JH KD", {}, "...xx"},
-    ExchangeChoice{"FourOfASuitKeepsTheSuit", "3H 7H 9H QH 5C", {}, "....x"},
+    // Clubs are the last suit the counts run over.
+    ExchangeChoice{"FourClubsKeepTheSuit", "5H 3C 7C 9C QC", {}, "x...."},
     // A draw of exactly 0.5 keeps its card.
     ExchangeChoice{"ScatteredHandDrawsPerCard", "2S KS 5H 9D JC",
                    {0.6f, 0.5f, 0.0f, 0.99f, 0.51f}, "x..xx"},

@@ -137,6 +137,8 @@ INSTANTIATE_TEST_SUITE_P(CallOrRaise, DecideBetTest, ::testing::Values(
             .callAmount = 10, .draws = {Draw(0, 11), Draw(0, 5)}, .action = BetRaise, .bet = 35},
     BetCase{.name = "RecklessRoyalLargestRaise", .seat = 3, .hand = Royal, .pattern = 3,
             .callAmount = 10, .draws = {Draw(0, 11), Draw(4, 5)}, .action = BetRaise, .bet = 39},
+    BetCase{.name = "FlushRaisesByItsExtraBelowThirty", .hand = Flush, .callAmount = 29,
+            .draws = {Draw(0, 11), Draw(0, 5)}, .action = BetRaise, .bet = 41},
     BetCase{.name = "BluffingNoHandRaisesLikeAFlush", .bluffing = true, .callAmount = 24,
             .draws = {Draw(0, 11), Draw(0, 5)}, .action = BetRaise, .bet = 36,
             .bluffingAfter = true},
