@@ -70,6 +70,13 @@ TEST(DrawTable, EveryPlaceShowsItsFaceOrBackByMode) {
                 const bool sideways = seat % 2 == 1 && !open;
                 EXPECT_EQ(At(field, VisiblePoint(seat, slot, sideways)), expected)
                     << "mode '" << mode << "' seat " << seat << " slot " << slot;
+                if (slot == 4) {  // drawn last, so wholly seen: the whole cell is copied
+                    const QPoint corner = CardPlace(seat, slot, Width, Height) +
+                                          (sideways ? QPoint(CardHeight - 1, CardWidth - 1)
+                                                    : QPoint(CardWidth - 1, CardHeight - 1));
+                    EXPECT_EQ(At(field, corner), expected) << "mode '" << mode << "' seat " << seat;
+                    EXPECT_EQ(At(field, corner + QPoint(1, 1)), Green) << seat;
+                }
             }
         }
     }

@@ -17,15 +17,8 @@ QRgb SidewaysBackColour(int32_t cardType) {
 
 namespace {
 
-// Where the sheets hold nothing: reading it means a wrong source position.
-QImage Sheet(int width, int height) {
-    QImage sheet(width, height, QImage::Format_RGB32);
-    sheet.fill(0xff010203);
-    return sheet;
-}
-
 QImage CardFaces() {
-    QImage sheet = Sheet(923, 384);
+    QImage sheet(923, 384, QImage::Format_RGB32);  // wholly covered by the cells
     QPainter painter(&sheet);
     for (int32_t suit = 0; suit < 4; ++suit) {
         for (int32_t number = 1; number <= 13; ++number) {
@@ -37,7 +30,8 @@ QImage CardFaces() {
 }
 
 QImage CardBacks() {
-    QImage sheet = Sheet(167, 480);
+    QImage sheet(167, 480, QImage::Format_RGB32);
+    sheet.fill(0xff010203);  // beside the sideways backs: reading it means a wrong source position
     QPainter painter(&sheet);
     for (int32_t type = 0; type < 5; ++type) {
         painter.fillRect(0, type * 96, 71, 96, QColor(UprightBackColour(type)));

@@ -15,21 +15,10 @@
 #include <climits>
 #include <functional>
 
+#include "synthetic_sprites.h"
+
 namespace kestrins {
 namespace {
-
-// Five designs, each band filled with its own colour so the preview tells which one it shows.
-QImage SyntheticBacks() {
-    QImage sheet(167, 480, QImage::Format_RGB32);
-    for (int design = 0; design < 5; ++design) {
-        for (int y = 0; y < 96; ++y) {
-            for (int x = 0; x < 167; ++x) {
-                sheet.setPixel(x, design * 96 + y, qRgb(40 * design, 255 - 40 * design, y));
-            }
-        }
-    }
-    return sheet;
-}
 
 MdlMain SampleState() {
     MdlMain state;
@@ -114,7 +103,7 @@ TEST(FrmOptionTest, EveryWayOfClosingButOkDiscardsEveryChange) {
     for (const auto& closeDialog : closers) {
         MdlMain state = SampleState();
         const MdlMain before = state;
-        FrmOption dialog(state, SyntheticBacks(), nullptr);
+        FrmOption dialog(state, SyntheticSprites().CardBacks, nullptr);
         dialog.show();
         ChangeEverything(dialog);
         closeDialog(dialog);
@@ -126,7 +115,7 @@ TEST(FrmOptionTest, EveryWayOfClosingButOkDiscardsEveryChange) {
 
 TEST(FrmOptionTest, OkAppliesEveryField) {
     MdlMain state = SampleState();
-    FrmOption dialog(state, SyntheticBacks(), nullptr);
+    FrmOption dialog(state, SyntheticSprites().CardBacks, nullptr);
     dialog.show();
     ChangeEverything(dialog);
     EXPECT_EQ(SpiritCaption(dialog, 1), QStringLiteral("大胆"));
@@ -151,7 +140,7 @@ TEST(FrmOptionTest, DesignSelectorCountsUpwardsAndStopsAtItsEnds) {
         bool up;
         int to;
     } presses[] = {{3, true, 4}, {4, true, 4}, {1, false, 0}, {0, false, 0}};
-    const QImage backs = SyntheticBacks();
+    const QImage backs = SyntheticSprites().CardBacks;
     for (const auto& p : presses) {
         SCOPED_TRACE(::testing::Message() << p.from << (p.up ? " up" : " down"));
         MdlMain state = SampleState();
@@ -183,7 +172,7 @@ TEST(FrmOptionTest, OpensWithTheStateShownClampedToTheRanges) {
         {INT32_MIN, INT32_MIN, INT32_MIN, "慎重", "終了時に確認", 0},
         {INT32_MAX, INT32_MAX, INT32_MAX, "無謀", "一切保存しない", 4},
     };
-    const QImage backs = SyntheticBacks();
+    const QImage backs = SyntheticSprites().CardBacks;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cardType);
         MdlMain state = SampleState();

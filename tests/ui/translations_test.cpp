@@ -48,12 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, LanguageChoiceTest,
     ::testing::Values(
         ChoiceCase{"NothingSet", std::nullopt, {}, Ja},
-        ChoiceCase{"LangC", std::nullopt, {nullptr, nullptr, "C"}, Ja},
         ChoiceCase{"LangCUtf8", std::nullopt, {nullptr, nullptr, "C.UTF-8"}, Ja},
         ChoiceCase{"LangPosix", std::nullopt, {nullptr, nullptr, "POSIX"}, Ja},
         ChoiceCase{"LangJapanese", std::nullopt, {nullptr, nullptr, "ja_JP.UTF-8"}, Ja},
-        ChoiceCase{"LangEnglish", std::nullopt, {nullptr, nullptr, "en_US.UTF-8"}, En},
-        ChoiceCase{"LangGerman", std::nullopt, {nullptr, nullptr, "de_DE@euro"}, En},
         // Jamaican Creole starts like Japanese.
         ChoiceCase{"LangJamaican", std::nullopt, {nullptr, nullptr, "jam_JM"}, En},
         ChoiceCase{"LcAllBeforeLang", std::nullopt, {"C", nullptr, "en_GB.UTF-8"}, Ja},
@@ -151,48 +148,40 @@ TEST_F(InstalledTranslationsTest, EnglishReachesWindowsGameTextsAndLibraryMessag
     EXPECT_EQ(TranslateLibraryText("something else"), QStringLiteral("something else"));
 }
 
-struct ButtonsCase {
-    const char* Name;
-    Language Shown;
-    QStringList Captions;
-};
-
-class SaveQuestionButtonsTest : public InstalledTranslationsTest,
-                                public ::testing::WithParamInterface<ButtonsCase> {};
-
-TEST_P(SaveQuestionButtonsTest, SpeakTheLanguageInUse) {
-    ASSERT_TRUE(InstallTranslations(*QCoreApplication::instance(), GetParam().Shown));
-    QStringList captions;
-    QTimer::singleShot(0, [&captions] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        for (const auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
-            // "はい(&Y)" shows as はい with its key, as on a Japanese desktop; "&Yes" as Yes.
-            captions << box->button(button)
-                            ->text()
-                            .remove(QRegularExpression(QStringLiteral("\\(&.\\)$")))
-                            .remove(u'&');
-        }
-        box->button(QMessageBox::Cancel)->click();
-    });
-    QtMessageBoxes boxes;
-    EXPECT_EQ(boxes.Show("現在の所持金を保存しますか？", "確認", MessageButtons::YesNoCancel,
-                         MessageIcon::Question),
-              MessageAnswer::Cancel);
-    EXPECT_EQ(captions, GetParam().Captions);
+TEST_F(InstalledTranslationsTest, SaveQuestionButtonsSpeakTheLanguageInUse) {
+    const struct {
+        Language shown;
+        QStringList captions;
+    } cases[] = {
+        {Language::Japanese,
+         {QStringLiteral("はい"), QStringLiteral("いいえ"), QStringLiteral("キャンセル")}},
+        {Language::English,
+         {QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Cancel")}},
+    };
+    for (const auto& c : cases) {
+        TearDown();  // the other language's translators
+        ASSERT_TRUE(InstallTranslations(*QCoreApplication::instance(), c.shown))
+            << c.captions.join(u' ').toStdString();
+        QStringList captions;
+        QTimer::singleShot(0, [&captions] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (const auto button : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel}) {
+                // "はい(&Y)" shows as はい with its key, as on a Japanese desktop; "&Yes" as Yes.
+                captions << box->button(button)
+                                ->text()
+                                .remove(QRegularExpression(QStringLiteral("\\(&.\\)$")))
+                                .remove(u'&');
+            }
+            box->button(QMessageBox::Cancel)->click();
+        });
+        QtMessageBoxes boxes;
+        EXPECT_EQ(boxes.Show("現在の所持金を保存しますか？", "確認", MessageButtons::YesNoCancel,
+                             MessageIcon::Question),
+                  MessageAnswer::Cancel);
+        EXPECT_EQ(captions, c.captions);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Languages, SaveQuestionButtonsTest,
-    ::testing::Values(ButtonsCase{"Japanese",
-                                  Language::Japanese,
-                                  {QStringLiteral("はい"), QStringLiteral("いいえ"),
-                                   QStringLiteral("キャンセル")}},
-                      ButtonsCase{
-                          "English",
-                          Language::English,
-                          {QStringLiteral("Yes"), QStringLiteral("No"), QStringLiteral("Cancel")}}),
-    [](const ::testing::TestParamInfo<ButtonsCase>& testCase) { return testCase.param.Name; });
 
 }  // namespace
 }  // namespace kestrins
