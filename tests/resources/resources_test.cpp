@@ -4,8 +4,6 @@
 #include <QCoreApplication>
 #include <QImage>
 
-#include <vector>
-
 namespace kestrins {
 namespace {
 
@@ -37,35 +35,24 @@ TEST(Resources, EveryPictureLoadsAtItsSize) {
 // Number of 8-connected groups of ink pixels inside the rectangle: suit red and black, and the
 // darker half of their antialiased rims.
 int CountBlobs(const QImage& image, QRect area) {
-    std::vector<char> seen(static_cast<size_t>(area.width() * area.height()), 0);
-    const auto visit = [&](QPoint at) {
-        char& mark = seen[static_cast<size_t>((at.y() - area.top()) * area.width() +
-                                              (at.x() - area.left()))];
-        const bool fresh = !mark && qGreen(image.pixel(at)) < 128;
-        mark = 1;
-        return fresh;
+    // Each group is painted white once counted.
+    QImage ink = image.copy(area).convertToFormat(QImage::Format_RGB32);
+    const auto fill = [&ink](const auto& self, int x, int y) -> bool {
+        if (!ink.rect().contains(x, y) || qGreen(ink.pixel(x, y)) >= 128) {
+            return false;
+        }
+        ink.setPixel(x, y, 0xFFFFFFFF);
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int dx = -1; dx <= 1; ++dx) {
+                self(self, x + dx, y + dy);
+            }
+        }
+        return true;
     };
     int blobs = 0;
-    std::vector<QPoint> stack;
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        for (int x = area.left(); x <= area.right(); ++x) {
-            if (!visit({x, y})) {
-                continue;
-            }
-            ++blobs;
-            stack.push_back({x, y});
-            while (!stack.empty()) {
-                const QPoint at = stack.back();
-                stack.pop_back();
-                for (int dy = -1; dy <= 1; ++dy) {
-                    for (int dx = -1; dx <= 1; ++dx) {
-                        const QPoint next(at.x() + dx, at.y() + dy);
-                        if (area.contains(next) && visit(next)) {
-                            stack.push_back(next);
-                        }
-                    }
-                }
-            }
+    for (int y = 0; y < ink.height(); ++y) {
+        for (int x = 0; x < ink.width(); ++x) {
+            blobs += fill(fill, x, y) ? 1 : 0;
         }
     }
     return blobs;
