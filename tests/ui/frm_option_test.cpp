@@ -162,6 +162,7 @@ TEST(FrmOptionTest, OpensWithTheStateShownClampedToTheRanges) {
         const MdlMain before = state;
         FrmOption dialog(state, backs, nullptr);
         EXPECT_EQ(SpiritCaption(dialog, 1), QString::fromUtf8(c.caption));
+        EXPECT_EQ(SpiritCaption(dialog, 3), QStringLiteral("無謀"));
         EXPECT_EQ(Control<QComboBox>(dialog, QStringLiteral("CmbSaveData"))->currentText(),
                   QString::fromUtf8(c.shownSave));
         EXPECT_EQ(DesignBox(dialog), QString::number(c.shownDesign));

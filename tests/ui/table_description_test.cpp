@@ -65,6 +65,8 @@ TEST(TableDescriptionTest, SaysWhatTheTableAndTheStripShow) {
          OpenHands + "勝者: ソラ\n" + Seats},
         {"DrawnShowdown", StateGameOver, FieldShows::OpenTable, WinnerDraw, "続けるなら F2",
          OpenHands + "引き分け\n" + Seats + "\nメッセージ: 続けるなら F2"},
+        {"DealUnderWay", StateReady, FieldShows::Other, 0, "カード配布中",
+         "メッセージ: カード配布中"},
         {"ClearedWithoutMessage", StateReady, FieldShows::Other, 0, "", ""},
         {"TitleOverAnOldTable", StateTitle, FieldShows::OpenTable, 0, "最初からから始めます",
          Title + "\nメッセージ: 最初からから始めます"},
