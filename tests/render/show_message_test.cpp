@@ -23,7 +23,6 @@ TEST(ShowMessage, ReplacesTheLastMessageInsideTheMarginAndTheEmptyTextClears) {
     Surface reference = Strip();
     reference.DrawText(QStringLiteral("F2 を押してください。"), QRect(2, 2, 516, 16), TextLeft);
     EXPECT_EQ(info.Image(), reference.Image());
-    EXPECT_NE(info.Image(), Strip().Image()) << "something was drawn";
     ShowMessage(info, "");
     EXPECT_EQ(info.Image(), Strip().Image());
     EXPECT_EQ(refreshes, 3);

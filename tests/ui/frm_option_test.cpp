@@ -8,12 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
-#include <QTest>
 
 #include <climits>
-#include <functional>
 
 #include "synthetic_sprites.h"
 
@@ -46,34 +42,22 @@ T* Control(FrmOption& dialog, const QString& name) {
     return control;
 }
 
-QLineEdit* NameBox(FrmOption& dialog, int i) {
-    return Control<QLineEdit>(dialog, QStringLiteral("TxtPName%1").arg(i));
-}
 QString SpiritCaption(FrmOption& dialog, int i) {
     return Control<QLabel>(dialog, QStringLiteral("LblSpirit%1").arg(i))->text();
-}
-QComboBox* SaveList(FrmOption& dialog) {
-    return Control<QComboBox>(dialog, QStringLiteral("CmbSaveData"));
 }
 QString DesignBox(FrmOption& dialog) {
     return Control<QLineEdit>(dialog, QStringLiteral("TxtCardBG"))->text();
 }
 
-// Presses and releases the mouse on the selector's upper or lower arrow, as the player does.
+void Press(FrmOption& dialog, const char* button) {
+    Control<QPushButton>(dialog, QString::fromLatin1(button))->click();
+}
+
+// One step of the selector's upper or lower arrow, as a click on it triggers.
 void PressArrow(FrmOption& dialog, bool up) {
-    auto* bar = Control<QScrollBar>(dialog, QStringLiteral("VScrCardBG"));
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = Qt::Vertical;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.subControls = QStyle::SC_All;
-    const QRect arrow = bar->style()->subControlRect(
-        QStyle::CC_ScrollBar, &option,
-        up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine, bar);
-    QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, arrow.center());
+    Control<QScrollBar>(dialog, QStringLiteral("VScrCardBG"))
+        ->triggerAction(up ? QAbstractSlider::SliderSingleStepSub
+                           : QAbstractSlider::SliderSingleStepAdd);
 }
 
 // Whether the preview shows exactly the upright back of the design.
@@ -82,56 +66,52 @@ bool PreviewShows(const FrmOption& dialog, const QImage& backs, int design) {
            backs.copy(0, 96 * design, 71, 96).convertToFormat(QImage::Format_RGB32);
 }
 
+// The names typed by ChangeEverything: an emptied name is taken as it is.
+const char* const NewNames[] = {"別名0", "別名1", "", "別名3"};
+
 void ChangeEverything(FrmOption& dialog) {
     for (int i = 0; i < 4; ++i) {
-        NameBox(dialog, i)->setText(QStringLiteral("別名%1").arg(i));
+        Control<QLineEdit>(dialog, QStringLiteral("TxtPName%1").arg(i))
+            ->setText(QString::fromUtf8(NewNames[i]));
     }
     for (int i = 1; i < 4; ++i) {
         Control<QScrollBar>(dialog, QStringLiteral("HScrSpirit%1").arg(i))->setValue(3 - i);
     }
-    SaveList(dialog)->setCurrentIndex(2);
+    Control<QComboBox>(dialog, QStringLiteral("CmbSaveData"))->setCurrentIndex(2);
     PressArrow(dialog, true);
 }
 
-TEST(FrmOptionTest, EveryWayOfClosingButOkDiscardsEveryChange) {
-    const std::function<void(FrmOption&)> closers[] = {
-        [](FrmOption& dialog) {
-            Control<QPushButton>(dialog, QStringLiteral("CmdCancel"))->click();
-        },
-        [](FrmOption& dialog) { dialog.close(); },
-    };
-    for (const auto& closeDialog : closers) {
+TEST(FrmOptionTest, OkAppliesEveryChangeAndEveryOtherWayOfClosingDiscardsThem) {
+    // No button: the close box.
+    const struct {
+        const char* button;
+        bool applies;
+    } ways[] = {{"CmdOK", true}, {"CmdCancel", false}, {nullptr, false}};
+    MdlMain changed = SampleState();
+    const int patterns[] = {0, 2, 1, 0};  // the human's stays as it was
+    for (int i = 0; i < 4; ++i) {
+        changed.Players[i].Name = NewNames[i];
+        changed.Players[i].Pattern = patterns[i];
+    }
+    changed.SaveType = 2;
+    changed.CardType = 3;
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.button ? way.button : "close box");
         MdlMain state = SampleState();
-        const MdlMain before = state;
         FrmOption dialog(state, SyntheticSprites().CardBacks, nullptr);
         dialog.show();
         ChangeEverything(dialog);
-        closeDialog(dialog);
+        EXPECT_EQ(SpiritCaption(dialog, 1), QStringLiteral("大胆"));
+        EXPECT_EQ(SpiritCaption(dialog, 3), QStringLiteral("慎重"));
+        if (way.button != nullptr) {
+            Press(dialog, way.button);
+        } else {
+            dialog.close();
+        }
         EXPECT_FALSE(dialog.isVisible());
-        EXPECT_EQ(dialog.result(), QDialog::Rejected);
-        ExpectSameSettings(state, before);
+        EXPECT_EQ(dialog.result(), way.applies ? QDialog::Accepted : QDialog::Rejected);
+        ExpectSameSettings(state, way.applies ? changed : SampleState());
     }
-}
-
-TEST(FrmOptionTest, OkAppliesEveryField) {
-    MdlMain state = SampleState();
-    FrmOption dialog(state, SyntheticSprites().CardBacks, nullptr);
-    dialog.show();
-    ChangeEverything(dialog);
-    EXPECT_EQ(SpiritCaption(dialog, 1), QStringLiteral("大胆"));
-    EXPECT_EQ(SpiritCaption(dialog, 3), QStringLiteral("慎重"));
-    NameBox(dialog, 2)->clear();
-    Control<QPushButton>(dialog, QStringLiteral("CmdOK"))->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    const char* names[] = {"別名0", "別名1", "", "別名3"};
-    const int patterns[] = {0, 2, 1, 0};  // the human's stays as it was
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(state.Players[i].Name, names[i]);
-        EXPECT_EQ(state.Players[i].Pattern, patterns[i]);
-    }
-    EXPECT_EQ(state.SaveType, 2);
-    EXPECT_EQ(state.CardType, 3);
-    EXPECT_EQ(state.Players[3].Money, 300);
 }
 
 TEST(FrmOptionTest, DesignSelectorCountsUpwardsAndStopsAtItsEnds) {
@@ -150,7 +130,7 @@ TEST(FrmOptionTest, DesignSelectorCountsUpwardsAndStopsAtItsEnds) {
         PressArrow(dialog, p.up);
         EXPECT_EQ(DesignBox(dialog), QString::number(p.to));
         EXPECT_TRUE(PreviewShows(dialog, backs, p.to));
-        Control<QPushButton>(dialog, QStringLiteral("CmdOK"))->click();
+        Press(dialog, "CmdOK");
         EXPECT_EQ(state.CardType, p.to);
     }
 }
@@ -182,15 +162,15 @@ TEST(FrmOptionTest, OpensWithTheStateShownClampedToTheRanges) {
         const MdlMain before = state;
         FrmOption dialog(state, backs, nullptr);
         EXPECT_EQ(SpiritCaption(dialog, 1), QString::fromUtf8(c.caption));
-        EXPECT_EQ(SpiritCaption(dialog, 2), QStringLiteral("大胆"));
         EXPECT_EQ(SpiritCaption(dialog, 3), QStringLiteral("無謀"));
-        EXPECT_EQ(SaveList(dialog)->currentText(), QString::fromUtf8(c.shownSave));
+        EXPECT_EQ(Control<QComboBox>(dialog, QStringLiteral("CmbSaveData"))->currentText(),
+                  QString::fromUtf8(c.shownSave));
         EXPECT_EQ(DesignBox(dialog), QString::number(c.shownDesign));
         EXPECT_TRUE(PreviewShows(dialog, backs, c.shownDesign));
         // The human's temperament has no bar.
         EXPECT_EQ(dialog.findChild<QScrollBar*>(QStringLiteral("HScrSpirit0")), nullptr);
         if (c.cardType == 2) {
-            Control<QPushButton>(dialog, QStringLiteral("CmdOK"))->click();
+            Press(dialog, "CmdOK");
         } else {
             dialog.reject();
         }

@@ -22,10 +22,9 @@ QImage Expected(const FrmVersion& dialog, const QString& message, int top) {
     return expected.Image();
 }
 
+// The empty box.
 QImage Blank(const FrmVersion& dialog) {
-    QImage blank(BoxWidth, BoxHeight, QImage::Format_RGB32);
-    blank.fill(dialog.Picture().BackColor());
-    return blank;
+    return Expected(dialog, QString(), 0);
 }
 
 // The next ticks draw the message climbing one pixel each from the box's bottom row.

@@ -10,41 +10,29 @@
 namespace kestrins {
 namespace {
 
-Card C(int32_t suit, int32_t number, bool selected = false) {
-    return Card{suit, number, selected};
-}
-
 // Cards 1 and 3 of the human marked; a computer seat marked too, which the table never shows.
+// A "%2" in a name must stay as typed, not take the bet's place.
 MdlMain SampleState() {
     MdlMain state;
-    state.GameState = StatePlaying;
-    state.Players[0] = {"あなた",
-                        {C(SuitSpade, 1, true), C(SuitHeart, 10), C(SuitDiamond, 13, true),
-                         C(SuitClub, 12), C(SuitClub, 0)},
-                        95,
-                        4,
-                        false,
-                        0};
-    // A "%2" in a name must stay as typed, not take the bet's place.
-    state.Players[1] = {"ハル%2",
-                        {C(SuitHeart, 11, true), C(SuitHeart, 2), C(SuitHeart, 3), C(SuitHeart, 4),
-                         C(SuitHeart, 5)},
-                        500,
-                        4,
-                        false,
-                        1};
-    state.Players[2] = {
-        "ミナ",
-        {C(SuitSpade, 9), C(SuitDiamond, 9), C(SuitClub, 9), C(SuitSpade, 7), C(SuitDiamond, 7)},
-        -3,
-        1,
-        true,
-        2};
-    state.Players[3] = {
-        "ソラ", {C(SuitClub, 2), C(SuitClub, 3), C(SuitClub, 4), C(SuitClub, 5), C(SuitClub, 6)},
-        480,    4,
-        false,  3};
-    state.Winner = 3;
+    state.Players = {{
+        {"あなた",
+         {{{SuitSpade, 1, true}, {SuitHeart, 10}, {SuitDiamond, 13, true}, {SuitClub, 12}, {}}},
+         95,
+         4},
+        {"ハル%2",
+         {{{SuitHeart, 11, true}, {SuitHeart, 2}, {SuitHeart, 3}, {SuitHeart, 4}, {SuitHeart, 5}}},
+         500,
+         4},
+        {"ミナ",
+         {{{SuitSpade, 9}, {SuitDiamond, 9}, {SuitClub, 9}, {SuitSpade, 7}, {SuitDiamond, 7}}},
+         -3,
+         1,
+         true},
+        {"ソラ",
+         {{{SuitClub, 2}, {SuitClub, 3}, {SuitClub, 4}, {SuitClub, 5}, {SuitClub, 6}}},
+         480,
+         4},
+    }};
     return state;
 }
 

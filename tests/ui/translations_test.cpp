@@ -7,7 +7,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
-#include <QLabel>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QTimer>
@@ -130,12 +129,7 @@ TEST_F(InstalledTranslationsTest, EnglishReachesWindowsGameTextsAndLibraryMessag
 
     FrmVersion about(QImage(), nullptr);
     EXPECT_EQ(about.windowTitle(), QStringLiteral("About Kestrin"));
-    MdlMain state;
-    state.Players[1].Pattern = 3;
-    FrmOption options(state, QImage(), nullptr);
-    const auto* temperament = options.findChild<QLabel*>(QStringLiteral("LblSpirit1"));
-    ASSERT_NE(temperament, nullptr);
-    EXPECT_EQ(temperament->text(), QStringLiteral("Reckless"));
+    EXPECT_EQ(SpiritCaption(3), QStringLiteral("Reckless"));
 
     // A path holding "%2" must come through as it is, not take the second value.
     EXPECT_EQ(
