@@ -67,18 +67,8 @@ void MainWindowTest::PressAtWait(std::vector<int> buttons) {
 
 std::optional<int32_t> MainWindowTest::Stored(const char* name) {
     int32_t value = 0;
-    if (store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, name, &value) == 0) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::vector<std::string> MainWindowTest::BoxTitles() const {
-    std::vector<std::string> titles;
-    for (const ShownBox& box : boxes.Shown) {
-        titles.push_back(box.Title);
-    }
-    return titles;
+    const bool found = store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, name, &value) != 0;
+    return found ? std::optional(value) : std::nullopt;
 }
 
 }  // namespace kestrins::testing

@@ -56,6 +56,11 @@ protected:
     void ScriptKeepAllExchanges() { random.Push(0.0f, 15); }
     // Deal, a pair of aces against three no-hands, and nobody exchanges.
     void DealAcesAgainstNoHands(const Hand& left = NoHandLeft);
+    // Start over from the title, then that deal.
+    void StartGame() {
+        ChooseTitle(1);
+        DealAcesAgainstNoHands();
+    }
     // Computer turns with no hand, one a seat: bluff roll and call limit both 0, a call.
     void ScriptCpuCalls(int seats = 1) { random.Push(0.0f, static_cast<std::size_t>(2 * seats)); }
     // A first game's round with no raise: seat 3 calls, the human presses `button`, seats 1 and
@@ -65,7 +70,6 @@ protected:
     void PressAtWait(std::vector<int> buttons);
     // A number in the settings key of the store, or nothing when it is missing.
     std::optional<int32_t> Stored(const char* name);
-    std::vector<std::string> BoxTitles() const;
 
     TempConfigHome home;
     MdlMain state;
