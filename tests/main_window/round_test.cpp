@@ -65,7 +65,7 @@ TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
     const Hand straightFlush{{{1, 9}, {1, 10}, {1, 11}, {1, 12}, {1, 13}}};
     ChooseTitle(1);
     Deal();
-    GiveHands(PairOfAces, royalFlush, straightFlush, NoHandRight);
+    GiveHands({PairOfAces, royalFlush, straightFlush, NoHandRight});
     state.Players[1].Pattern = 3;
     state.Players[2].Pattern = 3;
     random.Push(0.0f, 5);  // seat 3 keeps its cards; the flushes stand pat
