@@ -7,7 +7,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "game/mdl_main.h"
