@@ -44,7 +44,7 @@ TEST_F(KeyboardGameTest, AWholeMatchPlaysByKeysAlone) {
     ScriptOrderedShuffle();
     Key(Qt::Key_F2);
     ASSERT_EQ(state.GameState, StateDealt);
-    GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
+    GiveHands({PairOfAces, NoHandLeft, NoHandTop, NoHandRight});
     EXPECT_EQ(QApplication::focusWidget(), window->CmdChange);
     Key(Qt::Key_5);
     Key(Qt::Key_3);
@@ -87,7 +87,7 @@ TEST_F(KeyboardGameTest, AWholeMatchPlaysByKeysAlone) {
     ScriptOrderedShuffle();
     Key(Qt::Key_F2);
     ASSERT_EQ(state.GameState, StateDealt);
-    GiveHands(PairOfAces, NoHandLeft, NoHandTop, NoHandRight);
+    GiveHands({PairOfAces, NoHandLeft, NoHandTop, NoHandRight});
     ScriptKeepAllExchanges();
     pacer.AtWait.push_back([this] {
         const QPushButton& drop = *window->CmdBet[2];

@@ -28,35 +28,6 @@ void MainWindowTest::SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton 
     QApplication::sendEvent(&PlayFieldWidget(), &event);
 }
 
-void MainWindowTest::ChooseTitle(int row) {
-    ClickTable(100, window->PlayField().Height() - 150 + 35 * row + 14);
-}
-
-void MainWindowTest::Deal() {
-    ScriptOrderedShuffle();
-    window->MnuitemStart->trigger();
-}
-
-void MainWindowTest::GiveHands(const Hand& human, const Hand& left, const Hand& top,
-                               const Hand& right) {
-    state.Players[0].Cards = human;
-    state.Players[1].Cards = left;
-    state.Players[2].Cards = top;
-    state.Players[3].Cards = right;
-}
-
-void MainWindowTest::DealAcesAgainstNoHands(const Hand& left) {
-    Deal();
-    GiveHands(PairOfAces, left, NoHandTop, NoHandRight);
-    ScriptKeepAllExchanges();
-}
-
-void MainWindowTest::ScriptFirstRound(int button) {
-    ScriptCpuCalls();
-    PressAtWait({button});
-    ScriptCpuCalls(2);
-}
-
 void MainWindowTest::PressAtWait(std::vector<int> buttons) {
     pacer.AtWait.push_back([this, buttons] {
         for (const int index : buttons) {
@@ -67,18 +38,8 @@ void MainWindowTest::PressAtWait(std::vector<int> buttons) {
 
 std::optional<int32_t> MainWindowTest::Stored(const char* name) {
     int32_t value = 0;
-    if (store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, name, &value) == 0) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::vector<std::string> MainWindowTest::BoxTitles() const {
-    std::vector<std::string> titles;
-    for (const ShownBox& box : boxes.Shown) {
-        titles.push_back(box.Title);
-    }
-    return titles;
+    const bool found = store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, name, &value) != 0;
+    return found ? std::optional(value) : std::nullopt;
 }
 
 }  // namespace kestrins::testing

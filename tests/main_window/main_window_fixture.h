@@ -7,7 +7,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "game/mdl_main.h"
@@ -46,26 +45,48 @@ protected:
     }
     void MoveOnTable(int x, int y) { SendMouse(QEvent::MouseMove, x, y, Qt::NoButton); }
     // Clicks the middle of title row 1 ("最初から") or 2 ("続きから").
-    void ChooseTitle(int row);
+    void ChooseTitle(int row) {
+        ClickTable(100, window->PlayField().Height() - 150 + 35 * row + 14);
+    }
     // A shuffle that leaves the deck in order (every swap draw 0).
     void ScriptOrderedShuffle() { random.Push(0.0f, 1000); }
     // F2 with that shuffle.
-    void Deal();
-    void GiveHands(const Hand& human, const Hand& left, const Hand& top, const Hand& right);
+    void Deal() {
+        ScriptOrderedShuffle();
+        window->MnuitemStart->trigger();
+    }
+    // The human's hand, then seats 1, 2 and 3.
+    void GiveHands(const std::array<Hand, 4>& hands) {
+        for (std::size_t seat = 0; seat < hands.size(); ++seat) {
+            state.Players[seat].Cards = hands[seat];
+        }
+    }
     // The three computer seats keep their no-hand cards: five draws of 0 each.
     void ScriptKeepAllExchanges() { random.Push(0.0f, 15); }
     // Deal, a pair of aces against three no-hands, and nobody exchanges.
-    void DealAcesAgainstNoHands(const Hand& left = NoHandLeft);
+    void DealAcesAgainstNoHands(const Hand& left = NoHandLeft) {
+        Deal();
+        GiveHands({PairOfAces, left, NoHandTop, NoHandRight});
+        ScriptKeepAllExchanges();
+    }
+    // Start over from the title, then that deal.
+    void StartGame() {
+        ChooseTitle(1);
+        DealAcesAgainstNoHands();
+    }
     // Computer turns with no hand, one a seat: bluff roll and call limit both 0, a call.
     void ScriptCpuCalls(int seats = 1) { random.Push(0.0f, static_cast<std::size_t>(2 * seats)); }
     // A first game's round with no raise: seat 3 calls, the human presses `button`, seats 1 and
     // 2 call.
-    void ScriptFirstRound(int button);
+    void ScriptFirstRound(int button) {
+        ScriptCpuCalls();
+        PressAtWait({button});
+        ScriptCpuCalls(2);
+    }
     // At the human's next wait, press these bet buttons in order.
     void PressAtWait(std::vector<int> buttons);
     // A number in the settings key of the store, or nothing when it is missing.
     std::optional<int32_t> Stored(const char* name);
-    std::vector<std::string> BoxTitles() const;
 
     TempConfigHome home;
     MdlMain state;

@@ -14,7 +14,6 @@ namespace {
 TEST_F(MainWindowTest, MoneyWindowAndCheckMarkFollowEachOtherAndAnOpenOneIsKept) {
     random.Push(0.5f, 2000);  // the chart's coin jitter, not counted here
     EXPECT_FALSE(window->MnuitemResults->isChecked());
-    EXPECT_EQ(window->MnuitemResults->shortcut(), QKeySequence(Qt::Key_F4));
     const auto expectClosed = [this] {
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(window->Results(), nullptr);

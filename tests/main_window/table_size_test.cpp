@@ -36,9 +36,8 @@ TEST_F(MainWindowTest, LargerTableScalesPictureAndClicksAndIsKept) {
                   QRect(QPoint(104, 32) * scale, QSize(105, 33) * scale));
         EXPECT_EQ(window->CmdChange->size(), QSize(105, 33) * scale);
         EXPECT_EQ(QFontInfo(window->CmdBet[0]->font()).pixelSize(), static_cast<int>(12 * scale));
-        const QImage& picture = window->PlayField().Image();
-        const QImage expected =
-            picture.scaled(PlayFieldWidget().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        const QImage expected = window->PlayField().Image().scaled(
+            PlayFieldWidget().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         EXPECT_EQ(PlayFieldWidget().grab().toImage().convertToFormat(QImage::Format_RGB32),
                   expected.convertToFormat(QImage::Format_RGB32));
 
