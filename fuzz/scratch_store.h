@@ -1,5 +1,4 @@
-// A private store folder for the fuzz targets, emptied before every input, and the library's
-// messages counted by kind.
+// A private store folder for the fuzz targets, emptied before every input, and how they stop.
 #pragma once
 
 #include <string>
@@ -7,7 +6,7 @@
 namespace kestrins::fuzz {
 
 // Points XDG_CONFIG_HOME at a fresh folder, on /dev/shm when there is one so that the store's
-// syncs cost little; the library's messages are counted from now on.
+// syncs cost little.
 class ScratchStore {
 public:
     ScratchStore();
@@ -25,20 +24,6 @@ private:
     std::string home_;
     std::string folder_;
 };
-
-struct MessageCount {
-    int Limit = 0;       // the read limit ("制限")
-    int MovedAside = 0;  // a damaged store kept under another name ("Hivekit")
-    int Damaged = 0;     // a damaged store found by a read, told once per file ("Hivekit")
-    int Other = 0;
-};
-
-// The library's message function while a ScratchStore exists; a program binding to the library
-// hands this on in its turn.
-void CountMessage(const char* caption, const char* text);
-
-// The messages since the last call, and starts counting afresh.
-MessageCount TakeMessages();
 
 // Reports the difference and stops, so that libFuzzer keeps the input.
 [[noreturn]] void Fail(const std::string& what);

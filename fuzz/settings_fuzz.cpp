@@ -16,6 +16,7 @@
 #include "game/mdl_main.h"
 #include "hivekit.h"
 #include "hivekit/store_probe.h"
+#include "hivekit_model.h"
 #include "platform/hivekit_binding.h"
 #include "scratch_store.h"
 #include "settings/settings.h"
@@ -24,6 +25,7 @@
 namespace {
 
 using kestrins::fuzz::Fail;
+using kestrins::fuzz::Folded;
 using kestrins::testing::RunSql;
 
 constexpr int kTextType = 1;
@@ -39,13 +41,6 @@ const Row kOtherValue{kTextType, "kept"};
 
 // Stored rows by value name folded to lower case.
 using Rows = std::map<std::string, Row>;
-
-std::string Folded(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return text;
-}
 
 std::string NumberBytes(int32_t number) {
     std::string bytes(4, '\0');
@@ -207,9 +202,10 @@ std::optional<Row> StoredRow(FuzzedDataProvider& input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const kestrins::fuzz::ScratchStore store;
+    static kestrins::testing::MessageRecorder messages;
     static kestrins::HivekitBinding binding(kestrins::DefaultHivekitPaths());
     // Handed to the library when the binding loads it, which would otherwise silence the count.
-    binding.SetMessageFunction(&kestrins::fuzz::CountMessage);
+    binding.SetMessageFunction(&kestrins::testing::MessageRecorder::Record);
     store.Clear();
     FuzzedDataProvider input(data, size);
 
@@ -225,7 +221,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     RunSql(store.CurrentUserStore(), sql + "COMMIT;");
-    kestrins::fuzz::TakeMessages();
+    messages.Clear();
 
     kestrins::MdlMain state;
     const bool showMoney = kestrins::StartUp(state, binding);
@@ -240,7 +236,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         state.Winner != 3 || state.RaiseHistory.size() != 1) {
         Fail("the start-up state differs from the stored values");
     }
-    if (kestrins::fuzz::TakeMessages().Limit != LongNames(stored)) {
+    if (messages.Count("制限") != LongNames(stored)) {
         Fail("not one limit message per text over the limit");
     }
 
