@@ -176,9 +176,7 @@ TEST_P(EveryFailedStepTest, LeavesEachValueOldOrNewAndTheStoreWhole) {
             EXPECT_EQ(FolderEntries(home.StoreFolder()),
                       std::vector<std::string>{"current_user.db"});
         });
-    // The figures for the record: every run left every value old or new.
-    std::printf("%s: %d failure points, all left the store old-or-new and whole\n", operation.Name,
-                points);
+    EXPECT_GT(points, 0) << "no step failed";
     EXPECT_TRUE(messages.Messages().empty()) << "a failed step was taken for a damaged store";
 }
 
@@ -231,8 +229,7 @@ TEST_F(StoreIoFailureTest, EveryFailedStepOfMovingADamagedStoreAsideKeepsItWhole
             ASSERT_FALSE(HasFailure());
         }
     }
-    std::printf("write over a damaged store: %d failed runs, the damaged store kept whole in all\n",
-                runs);
+    EXPECT_GT(runs, 0) << "no step failed";
 }
 
 }  // namespace
