@@ -26,11 +26,20 @@ namespace fs = std::filesystem;
 // The file format's mark ("HvKt"), fixed once stores exist on players' disks.
 constexpr int kApplicationId = 0x48766b74;
 
-TEST(HivekitStoreFileTest, StoreIsPrivateMarkedAndAloneInItsNewFolders) {
+// The model fuzz target pins untouched outputs for every failed read, with or without a store.
+TEST(HivekitStoreFileTest, OnlyAWriteMakesTheStoreWhichIsPrivateMarkedAndAloneInItsNewFolders) {
     TempConfigHome home;
     // The temporary home puts the variable back afterwards.
     const std::string configHome = home.Path() + "/not/yet";
     setenv("XDG_CONFIG_HOME", configHome.c_str(), 1);
+    MessageRecorder messages;
+    EXPECT_EQ(ReadText("Text"), std::nullopt);
+    EXPECT_EQ(ReadNumber("Number"), std::nullopt);
+    EXPECT_EQ(DeleteValue(HKEY_CURRENT_USER, kKey, "Text"), 0);
+    EXPECT_EQ(SetValueDWORD(HIVEKIT_ROOT(0x80000004), kKey, "a", 1), 0);
+    EXPECT_TRUE(FolderEntries(home.Path()).empty());
+    EXPECT_TRUE(messages.Messages().empty());
+
     ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x"), 1);
     ASSERT_EQ(DeleteValue(HKEY_CURRENT_USER, kKey, "Name"), 1);
     for (const std::string& folder : {home.Path() + "/not", configHome, configHome + "/hivekit"}) {
