@@ -3,7 +3,6 @@
 // without case.
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -70,13 +69,9 @@ TEST_F(HivekitContractTest, NumbersStoredLittleEndianReplaceATextAndKeysOutliveT
 }
 
 TEST_F(HivekitContractTest, TextsOfStoredSize2048OrMoreAreRefusedWithTheLimitMessage) {
-    // The stored size is one more than the length: the terminating zero counts.
-    const std::string longest(2046, 'a');
-    ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Long", longest.c_str()), 1);
-    EXPECT_EQ(ReadText("Long"), longest);
-    EXPECT_TRUE(messages_.Messages().empty());
-
-    ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Long", (longest + "a").c_str()), 1);
+    // The stored size is one more than the length: the terminating zero counts. The model fuzz
+    // target pins the boundary; this pins the message's words.
+    ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Long", std::string(2047, 'a').c_str()), 1);
     EXPECT_EQ(ReadText("Long"), std::nullopt);
     ASSERT_EQ(messages_.Messages().size(), 1U);
     EXPECT_EQ(messages_.Messages()[0].caption, "制限");
