@@ -107,13 +107,12 @@ TEST(HivekitStoreFileTest, AStoreFileThatIsALinkIsNeverFollowed) {
     EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
 }
 
+// A file that is not a database at all is moved aside in the moving-aside and two-writer tests.
 TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites) {
     const struct {
         const char* label;
         void (*damage)(const std::string& store);
     } cases[] = {
-        {"garbage bytes",
-         [](const std::string& store) { WriteFileBytes(store, std::string(5000, '\x5a')); }},
         {"store truncated at a page boundary",
          [](const std::string& store) {
              // Enough values to span several pages, then the later pages cut off.
@@ -151,9 +150,8 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
         EXPECT_EQ(ReadFileBytes(store), damaged);
         EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
         // Said once, at the first read, before anything is moved.
-        ASSERT_EQ(messages.Messages().size(), 1U);
-        EXPECT_EQ(messages.Messages()[0].caption, "Hivekit");
-        EXPECT_NE(messages.Messages()[0].text.find(store + "\n"), std::string::npos);
+        EXPECT_EQ(messages.Messages().size(), 1U);
+        EXPECT_EQ(messages.Count("Hivekit", store + "\n"), 1);
 
         EXPECT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "fresh"), 1);
         EXPECT_EQ(ReadText("Name"), "fresh");
@@ -161,8 +159,8 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
         ASSERT_EQ(entries.size(), 2U);
         EXPECT_EQ(entries[1].rfind("current_user.db.damaged-", 0), 0U) << entries[1];
         EXPECT_EQ(ReadFileBytes(home.StoreFolder() + "/" + entries[1]), damaged);
-        ASSERT_EQ(messages.Messages().size(), 2U);
-        EXPECT_NE(messages.Messages()[1].text.find(entries[1]), std::string::npos);
+        EXPECT_EQ(messages.Messages().size(), 2U);
+        EXPECT_EQ(messages.Count("Hivekit", entries[1]), 1);
     }
 }
 
