@@ -113,9 +113,8 @@ void Expect(bool same, int call, const char* what) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const kestrins::fuzz::ScratchStore store;
+    kestrins::fuzz::FreshScratchHome();
     static kestrins::testing::MessageRecorder messages;
-    store.Clear();
     messages.Clear();
     FuzzedDataProvider input(data, size);
     HivekitModel model;

@@ -1,4 +1,4 @@
-// mkdtemp'd config home, preferably in memory.
+// The tests' temporary config home, kept for the run and preferably in memory.
 #include "scratch_store.h"
 
 #include <unistd.h>
@@ -11,35 +11,19 @@ namespace kestrins::fuzz {
 
 namespace {
 
-std::string ScratchRoot() {
-    if (access("/dev/shm", W_OK) == 0) {
-        return "/dev/shm";
-    }
-    const char* tmp = std::getenv("TMPDIR");
-    return tmp != nullptr && *tmp == '/' ? tmp : "/tmp";
+// The temporary home goes under TMPDIR.
+bool PreferMemory() {
+    return access("/dev/shm", W_OK) == 0 && setenv("TMPDIR", "/dev/shm", 1) == 0;
 }
 
 }  // namespace
 
-ScratchStore::ScratchStore() {
-    home_ = ScratchRoot() + "/kestrins-fuzz-XXXXXX";
-    if (mkdtemp(home_.data()) == nullptr) {
-        Fail("cannot make a scratch folder under " + ScratchRoot());
-    }
-    folder_ = home_ + "/hivekit";
-    setenv("XDG_CONFIG_HOME", home_.c_str(), 1);
-}
-
-ScratchStore::~ScratchStore() {
+const testing::TempConfigHome& FreshScratchHome() {
+    [[maybe_unused]] static const bool inMemory = PreferMemory();
+    static const testing::TempConfigHome home;
     std::error_code ignored;
-    std::filesystem::remove_all(home_, ignored);
-}
-
-void ScratchStore::Clear() const {
-    std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(folder_, ignored)) {
-        std::filesystem::remove_all(entry.path(), ignored);
-    }
+    std::filesystem::remove_all(home.StoreFolder(), ignored);
+    return home;
 }
 
 void Fail(const std::string& what) {

@@ -1,29 +1,15 @@
-// A private store folder for the fuzz targets, emptied before every input, and how they stop.
+// The fuzz targets' scratch config home, and how they stop.
 #pragma once
 
 #include <string>
 
+#include "support/temp_config_home.h"
+
 namespace kestrins::fuzz {
 
-// Points XDG_CONFIG_HOME at a fresh folder, on /dev/shm when there is one so that the store's
-// syncs cost little.
-class ScratchStore {
-public:
-    ScratchStore();
-    // Removes the scratch folder.
-    ~ScratchStore();
-    ScratchStore(const ScratchStore&) = delete;
-    ScratchStore& operator=(const ScratchStore&) = delete;
-
-    // Removes every file of the store folder.
-    void Clear() const;
-    const std::string& Folder() const { return folder_; }
-    std::string CurrentUserStore() const { return folder_ + "/current_user.db"; }
-
-private:
-    std::string home_;
-    std::string folder_;
-};
+// One config home for the whole run, on /dev/shm when there is one so that the store's syncs
+// cost little; its store folder is removed first, so that every input starts without a store.
+const testing::TempConfigHome& FreshScratchHome();
 
 // Reports the difference and stops, so that libFuzzer keeps the input.
 [[noreturn]] void Fail(const std::string& what);

@@ -201,12 +201,11 @@ std::optional<Row> StoredRow(FuzzedDataProvider& input) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const kestrins::fuzz::ScratchStore store;
+    const std::string path = kestrins::fuzz::FreshScratchHome().StoreFile();
     static kestrins::testing::MessageRecorder messages;
     static kestrins::HivekitBinding binding(kestrins::DefaultHivekitPaths());
     // Handed to the library when the binding loads it, which would otherwise silence the count.
     binding.SetMessageFunction(&kestrins::testing::MessageRecorder::Record);
-    store.Clear();
     FuzzedDataProvider input(data, size);
 
     // A store with the schema and the key, then the values as the input says.
@@ -220,7 +219,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             stored[Folded(name)] = *row;
         }
     }
-    RunSql(store.CurrentUserStore(), sql + "COMMIT;");
+    RunSql(path, sql + "COMMIT;");
     messages.Clear();
 
     kestrins::MdlMain state;
@@ -245,7 +244,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t saveMode = modes[input.ConsumeIntegralInRange<std::size_t>(0, 2)];
     kestrins::DeleteSettings(saveMode, binding);
     kestrins::SaveSettings(state, saveMode, showMoney, binding);
-    if (StoredLines(store.CurrentUserStore()) != Lines(ExpectedSave(state, saveMode, showMoney))) {
+    if (StoredLines(path) != Lines(ExpectedSave(state, saveMode, showMoney))) {
         Fail("the exit save wrote other values than described");
     }
     return 0;

@@ -37,11 +37,10 @@ std::vector<std::string> MovedAside(const std::string& folder) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const kestrins::fuzz::ScratchStore store;
+    const kestrins::testing::TempConfigHome& home = kestrins::fuzz::FreshScratchHome();
     static MessageRecorder messages;
-    store.Clear();
-    std::filesystem::create_directories(store.Folder());
-    const std::string path = store.CurrentUserStore();
+    std::filesystem::create_directories(home.StoreFolder());
+    const std::string path = home.StoreFile();
     const std::string original(reinterpret_cast<const char*>(data), size);
     WriteFileBytes(path, original);
     messages.Clear();
@@ -61,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const bool textWritten = SetValueText(HKEY_CURRENT_USER, kKey, "PlayerName0", "fuzz") == 1;
     const int movedMessages = messages.Count("Hivekit", kMovedAside);
-    const std::vector<std::string> aside = MovedAside(store.Folder());
+    const std::vector<std::string> aside = MovedAside(home.StoreFolder());
     if (movedMessages != static_cast<int>(aside.size()) || aside.size() > 1) {
         Fail("moved aside " + std::to_string(aside.size()) + " times with " +
              std::to_string(movedMessages) + " messages");
