@@ -8,8 +8,6 @@
 
 namespace kestrins::fuzz {
 
-namespace {
-
 std::string Folded(std::string text) {
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z') {
@@ -18,6 +16,8 @@ std::string Folded(std::string text) {
     }
     return text;
 }
+
+namespace {
 
 // The levels of a key path, empty ones dropped, folded.
 std::string NormalPath(const char* keyPath) {

@@ -11,6 +11,9 @@
 
 namespace kestrins::fuzz {
 
+// The text with its ASCII letters in lower case, as the store compares names.
+std::string Folded(std::string text);
+
 class HivekitModel {
 public:
     unsigned char DeleteValue(HKEY root, const char* keyPath, const char* valueName);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "hivekit.h"
+#include "hivekit/store_probe.h"
 #include "hivekit_model.h"
 #include "scratch_store.h"
 
@@ -112,9 +113,9 @@ void Expect(bool same, int call, const char* what) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const kestrins::fuzz::ScratchStore store;
-    store.Clear();
-    kestrins::fuzz::TakeMessages();
+    kestrins::fuzz::FreshScratchHome();
+    static kestrins::testing::MessageRecorder messages;
+    messages.Clear();
     FuzzedDataProvider input(data, size);
     HivekitModel model;
     for (int call = 0; call < kMaxCalls && input.remaining_bytes() > 0; ++call) {
@@ -167,9 +168,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
         }
     }
-    const kestrins::fuzz::MessageCount messages = kestrins::fuzz::TakeMessages();
-    Expect(messages.Limit == model.LimitMessages() && messages.MovedAside == 0 &&
-               messages.Damaged == 0 && messages.Other == 0,
+    Expect(messages.Count("制限") == model.LimitMessages() &&
+               messages.Messages().size() == static_cast<std::size_t>(model.LimitMessages()),
            kMaxCalls, "the messages shown");
     return 0;
 }

@@ -16,6 +16,7 @@
 #include "game/mdl_main.h"
 #include "hivekit.h"
 #include "hivekit/store_probe.h"
+#include "hivekit_model.h"
 #include "platform/hivekit_binding.h"
 #include "scratch_store.h"
 #include "settings/settings.h"
@@ -24,6 +25,7 @@
 namespace {
 
 using kestrins::fuzz::Fail;
+using kestrins::fuzz::Folded;
 using kestrins::testing::RunSql;
 
 constexpr int kTextType = 1;
@@ -39,13 +41,6 @@ const Row kOtherValue{kTextType, "kept"};
 
 // Stored rows by value name folded to lower case.
 using Rows = std::map<std::string, Row>;
-
-std::string Folded(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return text;
-}
 
 std::string NumberBytes(int32_t number) {
     std::string bytes(4, '\0');
@@ -206,11 +201,11 @@ std::optional<Row> StoredRow(FuzzedDataProvider& input) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const kestrins::fuzz::ScratchStore store;
+    const std::string path = kestrins::fuzz::FreshScratchHome().StoreFile();
+    static kestrins::testing::MessageRecorder messages;
     static kestrins::HivekitBinding binding(kestrins::DefaultHivekitPaths());
     // Handed to the library when the binding loads it, which would otherwise silence the count.
-    binding.SetMessageFunction(&kestrins::fuzz::CountMessage);
-    store.Clear();
+    binding.SetMessageFunction(&kestrins::testing::MessageRecorder::Record);
     FuzzedDataProvider input(data, size);
 
     // A store with the schema and the key, then the values as the input says.
@@ -224,8 +219,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             stored[Folded(name)] = *row;
         }
     }
-    RunSql(store.CurrentUserStore(), sql + "COMMIT;");
-    kestrins::fuzz::TakeMessages();
+    RunSql(path, sql + "COMMIT;");
+    messages.Clear();
 
     kestrins::MdlMain state;
     const bool showMoney = kestrins::StartUp(state, binding);
@@ -240,7 +235,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         state.Winner != 3 || state.RaiseHistory.size() != 1) {
         Fail("the start-up state differs from the stored values");
     }
-    if (kestrins::fuzz::TakeMessages().Limit != LongNames(stored)) {
+    if (messages.Count("制限") != LongNames(stored)) {
         Fail("not one limit message per text over the limit");
     }
 
@@ -249,7 +244,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t saveMode = modes[input.ConsumeIntegralInRange<std::size_t>(0, 2)];
     kestrins::DeleteSettings(saveMode, binding);
     kestrins::SaveSettings(state, saveMode, showMoney, binding);
-    if (StoredLines(store.CurrentUserStore()) != Lines(ExpectedSave(state, saveMode, showMoney))) {
+    if (StoredLines(path) != Lines(ExpectedSave(state, saveMode, showMoney))) {
         Fail("the exit save wrote other values than described");
     }
     return 0;

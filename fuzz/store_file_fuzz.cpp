@@ -15,9 +15,13 @@ namespace {
 using kestrins::fuzz::Fail;
 using kestrins::testing::FolderEntries;
 using kestrins::testing::kKey;
+using kestrins::testing::MessageRecorder;
 using kestrins::testing::ReadFileBytes;
 using kestrins::testing::ReadText;
 using kestrins::testing::WriteFileBytes;
+
+// Only the message after a move says that a new store was made.
+constexpr const char* kMovedAside = "新しい設定ファイルを作りました";
 
 // The files the store was moved aside to.
 std::vector<std::string> MovedAside(const std::string& folder) {
@@ -33,13 +37,13 @@ std::vector<std::string> MovedAside(const std::string& folder) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const kestrins::fuzz::ScratchStore store;
-    store.Clear();
-    std::filesystem::create_directories(store.Folder());
-    const std::string path = store.CurrentUserStore();
+    const kestrins::testing::TempConfigHome& home = kestrins::fuzz::FreshScratchHome();
+    static MessageRecorder messages;
+    std::filesystem::create_directories(home.StoreFolder());
+    const std::string path = home.StoreFile();
     const std::string original(reinterpret_cast<const char*>(data), size);
     WriteFileBytes(path, original);
-    kestrins::fuzz::TakeMessages();
+    messages.Clear();
 
     int32_t number = 0;
     ReadText("PlayerName0");
@@ -49,16 +53,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (ReadFileBytes(path) != original) {
         Fail("a read changed the store file");
     }
-    if (kestrins::fuzz::TakeMessages().MovedAside != 0) {
+    if (messages.Count("Hivekit", kMovedAside) != 0) {
         Fail("a read moved the store aside");
     }
+    messages.Clear();
 
     const bool textWritten = SetValueText(HKEY_CURRENT_USER, kKey, "PlayerName0", "fuzz") == 1;
-    const kestrins::fuzz::MessageCount afterText = kestrins::fuzz::TakeMessages();
-    const std::vector<std::string> aside = MovedAside(store.Folder());
-    if (afterText.MovedAside != static_cast<int>(aside.size()) || aside.size() > 1) {
+    const int movedMessages = messages.Count("Hivekit", kMovedAside);
+    const std::vector<std::string> aside = MovedAside(home.StoreFolder());
+    if (movedMessages != static_cast<int>(aside.size()) || aside.size() > 1) {
         Fail("moved aside " + std::to_string(aside.size()) + " times with " +
-             std::to_string(afterText.MovedAside) + " messages");
+             std::to_string(movedMessages) + " messages");
     }
     if (aside.size() == 1 && ReadFileBytes(aside.front()) != original) {
         Fail("the store moved aside is not the damaged store as it was");
@@ -76,8 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (numberWritten && DeleteValue(HKEY_CURRENT_USER, kKey, "DropCount") != 1) {
         Fail("a number just written cannot be deleted");
     }
-    const kestrins::fuzz::MessageCount later = kestrins::fuzz::TakeMessages();
-    if (later.MovedAside + afterText.MovedAside > 1 || later.Other != 0) {
+    if (messages.Count("Hivekit", kMovedAside) > 1 ||
+        messages.Count("Hivekit") != static_cast<int>(messages.Messages().size())) {
         Fail("more than one message for one damaged store");
     }
     return 0;

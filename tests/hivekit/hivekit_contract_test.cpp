@@ -1,10 +1,8 @@
 // The five calls' contract where the model fuzz target cannot see it: bytes kept exactly and off
-// the file system, the stored number format, no store made by failing calls, the read limit's
-// message, key levels and names without case.
+// the file system, the stored number format, the read limit's message, key levels and names
+// without case.
 #include <gtest/gtest.h>
 
-#include <climits>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,11 +27,9 @@ TEST_F(HivekitContractTest, TextsComeBackByteForByte) {
         std::string valueName;
         std::string text;
     } cases[] = {
-        {"empty text", kKey, "PlayerName1", ""},
         {"quotes and semicolons", "Soft'ware\\\"x\";DROP TABLE entries;--", "a'b\"c;d",
          "'); DELETE FROM entries; --"},
         {"percent signs and backslashes", kKey, "%s%d%n\\x", "100% \\ sure %s %n"},
-        {"bytes that are not UTF-8", "\xff\xfe\\\x80", "\xc3\x28", "\xff\xfe\x80\xc0\xaf\x01"},
         {"dots in the key path", "..\\..\\..\\etc", "passwd", "root"},
         {"slashes in the key path", "../../../tmp/x", "../y", "z"},
     };
@@ -54,17 +50,12 @@ TEST_F(HivekitContractTest, TextsComeBackByteForByte) {
 }
 
 // Writing a number over a text of the same name replaces it: one row, the other type gone. A read
-// into no variable fails even for a value that is there. Which deletes succeed, with the default
-// value and levels above, is pinned by the model fuzz target; the model cannot see the key rows.
+// into no variable fails even for a value that is there. Round trips of any number, and which
+// deletes succeed, are pinned by the model fuzz target; the model cannot see the rows.
 TEST_F(HivekitContractTest, NumbersStoredLittleEndianReplaceATextAndKeysOutliveTheirLastValue) {
     ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Number", "text"), 1);
-    for (int32_t number : {INT32_MIN, INT32_MAX, 0x01020304}) {
-        SCOPED_TRACE(number);
-        ASSERT_EQ(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", number), 1);
-        EXPECT_EQ(ReadNumber("Number"), number);
-    }
+    ASSERT_EQ(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", 0x01020304), 1);
     EXPECT_EQ(GetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", nullptr), 0);
-    EXPECT_EQ(ReadText("Number"), std::nullopt);
     // Stores already on players' disks hold numbers in this form.
     EXPECT_EQ(RunSql(home_.StoreFile(),
                      "SELECT type || ':' || hex(data) FROM entries WHERE value_name = 'Number'"),
@@ -77,24 +68,10 @@ TEST_F(HivekitContractTest, NumbersStoredLittleEndianReplaceATextAndKeysOutliveT
                                         "Software\\Tovarek\\Kestrin", kKey}));
 }
 
-// The model fuzz target pins untouched outputs for every failed read, with or without a store.
-TEST_F(HivekitContractTest, ReadsAndDeletesWithoutAStoreFailAndMakeNone) {
-    EXPECT_EQ(ReadText("Text"), std::nullopt);
-    EXPECT_EQ(ReadNumber("Number"), std::nullopt);
-    EXPECT_EQ(DeleteValue(HKEY_CURRENT_USER, kKey, "Text"), 0);
-    EXPECT_EQ(SetValueDWORD(HIVEKIT_ROOT(0x80000004), kKey, "a", 1), 0);
-    EXPECT_TRUE(FolderEntries(home_.Path()).empty());
-    EXPECT_TRUE(messages_.Messages().empty());
-}
-
 TEST_F(HivekitContractTest, TextsOfStoredSize2048OrMoreAreRefusedWithTheLimitMessage) {
-    // The stored size is one more than the length: the terminating zero counts.
-    const std::string longest(2046, 'a');
-    ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Long", longest.c_str()), 1);
-    EXPECT_EQ(ReadText("Long"), longest);
-    EXPECT_TRUE(messages_.Messages().empty());
-
-    ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Long", (longest + "a").c_str()), 1);
+    // The stored size is one more than the length: the terminating zero counts. The model fuzz
+    // target pins the boundary; this pins the message's words.
+    ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Long", std::string(2047, 'a').c_str()), 1);
     EXPECT_EQ(ReadText("Long"), std::nullopt);
     ASSERT_EQ(messages_.Messages().size(), 1U);
     EXPECT_EQ(messages_.Messages()[0].caption, "制限");

@@ -92,6 +92,13 @@ MessageRecorder::~MessageRecorder() {
     activeRecorder = nullptr;
 }
 
+int MessageRecorder::Count(const std::string& caption, const std::string& textPart) const {
+    return static_cast<int>(
+        std::count_if(messages_.begin(), messages_.end(), [&](const Message& m) {
+            return m.caption == caption && m.text.find(textPart) != std::string::npos;
+        }));
+}
+
 void MessageRecorder::Record(const char* caption, const char* text) {
     if (activeRecorder != nullptr) {
         activeRecorder->messages_.push_back({caption, text});

@@ -41,10 +41,14 @@ public:
     MessageRecorder& operator=(const MessageRecorder&) = delete;
 
     const std::vector<Message>& Messages() const { return messages_; }
+    // How many messages have that caption and hold textPart.
+    int Count(const std::string& caption, const std::string& textPart = "") const;
+    void Clear() { messages_.clear(); }
 
-private:
+    // The message function; a program binding to the library hands it on in its turn.
     static void Record(const char* caption, const char* text);
 
+private:
     std::vector<Message> messages_;
 };
 

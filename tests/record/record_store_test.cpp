@@ -23,14 +23,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-GameEntry SampleGame(const std::string& humanName = "あなた, \"A\"\n2") {
+GameEntry SampleGame() {
     GameEntry game;
     game.Time = 1'800'000'000;
     game.Finished = true;
     game.Winner = 2;
     for (int seat = 0; seat < SeatCount; ++seat) {
         SeatRecord& s = game.Seats[seat];
-        s.Name = seat == 0 ? humanName : "CPU " + std::to_string(seat);
+        s.Name = seat == 0 ? "あなた, \"A\"\n2" : "CPU " + std::to_string(seat);
         s.Dealt = {{{0, 1 + seat}, {1, 2 + seat}, {2, 3 + seat}, {3, 4 + seat}, {0, 13}}};
         s.Final = {{{1, 1}, {1, 5}, {2, 9}, {3, 10 + seat}, {3, 12}}};
         s.Exchanged = seat;
@@ -59,7 +59,7 @@ protected:
     RecordStore store{home.RecordFolder()};
 };
 
-TEST_F(RecordStoreTest, GameComesBackAsWrittenInAPrivateFile) {
+TEST_F(RecordStoreTest, GameComesBackAsWrittenAndANewerProgramsRecordIsLeftAlone) {
     const GameEntry game = SampleGame();
     const AppendResult appended = store.Append(game);
     ASSERT_NE(appended.Id, 0);
@@ -84,6 +84,13 @@ TEST_F(RecordStoreTest, GameComesBackAsWrittenInAPrivateFile) {
     EXPECT_EQ(bluffer.BluffWins, 1);
     EXPECT_EQ(bluffer.Money, std::vector<int32_t>{-3});
     EXPECT_EQ(stats[3].Drops, 1);
+
+    // A newer program's record is neither written nor moved aside.
+    RunSql(store.Path(), "PRAGMA user_version = 99");
+    const AppendResult newer = store.Append(game);
+    EXPECT_EQ(newer.Id, 0);
+    EXPECT_TRUE(newer.MovedAside.empty());
+    EXPECT_EQ(Count(store.Path(), "SELECT count(*) FROM games"), 1);
 }
 
 // The bound is checked at its real size: 9,999 games are copied in by SQL, one more is written.
@@ -109,16 +116,6 @@ TEST_F(RecordStoreTest, DamagedFileIsKeptAsideAndAFreshOneStarted) {
     ASSERT_FALSE(appended.MovedAside.empty());
     EXPECT_EQ(ReadFileBytes(appended.MovedAside), garbage);
     EXPECT_EQ(store.LatestGames(5).size(), 1u);
-}
-
-// A newer program's record is neither written nor moved aside.
-TEST_F(RecordStoreTest, NewerSchemaIsLeftAlone) {
-    ASSERT_NE(store.Append(SampleGame()).Id, 0);
-    RunSql(store.Path(), "PRAGMA user_version = 99");
-    const AppendResult appended = store.Append(SampleGame());
-    EXPECT_EQ(appended.Id, 0);
-    EXPECT_TRUE(appended.MovedAside.empty());
-    EXPECT_EQ(Count(store.Path(), "SELECT count(*) FROM games"), 1);
 }
 
 // A disk error at any step of a write is not damage: a retry or moving the file aside could lose or
