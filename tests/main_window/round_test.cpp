@@ -94,11 +94,13 @@ TEST_F(RoundTest, RoundStopsBeforeTurnFiftyWhenRaisesNeverEnd) {
     EXPECT_EQ(state.Players[1].Money, 500 + 99 + 99 + 1);
 }
 
-TEST_F(RoundTest, HumanDropSpendsOneDropAndTheSheetMarksTheWinner) {
+TEST_F(RoundTest, HumanDropTakesBackTheCallSpendsADropAndTheSheetMarksTheWinner) {
     StartGame();
     state.DropCount = 3;
     state.Players[0].Money = 1;  // ends on exactly 0, which is not below zero: no game over
-    ScriptCpuCalls();
+    for (const float draw : {0.0f, 0.99f, 0.0f}) {  // seat 3 raises by 1 before the human
+        random.Push(draw);
+    }
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ(あと 3回)(&D)"));
         EXPECT_TRUE(window->CmdBet[2]->isEnabled());
@@ -125,6 +127,8 @@ TEST_F(RoundTest, HumanDropSpendsOneDropAndTheSheetMarksTheWinner) {
     window->CmdChange->click();
 
     EXPECT_EQ(state.DropCount, 2);
+    // Dropping takes back the call: the human pays only the bet made before this turn.
+    EXPECT_EQ(state.Players[0].Money, 0);
 }
 
 TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOneWithNoDropLeft) {
