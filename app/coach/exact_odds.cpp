@@ -44,9 +44,7 @@ public:
     PartOdds Count() {
         Walk(0, 0, thrown_, 0);
         PartOdds odds;
-        for (std::size_t part = 0; part < counts_.size(); ++part) {
-            odds.Count[part] = counts_[part];
-        }
+        odds.Count = counts_;
         odds.Draws = Choose(52 - HandSize, thrown_);
         return odds;
     }

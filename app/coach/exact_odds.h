@@ -19,8 +19,8 @@ struct PartOdds {
     double Chance(int32_t part) const;
 };
 
-// The 47 cards not in `cards` are the unseen ones; marks are ignored. The first call builds the
-// shared hand table (a fraction of a second); later calls only read it.
+// `cards` are five different cards (Number 1..13), the 47 others are unseen; marks are ignored.
+// The first call builds the shared hand table (a fraction of a second); later ones only read it.
 PartOdds CountFinalParts(const Hand& cards, KeepMask keep);
 // Every keep choice, indexed by KeepMask.
 std::array<PartOdds, KeepChoiceCount> CountFinalParts(const Hand& cards);

@@ -29,7 +29,7 @@ inline constexpr int32_t WinSamples = 16384;
 // settles by the game's showdown rule; nobody drops or bets. Every keep choice is judged on the
 // same samples. Draws only from the coach's own random sources seeded from `seed` (the game's
 // source is never touched); the result depends on `seed` alone, not on the thread timing.
-// Runs on the calling thread and one more. Gives nullopt as soon as it sees `cancel` set.
+// `samples` > 0. Runs on the calling thread and one more; nullopt once it sees `cancel` set.
 std::optional<std::array<WinOdds, KeepChoiceCount>> SimulateWinOdds(const Hand& cards,
                                                                     uint32_t seed,
                                                                     const std::atomic<bool>& cancel,
