@@ -17,6 +17,14 @@ namespace {
 
 using testing::HandOf;
 
+// Under the sanitizers a valuation is some ten times slower: those builds count by hand a third
+// of the deals and no keep that throws all five; the other builds check everything below.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool Sanitized = true;
+#else
+constexpr bool Sanitized = false;
+#endif
+
 // Every draw of the thrown cards' replacements from the unseen cards, valued one by one.
 PartOdds BruteForce(const Hand& cards, KeepMask keep) {
     std::vector<Card> unseen;
@@ -68,7 +76,7 @@ TEST(ExactOdds, EveryKeepOfHandsThatStressTheOrderMatchesEveryDraw) {
         SCOPED_TRACE(text);
         const Hand cards = HandOf(text);
         const std::array<PartOdds, KeepChoiceCount> odds = CountFinalParts(cards);
-        for (KeepMask keep = 0; keep < KeepChoiceCount; ++keep) {
+        for (KeepMask keep = Sanitized ? 1 : 0; keep < KeepChoiceCount; ++keep) {
             ExpectSameCounts(cards, keep, odds[keep]);
         }
     }
@@ -92,6 +100,9 @@ TEST(ExactOdds, KeepsOfThreeHundredDealsMatchEveryDraw) {
     MersenneRandom random(20261207);
     for (std::size_t deal = 0; deal < 300; ++deal) {
         ShuffleAndDeal(state, random);
+        if (Sanitized && deal % 3 != 0) {
+            continue;
+        }
         const Hand& cards = state.Players[deal % SeatCount].Cards;
         for (KeepMask keep = 0; keep < KeepChoiceCount; ++keep) {
             if (KeptCount(keep) >= 3) {
