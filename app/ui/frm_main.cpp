@@ -245,8 +245,8 @@ void FrmMain::CreateControls() {
     PictInfo = new SurfaceView(info_, client);
     PictInfo->setObjectName(QStringLiteral("PictInfo"));
     PictPlayField->setAccessibleName(tr("テーブル"));
-    ReturnFocusAfterWindows(*this, *PictPlayField);
     PictInfo->setAccessibleName(tr("メッセージ欄"));
+    ReturnFocusAfterWindows(*this, *PictPlayField);
     describeTimer_ = new QTimer(this);
     describeTimer_->setSingleShot(true);
     describeTimer_->setInterval(0);
