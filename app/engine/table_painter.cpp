@@ -11,6 +11,7 @@ namespace kestrins {
 void TablePainter::ClearField() {
     shows_ = FieldShows::Other;
     playField_.Clear();
+    drawnAt_ = playField_.Strokes();
 }
 
 void TablePainter::DrawDealtCard(int32_t seat, int32_t slot) {
@@ -36,6 +37,25 @@ void TablePainter::Sleep(int32_t ms) {
 void TablePainter::DrawTable(std::string_view mode) {
     shows_ = mode == "Open" ? FieldShows::OpenTable : FieldShows::Table;
     kestrins::DrawTable(state_, playField_, sprites_, mode);
+    drawnAt_ = playField_.Strokes();
+}
+
+void TablePainter::Redraw() {
+    if (playField_.Strokes() != drawnAt_) {
+        return;
+    }
+    switch (shows_) {
+        case FieldShows::Other:
+            ClearField();
+            RefreshField();
+            break;
+        case FieldShows::Table:
+            DrawTable();
+            break;
+        case FieldShows::OpenTable:
+            DrawTable("Open");
+            break;
+    }
 }
 
 }  // namespace kestrins

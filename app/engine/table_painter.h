@@ -35,6 +35,10 @@ public:
     // Read by the screen-reader description; animations and the title screen draw past it.
     FieldShows Shows() const { return shows_; }
 
+    // Draws what it last drew again, at the field's size now (after a resize), unless something
+    // else has drawn on the field since: a deal under way or an animation keeps its picture.
+    void Redraw();
+
     Surface& PlayField() { return playField_; }
     const Sprites& SpriteSheets() const { return sprites_; }
     Pacer& Pace() { return pacer_; }
@@ -46,6 +50,8 @@ private:
     const Sprites& sprites_;
     Pacer& pacer_;
     FieldShows shows_ = FieldShows::Other;
+    // The field's strokes right after the painter last cleared it or drew the table.
+    uint64_t drawnAt_ = 0;
 };
 
 }  // namespace kestrins

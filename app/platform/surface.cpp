@@ -98,6 +98,7 @@ void Surface::SetBackgroundPicture(const QImage& picture) {
 }
 
 void Surface::Clear() {
+    ++strokes_;
     image_.fill(backColor_);
     if (!background_.isNull()) {
         BitBlt(0, 0, background_.width(), background_.height(), background_, 0, 0,
@@ -107,6 +108,7 @@ void Surface::Clear() {
 
 void Surface::BitBlt(int x, int y, int width, int height, const QImage& source, int srcX, int srcY,
                      RasterOp op) {
+    ++strokes_;
     // Trim the block on each side by whatever falls outside either picture; 64 bits so that
     // far-off positions cannot overflow.
     const int64_t tx = x;
@@ -135,6 +137,7 @@ void Surface::SetFontSize(double points) {
 }
 
 void Surface::DrawText(const QString& text, const QRect& rect, TextFormat format) {
+    ++strokes_;
     if (text.isEmpty() || rect.isEmpty()) {
         return;
     }
@@ -166,6 +169,7 @@ void Surface::MoveTo(int x, int y) {
 }
 
 void Surface::LineTo(int x, int y) {
+    ++strokes_;
     const int dx = std::abs(x - penX_);
     const int dy = -std::abs(y - penY_);
     const int stepX = penX_ < x ? 1 : -1;

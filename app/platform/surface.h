@@ -82,6 +82,10 @@ public:
     const QString& AltText() const { return altText_; }
     void SetAltText(const QString& text) { altText_ = text; }
 
+    // How many drawing calls the picture has taken. Whoever remembers it after drawing can tell
+    // later whether anything has drawn over that since; a resize does not count.
+    uint64_t Strokes() const { return strokes_; }
+
     // The widget that shows this surface sets a handler that repaints it at once.
     void SetRefreshHandler(std::function<void()> handler) { refreshHandler_ = std::move(handler); }
     void Refresh();
@@ -99,6 +103,7 @@ private:
     int penY_ = 0;
     std::function<void()> refreshHandler_;
     QString altText_;
+    uint64_t strokes_ = 0;
 };
 
 }  // namespace kestrins

@@ -14,7 +14,6 @@ namespace kestrins {
 
 namespace {
 
-constexpr uint32_t TableGreen = 0x008000;
 constexpr uint32_t PanelWhite = 0xFFFFFF;
 constexpr uint32_t WinnerYellow = 0x80FFFF;
 constexpr double TableFontSize = 12;

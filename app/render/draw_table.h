@@ -9,6 +9,9 @@
 
 namespace kestrins {
 
+// The table's colour (0x00BBGGRR), which the card sheets also hold round the cards' corners.
+inline constexpr uint32_t TableGreen = 0x008000;
+
 // A play field as the table expects it: green, white 12-point text.
 Surface MakePlayField(int width, int height);
 

@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -19,6 +20,8 @@
 #include "render/table_geometry.h"
 #include "settings/settings.h"
 #include "ui/accessible_text.h"
+#include "ui/focus_return.h"
+#include "ui/focus_ring_button.h"
 #include "ui/frm_hand_list.h"
 #include "ui/frm_option.h"
 #include "ui/frm_parts.h"
@@ -34,8 +37,8 @@ namespace {
 
 constexpr int InfoHeight = 20;
 constexpr uint32_t InfoGrey = 0xC0C0C0;
-// How far the title rows' text may reach above and below its row: under half the 7-pixel gap.
-constexpr int TitleRowReach = 3;
+// The gap between the title rows (35 apart, 28 high), where a row's underline goes.
+constexpr int TitleRowGap = 7;
 // How long each pause lasts at each game speed, as a share of its own length.
 constexpr std::array<double, SpeedCount> PauseScale{1.0, 0.5, 0.1};
 // How many window pixels show one pixel of the table at each table size.
@@ -52,6 +55,8 @@ constexpr std::array<QPoint, 4> BetButtonPlaces{QPoint(0, 0), QPoint(104, 0), QP
 
 // The smallest size, in pixels, that the drop button's caption is shrunk to for a long count.
 constexpr int MinCaptionPixels = 8;
+// Clear room kept on each side of a caption inside the frame, at 100 %.
+constexpr int CaptionMargin = 3;
 
 // A caption with its mnemonic in the usual Japanese form: "コール(&C)" reads "コール(C)". A
 // translated caption that marks its own letter ("&Call") keeps it.
@@ -62,20 +67,30 @@ QString WithMnemonic(const QString& caption, char16_t key) {
     return caption + QStringLiteral("(&") + QChar(key) + u')';
 }
 
-// Shrinks the caption's font pixel by pixel until it fits inside the button's frame: the
-// drop button's count with the mnemonic can be wider than the button.
+// Shrinks the caption's font pixel by pixel until it fits inside the button's frame with a
+// margin that grows with the button: the drop button's count with the mnemonic can be wider
+// than the button.
 void FitCaption(QPushButton& button) {
     QFont font = button.parentWidget()->font();
     QStyleOptionButton option;
     option.initFrom(&button);
+    const int margin = CaptionMargin * button.height() / BetButtonSize.height();
     const int room =
-        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width() -
+        2 * margin;
     const QString shown = QString(button.text()).remove(u'&');
     int pixels = QFontInfo(font).pixelSize();
     while (QFontMetrics(font).horizontalAdvance(shown) > room && pixels > MinCaptionPixels) {
         font.setPixelSize(--pixels);
     }
     button.setFont(font);
+}
+
+// A match is over once the human's money, or every computer's, is below zero.
+bool MatchOver(const MdlMain& state) {
+    const auto below = [](const Player& player) { return player.Money < 0; };
+    return below(state.Players[0]) ||
+           std::all_of(state.Players.begin() + 1, state.Players.end(), below);
 }
 
 // Exclusive checkable items added to the menu; picking one passes its index to choose.
@@ -231,6 +246,7 @@ void FrmMain::CreateControls() {
     PictInfo->setObjectName(QStringLiteral("PictInfo"));
     PictPlayField->setAccessibleName(tr("テーブル"));
     PictInfo->setAccessibleName(tr("メッセージ欄"));
+    ReturnFocusAfterWindows(*this, *PictPlayField);
     describeTimer_ = new QTimer(this);
     describeTimer_->setSingleShot(true);
     describeTimer_->setInterval(0);
@@ -238,6 +254,10 @@ void FrmMain::CreateControls() {
     for (SurfaceView* view : {PictPlayField, PictInfo}) {
         connect(view, &SurfaceView::Refreshed, describeTimer_, qOverload<>(&QTimer::start));
     }
+    // A new size cuts or leaves short what was drawn for the old one: it is drawn again.
+    connect(PictPlayField, &SurfaceView::Resized, this, &FrmMain::RedrawTable);
+    connect(PictInfo, &SurfaceView::Resized, this,
+            [this] { ShowMessage(info_, info_.AltText().toStdString()); });
 
     CmdChange = new QPushButton(WithMnemonic(tr("交換"), u'E'), client);
     CmdChange->setObjectName(QStringLiteral("CmdChange"));
@@ -253,7 +273,7 @@ void FrmMain::CreateControls() {
                                           WithMnemonic(tr("レイズ"), BetKeys[1]), QString(),
                                           WithMnemonic(tr("取り消し"), BetKeys[3])};
     for (int i = 0; i < 4; ++i) {
-        CmdBet[i] = new QPushButton(captions[i], PictBet);
+        CmdBet[i] = new FocusRingButton(captions[i], PictBet);
         CmdBet[i]->setObjectName(QStringLiteral("CmdBet%1").arg(i));
         // Tab reaches them; a click does not take the focus, so the mouse game looks the same.
         CmdBet[i]->setFocusPolicy(Qt::TabFocus);
@@ -301,9 +321,9 @@ void FrmMain::DrawTitle(int row) {
     for (int i = 1; i <= 2; ++i) {
         const int top = RoundHalfEven(playField_.Height() - 150 + 35.0 * i);
         // The row's 28 pixels are too short for the underline of a 20-point line: the text
-        // goes into a rectangle taller by the rows' gap, about the same centre. The hit areas
-        // (TitleRow) keep the rows as they are.
-        const QRect rect(0, top - TitleRowReach, playField_.Width(), 28 + 2 * TitleRowReach);
+        // stays at the row's top and its rectangle reaches down into the gap below. The hit
+        // areas (TitleRow) keep the rows as they are.
+        const QRect rect(0, top, playField_.Width(), 28 + TitleRowGap);
         const QString& text = texts[i - 1];
         if (i == row) {
             playField_.SetFontUnderline(true);
@@ -316,6 +336,14 @@ void FrmMain::DrawTitle(int row) {
     }
     playField_.Refresh();
     playField_.SetFontSize(fontSize);
+}
+
+void FrmMain::RedrawTable() {
+    if (context_.State.GameState == StateTitle) {
+        DrawTitle(titleRow_);
+    } else {
+        painter_.Redraw();
+    }
 }
 
 void FrmMain::PictPlayField_MouseDown(Qt::MouseButton button, int x, int y) {
@@ -338,13 +366,17 @@ void FrmMain::PictPlayField_MouseDown(Qt::MouseButton button, int x, int y) {
 void FrmMain::ChooseTitleRow(int row) {
     MdlMain& state = context_.State;
     if (state.GameState == StateTitle) {
-        if (row == 1) {
+        // A finished match has nothing to continue: it starts over, and says why.
+        const bool over = row == 2 && MatchOver(state);
+        if (row == 1 || over) {
             state.Players[0].Money = StartingMoneyHuman;
             for (int seat = 1; seat < SeatCount; ++seat) {
                 state.Players[seat].Money = StartingMoneyComputer;
             }
             state.DropCount = StartingDropCount;
-            context_.Boxes.Show(tr("初期化しました。").toStdString(), "Kestrin", MessageButtons::Ok,
+            const QString said =
+                over ? tr("この対戦は終わっています。最初から始めます。") : tr("初期化しました。");
+            context_.Boxes.Show(said.toStdString(), "Kestrin", MessageButtons::Ok,
                                 MessageIcon::Information);
         } else if (row == 2) {
             context_.Boxes.Show(tr("続きから始めます。").toStdString(), "Kestrin",

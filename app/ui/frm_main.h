@@ -96,6 +96,8 @@ private:
     void CreateControls();
     // Places everything in a client area of this size.
     void Layout(QSize client);
+    // Draws the table again at its size now: the title screen, or what the painter last drew.
+    void RedrawTable();
     // Sizes the exchange and bet buttons, with their captions, to the table's scale.
     void ScaleButtons(double scale);
     // Settles the save choice and writes the settings; false keeps the window open.

@@ -10,8 +10,10 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <vector>
 
 #include "game/constants.h"
+#include "render/draw_table.h"
 #include "ui/dialog_body.h"
 #include "ui/surface_view.h"
 #include "ui/window_font.h"
@@ -23,6 +25,31 @@ namespace {
 constexpr int BackWidth = 71;
 constexpr int BackHeight = 96;
 constexpr int SaveTypeCount = 3;
+
+// The back as the table shows it. Outside its rounded outline the sheet holds the table's
+// green, which on the table is the table itself; here the window shows there instead.
+QImage BackOver(const QImage& sheet, int design, QColor window) {
+    QImage back = sheet.copy(0, design * BackHeight, BackWidth, BackHeight)
+                      .convertToFormat(QImage::Format_RGB32);
+    const QRgb outside = FromBgr(TableGreen).rgb();
+    const QRgb fill = window.rgb();
+    if (fill == outside) {
+        return back;
+    }
+    // From each corner over the green it touches; the card's outline closes the fill off.
+    std::vector<QPoint> todo{
+        {0, 0}, {BackWidth - 1, 0}, {0, BackHeight - 1}, {BackWidth - 1, BackHeight - 1}};
+    while (!todo.empty()) {
+        const QPoint at = todo.back();
+        todo.pop_back();
+        if (back.rect().contains(at) && back.pixel(at) == outside) {
+            back.setPixel(at, fill);
+            todo.insert(todo.end(), {at + QPoint(1, 0), at - QPoint(1, 0), at + QPoint(0, 1),
+                                     at - QPoint(0, 1)});
+        }
+    }
+    return back;
+}
 
 QLabel* MakeLabel(const QString& text, Qt::Alignment alignment, const QRect& geometry,
                   QWidget* parent) {
@@ -195,8 +222,9 @@ void FrmOption::VScrCardBG_Change() {
     const int design = CardDesign();
     TxtCardBG->setText(QString::number(design));
     preview_.Clear();
-    preview_.BitBlt(0, 0, preview_.Width(), preview_.Height(), cardBacks_, 0, design * BackHeight,
-                    RasterOp::SrcCopy);
+    preview_.BitBlt(0, 0, preview_.Width(), preview_.Height(),
+                    BackOver(cardBacks_, design, PictCardBG->palette().color(QPalette::Window)), 0,
+                    0, RasterOp::SrcCopy);
     preview_.Refresh();
 }
 

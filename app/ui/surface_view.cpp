@@ -76,7 +76,12 @@ void SurfaceView::resizeEvent(QResizeEvent* /*event*/) {
 }
 
 void SurfaceView::FitSurface() {
-    surface_.Resize(static_cast<int>(width() / scale_), static_cast<int>(height() / scale_));
+    const int columns = static_cast<int>(width() / scale_);
+    const int rows = static_cast<int>(height() / scale_);
+    if (columns != surface_.Width() || rows != surface_.Height()) {
+        surface_.Resize(columns, rows);
+        emit Resized();
+    }
 }
 
 }  // namespace kestrins

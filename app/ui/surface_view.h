@@ -25,6 +25,8 @@ public:
 signals:
     // The surface has just been shown anew by its Refresh.
     void Refreshed();
+    // The surface has just taken a new size: what was drawn for the old one is cut or short.
+    void Resized();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -6,6 +6,7 @@
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
+#include "render/draw_table.h"
 #include "render/table_geometry.h"
 
 namespace kestrins::testing {
@@ -13,6 +14,7 @@ namespace {
 
 TEST_F(MainWindowTest, TitleRowsStartOverOrContinueHoverUnderlinesAndOtherRowsDoNothing) {
     state.Players[0].Money = 42;
+    state.Players[1].Money = -5;  // one computer below zero: the match goes on
     state.Players[3].Money = 9999;
     state.DropCount = 1;
     const int h = window->PlayField().Height();
@@ -52,6 +54,33 @@ TEST_F(MainWindowTest, TitleRowsStartOverOrContinueHoverUnderlinesAndOtherRowsDo
         EXPECT_EQ(state.DropCount, c.drops);
     }
     EXPECT_TRUE(window->MnuitemStart->isEnabled());
+
+    // With every computer below zero the match is over: "続きから" starts over.
+    for (int seat = 0; seat < 4; ++seat) {
+        state.Players[seat].Money = seat == 0 ? 7 : -seat;
+    }
+    window->MnuitemTitle->trigger();
+    ChooseTitle(2);
+    EXPECT_EQ(boxes.Shown.back().Text, "この対戦は終わっています。最初から始めます。");
+    EXPECT_EQ(state.Players[0].Money, 100);
+    EXPECT_EQ(state.Players[3].Money, 500);
+}
+
+// Each row's text stands at the top of its 28-pixel row, as the plain drawing puts it; the
+// underline's room must not move it.
+TEST_F(MainWindowTest, TitleRowTextsStandAtTheTopOfTheirRows) {
+    const Surface& shown = window->PlayField();
+    Surface expected = MakePlayField(shown.Width(), shown.Height());
+    expected.Clear();
+    expected.BitBlt(104, 50, 309, 94, sprites.Title, 0, 0, RasterOp::SrcCopy);
+    expected.SetFontSize(20);
+    const std::array<QString, 2> texts{QStringLiteral("最初から"), QStringLiteral("続きから")};
+    for (int row = 1; row <= 2; ++row) {
+        expected.DrawText(texts[row - 1],
+                          QRect(0, shown.Height() - 150 + 35 * row, shown.Width(), 28),
+                          TextCenter | TextSingleLine);
+    }
+    EXPECT_EQ(shown.Image(), expected.Image());
 }
 
 TEST_F(MainWindowTest, DealtCardsToggleOnlyByLeftClicksOnTheLowerPart) {

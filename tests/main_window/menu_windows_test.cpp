@@ -1,8 +1,13 @@
 // The menu items that open the other windows: the money window's check mark follows the window,
-// and the options redraw a table that has a game on it.
+// the options redraw a table that has a game on it, and the keys come back when one closes.
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
@@ -53,6 +58,57 @@ TEST_F(MainWindowTest, OptionsRedrawTheTableOnlyWhenAGameIsOnIt) {
     window->MnuitemOption->trigger();
     EXPECT_EQ(state.Players[1].Name, "ハヤブサ");
     EXPECT_NE(window->PlayField().Image(), dealt) << "the new name shows at once";
+}
+
+// Whatever closes, a modeless window, a menu used by the mouse or a box stacked on a modal
+// sheet, the keys come back to the table: the title's arrows and F2 work at once.
+TEST_F(MainWindowTest, TheKeysComeBackToTheTableAfterAnyWindowCloses) {
+    const auto key = [](Qt::Key pressed) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), pressed);
+    };
+    const auto expectTableFocused = [this] {
+        EXPECT_TRUE(
+            QTest::qWaitFor([this] { return QApplication::focusWidget() == &PlayFieldWidget(); }));
+    };
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+
+    QWidget other(window.get(), Qt::Window);
+    auto* field = new QLineEdit(&other);
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    field->setFocus();
+    other.close();
+    expectTableFocused();
+    key(Qt::Key_Down);
+    EXPECT_EQ(window->Info().AltText(), QStringLiteral("最初からから始めます"));
+
+    ChooseTitle(1);
+    QMenu* game = window->menuBar()->actions().first()->menu();
+    game->popup(window->mapToGlobal(QPoint(0, 0)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(game));
+    QTest::mouseClick(game, Qt::LeftButton, {},
+                      game->actionGeometry(window->MnuitemTitle).center());
+    ASSERT_EQ(state.GameState, StateTitle);
+    expectTableFocused();
+    key(Qt::Key_Up);
+    EXPECT_EQ(window->Info().AltText(), QStringLiteral("続きからから始めます"));
+
+    ChooseTitle(1);
+    QDialog sheet(window.get());
+    sheet.setModal(true);
+    sheet.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sheet));
+    QMessageBox box(QMessageBox::Information, QString(), QString(), QMessageBox::Ok, window.get());
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.close();
+    sheet.close();
+    expectTableFocused();
+    ScriptOrderedShuffle();
+    key(Qt::Key_F2);
+    EXPECT_EQ(state.GameState, StateDealt);
 }
 
 }  // namespace

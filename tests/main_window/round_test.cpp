@@ -188,11 +188,16 @@ TEST_F(RoundTest, GameOverPlaysOnOrSavesAndClosesOrStaysWithDealingDisabled) {
         EXPECT_EQ(Stored("PlayerMoney0"), c.stored);
     }
 
-    // After the cancelled close the way on is back to the title and start over; the next game
-    // plays to its end.
+    // After the cancelled close the way on is back to the title. The lost match cannot be
+    // continued: "続きから" starts over too, and the next game plays to its end.
     window->MnuitemTitle->trigger();
     EXPECT_EQ(state.GameState, StateTitle);
-    StartGame();
+    ChooseTitle(2);
+    EXPECT_EQ(boxes.Shown.back().Text, "この対戦は終わっています。最初から始めます。");
+    EXPECT_EQ(state.Players[0].Money, 100);
+    EXPECT_EQ(state.Players[1].Money, 500);
+    EXPECT_EQ(state.DropCount, 5);
+    DealAcesAgainstNoHands();
     window->MnuitemTitle->trigger();  // not while a game is dealt
     EXPECT_EQ(state.GameState, StateDealt);
     ScriptFirstRound(0);

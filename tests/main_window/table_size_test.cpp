@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <cmath>
+#include <functional>
 
 #include "main_window_fixture.h"
 #include "render/table_geometry.h"
@@ -70,6 +71,57 @@ TEST_F(MainWindowTest, LargerTableScalesPictureAndClicksAndIsKept) {
     OpenWindow(store);
     EXPECT_TRUE(window->MnuitemTableSize[2]->isChecked());
     EXPECT_EQ(window->centralWidget()->size(), plainClient * 2);
+}
+
+// A resize cuts the picture or leaves new parts empty: each one draws the table and the strip
+// again at the new size, whatever it shows, and gives them back whole at the old size.
+TEST_F(MainWindowTest, EveryResizeDrawsTheTableAndStripAgain) {
+    const QSize plain = window->size();
+    const auto hoverRowTwo = [this] { MoveOnTable(100, window->PlayField().Height() - 150 + 80); };
+    // A click above the hand draws the table anew, as a key would.
+    const auto clickAboveHand = [this] { ClickTable(100, 10); };
+    const auto resize = [this, plain] { window->resize(plain); };
+    const auto sizeKey = [this] { window->MnuitemTableSize[0]->trigger(); };
+    struct Case {
+        const char* name;
+        bool dealt;
+        std::function<void()> redraw;
+        std::function<void()> restore;
+    };
+    for (const Case& c : {Case{"title, enlarged", false, hoverRowTwo, resize},
+                          Case{"table, enlarged", true, clickAboveHand, resize},
+                          Case{"table, Ctrl+0", true, clickAboveHand, sizeKey}}) {
+        SCOPED_TRACE(c.name);
+        window->MnuitemTitle->trigger();
+        hoverRowTwo();
+        if (c.dealt) {
+            ChooseTitle(1);
+            Deal();
+            ASSERT_EQ(state.GameState, StateDealt);
+        }
+        const QImage table = window->PlayField().Image();
+        const QImage strip = window->Info().Image();
+        window->resize(plain - QSize(200, 150));
+        ASSERT_LT(window->PlayField().Height(), table.height());
+        const QImage small = window->PlayField().Image();
+        c.redraw();
+        EXPECT_EQ(window->PlayField().Image(), small);
+        c.restore();
+        EXPECT_EQ(window->PlayField().Image(), table);
+        EXPECT_EQ(window->Info().Image(), strip);
+        state.GameState = StateReady;
+    }
+}
+
+// What was drawn past the painter (a deal under way, an animation) is not wiped by a resize.
+TEST_F(MainWindowTest, AResizeKeepsWhatWasDrawnPastThePainter) {
+    ChooseTitle(1);
+    Surface& field = window->PlayField();
+    field.DrawText(QStringLiteral("x"), QRect(0, 0, 20, 20), TextLeft);
+    const QImage drawn = field.Image();
+    window->resize(window->size() + QSize(40, 40));
+    ASSERT_GT(field.Width(), drawn.width());
+    EXPECT_EQ(field.Image().copy(drawn.rect()), drawn);
 }
 
 }  // namespace

@@ -178,5 +178,30 @@ TEST(FrmOptionTest, OpensWithTheStateShownClampedToTheRanges) {
     }
 }
 
+// Outside the back's rounded outline the sheet holds the table's green: the preview shows the
+// window there, as the table shows itself; a green inside the outline stays.
+TEST(FrmOptionTest, PreviewCornersShowTheWindowAndTheBackKeepsItsOwnGreen) {
+    MdlMain state = SampleState();  // design 2
+    QImage backs = SyntheticSprites().CardBacks;
+    const int top = 96 * 2;
+    const QRgb green = qRgb(0, 128, 0);
+    for (const QPoint at :
+         {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(70, 95), QPoint(35, 48)}) {
+        backs.setPixel(at + QPoint(0, top), green);
+    }
+    FrmOption dialog(state, backs, nullptr);
+    const QImage shown = dialog.Preview().Image();
+    const QRgb window = Control<QWidget>(dialog, QStringLiteral("PictCardBG"))
+                            ->palette()
+                            .color(QPalette::Window)
+                            .rgb();
+    ASSERT_NE(window, green);
+    for (const QPoint at : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(70, 95)}) {
+        EXPECT_EQ(shown.pixel(at), window) << at.x() << "," << at.y();
+    }
+    EXPECT_EQ(shown.pixel(35, 48), green);
+    EXPECT_EQ(shown.pixel(2, 0), backs.pixel(2, top));
+}
+
 }  // namespace
 }  // namespace kestrins

@@ -643,6 +643,10 @@ Next time the game starts with what was saved before, or with the first values.<
         <translation>Continuing with the saved money.</translation>
     </message>
     <message>
+        <source>この対戦は終わっています。最初から始めます。</source>
+        <translation>This match is over. Starting a new match.</translation>
+    </message>
+    <message>
         <source>F2 を押してください。</source>
         <translation>Press F2.</translation>
     </message>
