@@ -21,9 +21,6 @@ int main(int argc, char** argv) {
         return *exitCode;
     }
     QApplication app(argc, argv);
-    if (const std::optional<int> exitCode = RejectUnknownArguments(QApplication::arguments())) {
-        return *exitCode;
-    }
     QApplication::setFont(WindowFont());
     // Desktops match the window to its desktop entry and icon by this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(KestrinsAppId));
