@@ -124,6 +124,7 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
     if (showMoney_) {
         OpenResults();
     }
+    recorder_.CheckLastingRecord();
 }
 
 FrmMain::~FrmMain() = default;
@@ -503,6 +504,7 @@ void FrmMain::MnuitemHandList_Click() {
 
 void FrmMain::MnuitemRecord_Click() {
     if (record_ == nullptr) {
+        recorder_.CheckLastingRecord();
         record_ = new FrmRecord(recorder_, context_.Boxes, this);
     }
     record_->show();

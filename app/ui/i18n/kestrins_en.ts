@@ -905,6 +905,14 @@ Next time the game starts with what was saved before, or with the first values.<
         <source>所持金のグラフ</source>
         <translation>Money chart</translation>
     </message>
+    <message>
+        <source>CSV ファイルに書き出しました。
+賭け : %1
+ゲームと手札 : %2</source>
+        <translation>Written as CSV.
+Bets: %1
+Games and hands: %2</translation>
+    </message>
 </context>
 <context>
     <name>kestrins::FrmResults</name>
