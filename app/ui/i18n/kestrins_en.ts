@@ -416,11 +416,11 @@ Please press OK.</translation>
         <source>設定を保存できませんでした。
 保存できなかったもの : %1
 保存先 : %2/hivekit/current_user.db
-次に起動したときは、前に保存された内容か最初の値で始まります。</source>
+書き込めるようにしてから「再試行」を押すと、もう一度保存します。「キャンセル」でゲームに戻ります。「変更を破棄」で保存せずに終了すると、次に起動したときは前に保存された内容か最初の値で始まります。</source>
         <translation>The settings could not be saved.
 Not saved: %1
 Saved in: %2/hivekit/current_user.db
-Next time the game starts with what was saved before, or with the first values.</translation>
+Make the folder writable, then press “Retry” to save again. “Cancel” goes back to the game. “Discard” closes without saving: next time the game starts with what was saved before, or with the first values.</translation>
     </message>
     <message>
         <source>、</source>
