@@ -1,4 +1,4 @@
-// Two passes: the answers need no display, while Qt's own options are known only to QApplication.
+// One pass before any display: the answers, and errors for anything neither ours nor Qt's.
 #include "command_line.h"
 
 #include <QCommandLineParser>
@@ -26,6 +26,29 @@ const QCommandLineOption PathsOption(
     QStringLiteral("paths"),
     QStringLiteral("Shows where the settings library and the coins picture are found, and exits."));
 
+// Qt's own options, taken later by QApplication: -platform, -style and the rest. Hidden from the
+// help; Qt itself lists them under --help-all.
+const QStringList QtValueOptions =
+    QStringLiteral(
+        "platform platformpluginpath platformtheme plugin qwindowgeometry qwindowicon "
+        "qwindowtitle session display geometry title icon name style stylesheet "
+        "qmljsdebugger")
+        .split(u' ');
+const QStringList QtFlagOptions =
+    QStringLiteral("reverse widgetcount nograb dograb sync").split(u' ');
+
+void AddQtOptions(QCommandLineParser& parser) {
+    const auto add = [&parser](const QStringList& names, const QString& valueName) {
+        for (const QString& name : names) {
+            QCommandLineOption option(name, QString(), valueName);
+            option.setFlags(QCommandLineOption::HiddenFromHelp);
+            parser.addOption(option);
+        }
+    };
+    add(QtValueOptions, QStringLiteral("value"));
+    add(QtFlagOptions, QString());
+}
+
 void Describe(QCommandLineParser& parser) {
     parser.setApplicationDescription(QStringLiteral(
         "Kestrins (ケストリン): five-card draw poker against three computer players.\n"
@@ -35,6 +58,9 @@ void Describe(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption(LangOption);
     parser.addOption(PathsOption);
+    AddQtOptions(parser);
+    // Qt's options are words after one dash (-platform), so ours read that way too (-h, -v).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
 }
 
 // The --lang value, when given.
@@ -70,8 +96,7 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(KestrinsVersion));
     QCommandLineParser parser;
     Describe(parser);
-    // Unknown options may still be Qt's own; RejectUnknownArguments judges them later.
-    parser.parse(QCoreApplication::arguments());
+    const bool parsed = parser.parse(QCoreApplication::arguments());
     if (parser.isSet(QStringLiteral("help-all"))) {
         parser.process(core);  // only process() lists Qt's own options; it exits here
     }
@@ -84,23 +109,18 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
     if (parser.isSet(PathsOption)) {
         return PrintPaths();
     }
-    // Judged before any display is needed, like the answers above.
-    if (parser.isSet(LangOption) && !ChooseLanguage(LangValue(parser), {})) {
-        return ReportError(QStringLiteral("Unknown language '%1' for --lang: use ja or en.")
-                               .arg(parser.value(LangOption)));
-    }
-    return std::nullopt;
-}
-
-std::optional<int> RejectUnknownArguments(const QStringList& arguments) {
-    QCommandLineParser parser;
-    Describe(parser);
-    if (!parser.parse(arguments)) {
+    // Judged before any display is needed, like the answers above: QApplication aborts
+    // without one.
+    if (!parsed) {
         return ReportError(parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty()) {
         return ReportError(
             QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+    }
+    if (parser.isSet(LangOption) && !ChooseLanguage(LangValue(parser), {})) {
+        return ReportError(QStringLiteral("Unknown language '%1' for --lang: use ja or en.")
+                               .arg(parser.value(LangOption)));
     }
     return std::nullopt;
 }

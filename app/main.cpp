@@ -8,6 +8,7 @@
 #include "platform/modal_runner.h"
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_pacer.h"
+#include "platform/quit_signals.h"
 #include "render/sprites.h"
 #include "settings/startup.h"
 #include "ui/frm_main.h"
@@ -21,9 +22,6 @@ int main(int argc, char** argv) {
         return *exitCode;
     }
     QApplication app(argc, argv);
-    if (const std::optional<int> exitCode = RejectUnknownArguments(QApplication::arguments())) {
-        return *exitCode;
-    }
     QApplication::setFont(WindowFont());
     // Desktops match the window to its desktop entry and icon by this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(KestrinsAppId));
@@ -56,6 +54,14 @@ int main(int argc, char** argv) {
     const Sprites sprites = LoadSprites();
     FrmMain frmMain(GameContext{state, random, pacer, boxes, modal, store, sprites}, showMoney);
     boxes.SetParent(&frmMain);
+    // Ends the player did not ask for save as a close would, without a question.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain, &FrmMain::SaveUnasked);
+    QuitSignals quitSignals;
+    QObject::connect(&quitSignals, &QuitSignals::Received, &frmMain, &FrmMain::EndUnasked);
     frmMain.show();
-    return QApplication::exec();
+    const int exitCode = QApplication::exec();
+    if (frmMain.EndedUnasked()) {
+        frmMain.SaveUnasked();
+    }
+    return exitCode;
 }

@@ -218,11 +218,12 @@ bool Round::OwnPlayerBet(int32_t BeforeBet) {
     painter_.ShowMessage(tr("コール、レイズ、ドロップのどれかをしてください").toStdString());
     painter_.DrawTable();
 
-    while (state_.BetAction == BetNone) {
+    // A close that came during the pause ends the turn before any wait.
+    while (state_.BetAction == BetNone && CloseChoice == 0) {
         painter_.Pace().WaitForEvents();
-        if (CloseChoice != 0) {
-            return false;
-        }
+    }
+    if (CloseChoice != 0) {
+        return false;
     }
     const int32_t action = state_.BetAction;
     if (action == BetDrop) {

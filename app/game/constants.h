@@ -28,6 +28,9 @@ inline constexpr int32_t BetCall = 2;
 inline constexpr int32_t BetDrop = 3;
 
 inline constexpr int32_t WinnerDraw = 5;
+// The seat that opens the betting of the first game after start (its Winner); later games open
+// with the last winner, and after a draw with seat WinnerDraw mod SeatCount.
+inline constexpr int32_t FirstOpener = 3;
 
 // No bet in the game goes above this; a raise that reaches 100 is cut to it.
 inline constexpr int32_t BetCap = 99;

@@ -1,4 +1,4 @@
-// The computer players' betting rule, its hand table and its constants.
+// The computer players' betting rule and its constants; the tables are in bet_tables.h.
 #include "game/decide_bet.h"
 
 #include <algorithm>
@@ -7,34 +7,13 @@
 #include <cstddef>
 
 #include "game/bet_message.h"
+#include "game/bet_tables.h"
 #include "game/constants.h"
 #include "game/evaluate_part.h"
 
 namespace kestrins {
 
 namespace {
-
-struct BetRow {
-    int32_t BaseLimit;   // the call limit starts here
-    int32_t RaiseExtra;  // 0: raise in small steps
-};
-
-// Indexed by Part.
-constexpr std::array<BetRow, PartRoyalFlush + 1> HandTable = {{
-    {0, 0},
-    {5, 0},
-    {10, 0},
-    {15, 0},
-    {20, 0},
-    {25, 0},
-    {30, 10},
-    {40, 10},
-    {60, 15},
-    {70, 15},
-    {80, 20},
-}};
-// A bluffing seat with no hand or one pair bets almost as with a flush.
-constexpr std::array<BetRow, PartOnePair + 1> BluffTable = {{{25, 10}, {30, 10}}};
 
 constexpr int32_t BluffRollTurns = 2;
 constexpr int32_t BluffRollSides = 6;
@@ -44,8 +23,6 @@ constexpr int32_t LargeRaise = 15;    // a raise above this may make a seat drop
 constexpr int32_t SafeBet = 15;       // a non-bluffing seat that has bet this much stays in
 constexpr int32_t BluffDropBet = 60;  // plus 2 x Pattern: the bet that scares a bluffer off
 constexpr int32_t CallLimitSides = 11;
-constexpr int32_t RaiseExtraSides = 5;
-constexpr int32_t RaiseStepSides = 3;
 constexpr int32_t TurnPauseMs = 1000;
 
 struct Decision {
@@ -95,8 +72,9 @@ Decision Decide(const MdlMain& state, MdlCPUPlayer& cpu, std::size_t seat, int32
     const int32_t part = EvaluatePart(state, static_cast<int32_t>(seat)).Part;
     RollBluff(cpu, seat, part, self.Pattern, random);
     const bool bluffing = cpu.Bluffing[seat];
-    const BetRow row = bluffing && part <= PartOnePair ? BluffTable[static_cast<std::size_t>(part)]
-                                                       : HandTable[static_cast<std::size_t>(part)];
+    const BetTableRow row = bluffing && part <= PartOnePair
+                                ? BluffTable[static_cast<std::size_t>(part)]
+                                : HandTable[static_cast<std::size_t>(part)];
 
     if (DropsAgainstRaises(state, seat, part, bluffing)) {
         return {BetDrop, self.Bet};

@@ -5,9 +5,9 @@
 
 namespace kestrins {
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageButtons { Ok, YesNo, YesNoCancel, RetryDiscardCancel };
 enum class MessageIcon { None, Information, Question, Error };
-enum class MessageAnswer { Ok, Yes, No, Cancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel, Retry, Discard };
 
 class MessageBoxes {
 public:

@@ -30,6 +30,8 @@ QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
             return QMessageBox::Yes | QMessageBox::No;
         case MessageButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::RetryDiscardCancel:
+            return QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel;
         case MessageButtons::Ok:
             break;
     }
@@ -49,10 +51,14 @@ MessageAnswer QtMessageBoxes::Show(const std::string& text, const std::string& t
             return MessageAnswer::No;
         case QMessageBox::Cancel:
             return MessageAnswer::Cancel;
+        case QMessageBox::Retry:
+            return MessageAnswer::Retry;
+        case QMessageBox::Discard:
+            return MessageAnswer::Discard;
         default:
             break;
     }
-    // The close box of a Yes/No/Cancel box means Cancel; of an OK box, OK.
+    // The close box of a box with Cancel means Cancel; of an OK box, OK.
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
 }
 

@@ -1,4 +1,4 @@
-// The record's bets as CSV for a spreadsheet: one row per bet action.
+// The lasting record as CSV for a spreadsheet: one file of bet actions, one of seats' games.
 #pragma once
 
 #include <string>
@@ -12,8 +12,18 @@ namespace kestrins {
 // A field quoted when it holds a comma, a quote or a line break, its quotes doubled.
 std::string CsvField(std::string_view text);
 
-// A byte-order mark (so spreadsheets read the Japanese names as UTF-8), a header, then
-// game id, UTC time, seat, name, action, amount and bluffing (1 or 0) per bet; lines end in CRLF.
+// Seconds since 1970 in local time with the offset from UTC, as ISO 8601 writes it
+// ("2027-01-15T09:00:00+09:00"), the time the record window shows.
+std::string LocalTime(int64_t seconds);
+
+// Both files start with a byte-order mark (so spreadsheets read the Japanese names as UTF-8)
+// and a header; lines end in CRLF.
+// Per bet: game id, time, seat, name, action, amount and bluffing (1 or 0).
 std::string BetRowsCsv(const std::vector<BetRow>& rows);
+
+// Per seat of each game, in the games' order: game id, time, seat, name, the hand as dealt and
+// after the exchange, cards exchanged, the hand's category, dropped, bet, money before and after,
+// and win, lose or draw.
+std::string GameRowsCsv(const std::vector<GameEntry>& games);
 
 }  // namespace kestrins

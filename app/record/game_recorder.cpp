@@ -70,6 +70,23 @@ void GameRecorder::GameEnded() {
     emit Changed();
 }
 
+void GameRecorder::CheckLastingRecord() {
+    if (const std::optional<std::string> folder = DefaultRecordFolder()) {
+        const RecordStore store(*folder);
+        if (const std::string movedAside = store.SetAsideDamaged(); !movedAside.empty()) {
+            ReportMovedAside(store.Path(), movedAside);
+        }
+    }
+}
+
+void GameRecorder::ReportMovedAside(const std::string& path, const std::string& movedAside) {
+    boxes_.Show(tr("対戦記録のファイルが壊れていたため読み込めませんでした。\n%1\nは\n%2\n"
+                   "として残し、新しい記録を始めました。")
+                    .arg(QString::fromStdString(path), QString::fromStdString(movedAside))
+                    .toStdString(),
+                tr("対戦記録").toStdString(), MessageButtons::Ok, MessageIcon::Information);
+}
+
 void GameRecorder::Keep(GameEntry& game) {
     const std::optional<std::string> folder = DefaultRecordFolder();
     if (folder) {
@@ -77,12 +94,7 @@ void GameRecorder::Keep(GameEntry& game) {
         const AppendResult appended = store.Append(game);
         game.Id = appended.Id;
         if (!appended.MovedAside.empty()) {
-            boxes_.Show(tr("対戦記録のファイルが壊れていたため読み込めませんでした。\n%1\nは\n%2\n"
-                           "として残し、新しい記録を始めました。")
-                            .arg(QString::fromStdString(store.Path()),
-                                 QString::fromStdString(appended.MovedAside))
-                            .toStdString(),
-                        tr("対戦記録").toStdString(), MessageButtons::Ok, MessageIcon::Information);
+            ReportMovedAside(store.Path(), appended.MovedAside);
         }
     }
     if (game.Id == 0 && !failureShown_) {

@@ -31,6 +31,10 @@ public:
                      int32_t winner, const MdlCPUPlayer& cpu) override;
     void GameEnded() override;
 
+    // Moves a damaged lasting record aside before it is read, and says so: at start and when
+    // the record window opens, so the player never sees a damaged record as an empty one.
+    void CheckLastingRecord();
+
 signals:
     // Something was added to the record; the window redraws.
     void Changed();
@@ -38,6 +42,8 @@ signals:
 private:
     // Writes the game to the lasting record; a failure never stops the game.
     void Keep(GameEntry& game);
+    // The record at `path` was damaged and is kept as `movedAside`; a fresh one was started.
+    void ReportMovedAside(const std::string& path, const std::string& movedAside);
 
     MessageBoxes& boxes_;
     bool failureShown_ = false;

@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <sstream>
+
+#include <unistd.h>
 
 #include "connection.h"
 #include "game/constants.h"
@@ -183,6 +186,26 @@ Outcome WriteGame(const std::string& path, const GameEntry& game, int64_t kept, 
     return result == SQLITE_OK ? Outcome::Done : FromResult(result);
 }
 
+// An existing file as it stands: damaged when it is not ours or fails SQLite's quick check.
+Outcome CheckFile(const std::string& path) {
+    Connection connection;
+    int result = connection.Open(path);
+    if (result != SQLITE_OK) {
+        return FromResult(result);
+    }
+    Statement query(connection.Handle(),
+                    "SELECT (SELECT application_id FROM pragma_application_id), "
+                    "(SELECT count(*) FROM sqlite_schema), "
+                    "(SELECT quick_check FROM pragma_quick_check)");
+    result = query.Step();
+    if (result != SQLITE_ROW) {
+        return FromResult(result);
+    }
+    const bool fresh = query.ColumnInt(0) == 0 && query.ColumnInt(1) == 0;
+    const bool ours = query.ColumnInt(0) == ApplicationId;
+    return (fresh || ours) && query.ColumnBytes(2) == "ok" ? Outcome::Done : Outcome::Damaged;
+}
+
 // A connection for reading an existing record of the current schema; null otherwise.
 bool OpenForReading(Connection& connection, const std::string& folder) {
     const std::optional<std::string> resolved = hivekit::WithoutLinks(folder);
@@ -194,6 +217,25 @@ bool OpenForReading(Connection& connection, const std::string& folder) {
                     "(SELECT user_version FROM pragma_user_version)");
     return query.Step() == SQLITE_ROW && query.ColumnInt(0) == ApplicationId &&
            query.ColumnInt(1) == SchemaVersion;
+}
+
+// Under the folder's lock `attempt` runs again, since another process may have recovered
+// meanwhile; only a file it still finds damaged moves aside (its new name into movedTo), and
+// `attempt` runs once more on the fresh file.
+Outcome RecoverAndRetry(const std::string& folder, const std::string& path,
+                        const std::function<Outcome()>& attempt, std::string& movedTo) {
+    hivekit::FolderLock lock(folder);
+    if (!lock.Held()) {
+        return Outcome::Failed;
+    }
+    Outcome outcome = attempt();
+    if (outcome == Outcome::Damaged) {
+        if (std::optional<std::string> moved = hivekit::MoveAside(path)) {
+            movedTo = *moved;
+            outcome = attempt();
+        }
+    }
+    return outcome;
 }
 
 bool IsAbsolute(const char* path) {
@@ -225,22 +267,29 @@ AppendResult RecordStore::Append(const GameEntry& game) const {
     if (!hivekit::CreateStoreFile(path)) {
         return appended;
     }
-    Outcome outcome = WriteGame(path, game, keptGames_, appended.Id);
+    const auto write = [&] { return WriteGame(path, game, keptGames_, appended.Id); };
+    Outcome outcome = write();
     if (outcome == Outcome::Damaged) {
-        // Another process may have recovered meanwhile; only a file still damaged moves aside.
-        hivekit::FolderLock lock(*resolved);
-        outcome = lock.Held() ? WriteGame(path, game, keptGames_, appended.Id) : Outcome::Failed;
-        if (outcome == Outcome::Damaged) {
-            if (std::optional<std::string> movedTo = hivekit::MoveAside(path)) {
-                appended.MovedAside = *movedTo;
-                outcome = WriteGame(path, game, keptGames_, appended.Id);
-            }
-        }
+        outcome = RecoverAndRetry(*resolved, path, write, appended.MovedAside);
     }
     if (outcome != Outcome::Done) {
         appended.Id = 0;
     }
     return appended;
+}
+
+std::string RecordStore::SetAsideDamaged() const {
+    const std::optional<std::string> resolved = hivekit::WithoutLinks(folder_);
+    if (!resolved) {
+        return {};
+    }
+    const std::string path = *resolved + "/record.db";
+    const auto check = [&path] { return CheckFile(path); };
+    std::string movedTo;
+    if (access(path.c_str(), F_OK) == 0 && check() == Outcome::Damaged) {
+        RecoverAndRetry(*resolved, path, check, movedTo);
+    }
+    return movedTo;
 }
 
 std::vector<GameEntry> RecordStore::LatestGames(int count) const {

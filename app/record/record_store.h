@@ -55,6 +55,9 @@ public:
 
     // Writes one finished game, all of it or nothing.
     AppendResult Append(const GameEntry& game) const;
+    // Moves a damaged file aside (with a fresh one in its place) before anything reads it, so
+    // that it is never shown as an empty record; the name it was kept under, or empty.
+    std::string SetAsideDamaged() const;
 
     // The newest `count` games, newest first.
     std::vector<GameEntry> LatestGames(int count) const;

@@ -119,6 +119,14 @@ std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bo
     return unsaved;
 }
 
+std::vector<std::string> SaveAtClose(const MdlMain& state, int32_t choice, bool showMoney,
+                                     HivekitBinding& store) {
+    if (choice != 0) {
+        DeleteSettings(choice, store);
+    }
+    return SaveSettings(state, choice == 1 ? 1 : 2, showMoney, store);
+}
+
 std::string SaveFailureMessage(const std::vector<std::string>& unsaved) {
     QStringList what;
     for (const std::string& item : unsaved) {
@@ -134,7 +142,9 @@ std::string SaveFailureMessage(const std::vector<std::string>& unsaved) {
                "Settings",
                "設定を保存できませんでした。\n保存できなかったもの : %1\n"
                "保存先 : %2/hivekit/current_user.db\n"
-               "次に起動したときは、前に保存された内容か最初の値で始まります。")
+               "書き込めるようにしてから「再試行」を押すと、もう一度保存します。"
+               "「キャンセル」でゲームに戻ります。「変更を破棄」で保存せずに終了すると、"
+               "次に起動したときは前に保存された内容か最初の値で始まります。")
         .arg(what.join(QCoreApplication::translate("Settings", "、")),
              QString::fromStdString(folder))
         .toStdString();

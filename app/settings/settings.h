@@ -27,7 +27,14 @@ void DeleteSettings(int32_t saveMode, HivekitBinding& store);
 std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney,
                                       HivekitBinding& store);
 
-// The message for a save that failed: what was not saved and where the store is.
+// The save at the end of a run: with choice 1 or 2 (keep or drop the money) DeleteSettings and
+// SaveSettings as a close with that choice; with 0 (nobody was asked) every value but the money,
+// whose stored value stays as it was. Returns what could not be written.
+std::vector<std::string> SaveAtClose(const MdlMain& state, int32_t choice, bool showMoney,
+                                     HivekitBinding& store);
+
+// The message for a save that failed at exit: what was not saved, where the store is, and the
+// choices of the box that shows it (retry, close without saving, back to the game).
 std::string SaveFailureMessage(const std::vector<std::string>& unsaved);
 
 }  // namespace kestrins

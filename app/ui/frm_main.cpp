@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -139,6 +140,7 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
     if (showMoney_) {
         OpenResults();
     }
+    recorder_.CheckLastingRecord();
 }
 
 FrmMain::~FrmMain() = default;
@@ -535,6 +537,7 @@ void FrmMain::MnuitemHandList_Click() {
 
 void FrmMain::MnuitemRecord_Click() {
     if (record_ == nullptr) {
+        recorder_.CheckLastingRecord();
         record_ = new FrmRecord(recorder_, context_.Boxes, this);
     }
     record_->show();
@@ -548,7 +551,7 @@ void FrmMain::UpdateDescription() {
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {
-    if (Form_QueryUnload()) {
+    if (endingChoice_ || Form_QueryUnload()) {
         event->accept();
     } else {
         event->ignore();
@@ -584,17 +587,56 @@ bool FrmMain::Form_QueryUnload() {
             return false;
         }
     }
-    DeleteSettings(choice, context_.Store);
-    const std::vector<std::string> unsaved =
-        SaveSettings(state, choice, MnuitemResults->isChecked(), context_.Store);
-    if (!unsaved.empty() && canSave) {
-        context_.Boxes.Show(SaveFailureMessage(unsaved), "Kestrin", MessageButtons::Ok,
-                            MessageIcon::Error);
+    // A failed save would lose the money: the player may mend the folder and try again.
+    for (;;) {
+        const std::vector<std::string> unsaved =
+            SaveAtClose(state, choice, MnuitemResults->isChecked(), context_.Store);
+        if (unsaved.empty() || !canSave) {
+            break;
+        }
+        const MessageAnswer answer =
+            context_.Boxes.Show(SaveFailureMessage(unsaved), "Kestrin",
+                                MessageButtons::RetryDiscardCancel, MessageIcon::Error);
+        if (answer == MessageAnswer::Discard) {
+            break;
+        }
+        if (answer != MessageAnswer::Retry) {
+            KeepOpen();
+            return false;
+        }
     }
     if (results_ != nullptr) {
         results_->close();
     }
     return true;
+}
+
+void FrmMain::KeepOpen() {
+    round_.CloseChoice = 0;
+    if (round_.QuitRequested && context_.State.GameState == StatePlaying) {
+        // Nothing was settled: the money is as before the deal.
+        context_.State.GameState = StateReady;
+        SetBetPanelVisible(false);
+        painter_.ClearField();
+        playField_.Refresh();
+        ShowMessage(info_, tr("F2 を押してください。").toStdString());
+        MnuitemStart->setEnabled(true);
+    }
+}
+
+void FrmMain::EndUnasked() {
+    if (!endingChoice_) {
+        endingChoice_ = round_.CloseChoice;
+        // Any choice stops the game; what is saved follows endingChoice_.
+        round_.CloseChoice = 2;
+    }
+    QCoreApplication::exit(0);
+}
+
+void FrmMain::SaveUnasked() {
+    const int32_t pending = endingChoice_.value_or(round_.CloseChoice);
+    SaveAtClose(context_.State, pending != 0 ? pending : context_.State.SaveType,
+                MnuitemResults->isChecked(), context_.Store);
 }
 
 void FrmMain::SetStartEnabled(bool enabled) {

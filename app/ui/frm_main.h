@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "engine/round.h"
 #include "engine/round_window.h"
@@ -59,6 +60,14 @@ public:
     FrmResults* Results() const { return results_; }
     // Describes the table and the message strip to screen readers from the state as it is now.
     void UpdateDescription();
+    // An end that nobody asked the player about (a signal): a game in progress stops at its next
+    // checkpoint as for a close, the window closes without a question, and the event loops end.
+    // The caller then saves with SaveUnasked.
+    void EndUnasked();
+    bool EndedUnasked() const { return endingChoice_.has_value(); }
+    // Saves as a close would, without asking: with "ask at exit", every value but the money,
+    // which stays as it was stored.
+    void SaveUnasked();
 
     QAction* MnuitemStart;
     QAction* MnuitemTitle;
@@ -102,6 +111,9 @@ private:
     void ScaleButtons(double scale);
     // Settles the save choice and writes the settings; false keeps the window open.
     bool Form_QueryUnload();
+    // After a close the player called off: a game given up for the close counts for nothing,
+    // and the table waits for F2.
+    void KeepOpen();
     // The title row under a y position on the table: 1 and 2 are the choices.
     int TitleRow(int y) const;
     // Starts over (row 1) or continues (row 2); any other row does nothing.
@@ -126,6 +138,8 @@ private:
     QPointer<FrmResults> results_;
     QPointer<QWidget> handList_;
     QPointer<QWidget> record_;
+    // The pending close's choice when EndUnasked came; nothing before.
+    std::optional<int32_t> endingChoice_;
     // The title row drawn highlighted, by the pointer or the arrow keys; 0 for none.
     int titleRow_ = 0;
     // Runs UpdateDescription once the event loop is back after one or more refreshes, when

@@ -2,8 +2,10 @@
 // the lasting record per name, read again whenever a stored game is added.
 #include "ui/frm_record.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -11,6 +13,8 @@
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <utility>
 
 #include "platform/message_box.h"
 #include "record/csv.h"
@@ -27,6 +31,15 @@ namespace {
 
 RecordStore LastingRecord() {
     return RecordStore(DefaultRecordFolder().value_or(std::string()));
+}
+
+// "record.csv" gives "record-games.csv", beside it.
+QString GamesCsvPath(const QString& betsPath) {
+    const QFileInfo bets(betsPath);
+    const QString stem = bets.suffix().compare(QStringLiteral("csv"), Qt::CaseInsensitive) == 0
+                             ? bets.completeBaseName()
+                             : bets.fileName();
+    return bets.dir().filePath(stem + QStringLiteral("-games.csv"));
 }
 
 QString Percent(int64_t part, int64_t whole) {
@@ -111,16 +124,26 @@ void FrmRecord::ShowStats() {
 }
 
 bool FrmRecord::ExportCsv(const QString& path) {
-    const std::string csv = BetRowsCsv(LastingRecord().BetRows());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(csv.data(), static_cast<qint64>(csv.size())) !=
-            static_cast<qint64>(csv.size()) ||
-        !file.flush()) {
-        boxes_.Show(tr("CSV ファイルに書き出せませんでした。\n%1").arg(path).toStdString(),
-                    tr("対戦記録").toStdString(), MessageButtons::Ok, MessageIcon::Error);
-        return false;
+    const RecordStore record = LastingRecord();
+    std::vector<GameEntry> games = record.LatestGames(static_cast<int>(KeptGames));
+    std::reverse(games.begin(), games.end());
+    const QString gamesPath = GamesCsvPath(path);
+    for (const auto& [where, csv] : {std::pair{path, BetRowsCsv(record.BetRows())},
+                                     std::pair{gamesPath, GameRowsCsv(games)}}) {
+        QFile file(where);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(csv.data(), static_cast<qint64>(csv.size())) !=
+                static_cast<qint64>(csv.size()) ||
+            !file.flush()) {
+            boxes_.Show(tr("CSV ファイルに書き出せませんでした。\n%1").arg(where).toStdString(),
+                        tr("対戦記録").toStdString(), MessageButtons::Ok, MessageIcon::Error);
+            return false;
+        }
     }
+    boxes_.Show(tr("CSV ファイルに書き出しました。\n賭け : %1\nゲームと手札 : %2")
+                    .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(gamesPath))
+                    .toStdString(),
+                tr("対戦記録").toStdString(), MessageButtons::Ok, MessageIcon::Information);
     return true;
 }
 

@@ -26,7 +26,8 @@ public:
     void ShowGames();
     // Reads the lasting record again.
     void ShowStats();
-    // Writes every stored bet to `path` as CSV; false (and a message) when it cannot.
+    // Writes every stored bet to `path` and every stored game's seats beside it
+    // ("<name>-games.csv") as CSV, and says where; false (and a message) when it cannot.
     bool ExportCsv(const QString& path);
 
 private:

@@ -72,7 +72,9 @@ QString BetList(const GameEntry& game) {
     }
     QString list = QStringLiteral("<ol>");
     for (const BetRecord& bet : game.Bets) {
-        list += QStringLiteral("<li>%1 : %2").arg(Name(game, bet.Seat), BetText(bet));
+        list += QStringLiteral("<li>%1 : %2")
+                    .arg(Name(game, bet.Seat),
+                         BetText(bet, game.Finished && game.Winner == WinnerDraw));
         if (game.Finished && bet.Seat != 0) {
             list += bet.Bluffing ? QCoreApplication::translate("RecordText", " <b>[ブラフ中]</b>")
                                  : QString();
@@ -99,7 +101,7 @@ QString CardText(const Card& card) {
     return suits[static_cast<std::size_t>(card.Suit)] + number;
 }
 
-QString BetText(const BetRecord& bet) {
+QString BetText(const BetRecord& bet, bool drawn) {
     const QString word = TranslatedText(BetMessageContext, BetActionWord(bet.Action));
     switch (bet.Action) {
         case BetRaise:
@@ -107,7 +109,8 @@ QString BetText(const BetRecord& bet) {
                 .arg(word)
                 .arg(bet.Amount);
         case BetDrop:
-            return QCoreApplication::translate("RecordText", "%1 (%2 $ を失う)")
+            return (drawn ? QCoreApplication::translate("RecordText", "%1 (%2 $ は引き分けで戻る)")
+                          : QCoreApplication::translate("RecordText", "%1 (%2 $ を失う)"))
                 .arg(word)
                 .arg(bet.Amount);
         default:

@@ -1,6 +1,7 @@
 // A close request while a game runs: deferred to the next checkpoint, asked once, then closed.
 #include <QPushButton>
 #include <deque>
+#include <fstream>
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
@@ -72,6 +73,26 @@ TEST_F(CloseDuringGameTest, AfterTheLastCheckpointTheGameFinishesAndTheNextClose
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(boxes.Answers.empty());
     EXPECT_TRUE(MoneyStored());
+}
+
+// The game given up for the close settled nothing; when the save fails and the player calls the
+// close off, the table waits for the next deal with the money as before.
+TEST_F(CloseDuringGameTest, ACalledOffFailedSaveLeavesTheGivenUpGameUnsettledAndReadyToDeal) {
+    Start(2);
+    ScriptCpuCalls();
+    std::ofstream(home.StoreFolder()) << "not a folder";
+    boxes.Answers = {MessageAnswer::Cancel};
+    pacer.AtWait.push_back([this] { window->close(); });
+    window->CmdChange->click();
+
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(boxes.Answers.empty());
+    EXPECT_EQ(state.GameState, StateReady);
+    EXPECT_TRUE(window->MnuitemStart->isEnabled());
+    EXPECT_FALSE(window->PictBet->isVisible());
+    EXPECT_EQ(Game().CloseChoice, 0);
+    EXPECT_EQ(state.Players[0].Money, 100);
+    EXPECT_EQ(state.Players[1].Money, 500);
 }
 
 }  // namespace

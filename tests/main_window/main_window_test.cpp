@@ -2,12 +2,15 @@
 // panel's buttons, and closing with each save policy.
 #include <QPushButton>
 #include <deque>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
 #include "render/draw_table.h"
 #include "render/table_geometry.h"
+#include "settings/settings.h"
 
 namespace kestrins::testing {
 namespace {
@@ -177,16 +180,75 @@ TEST_F(MainWindowTest, ClosingOutsideAGameFollowsTheSavePolicy) {
     }
 }
 
-TEST_F(MainWindowTest, AFailedSaveSaysWhatAndWhereAndNoLibraryMeansNoSaveQuestion) {
+// The end of the desktop session saves without a question: the policy, or a choice already
+// made for a pending close, decides the money; asking at exit leaves the stored money alone.
+TEST_F(MainWindowTest, AnUnaskedSaveWritesEveryValueAndTheMoneyByThePolicy) {
+    struct Case {
+        int32_t saveType, pendingChoice;
+        std::optional<int32_t> human, left;  // PlayerMoney0 and PlayerMoney1 afterwards
+    };
+    for (const Case& c : {Case{0, 0, std::nullopt, 321}, Case{1, 0, 42, 500},
+                          Case{2, 0, std::nullopt, std::nullopt}, Case{0, 1, 42, 500},
+                          Case{1, 2, std::nullopt, std::nullopt}}) {
+        SCOPED_TRACE(::testing::Message() << c.saveType << " " << c.pendingChoice);
+        TempConfigHome fresh;
+        ASSERT_NE(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "PlayerMoney1", 321), 0);
+        state.SaveType = c.saveType;
+        state.Players[0].Money = 42;
+        state.Players[1].Money = 500;
+        Game().CloseChoice = c.pendingChoice;
+        window->SaveUnasked();
+        EXPECT_TRUE(boxes.Shown.empty());
+        EXPECT_EQ(Stored("PlayerMoney0"), c.human);
+        EXPECT_EQ(Stored("PlayerMoney1"), c.left);
+        EXPECT_EQ(Stored("DropCount"), state.DropCount);
+    }
+    Game().CloseChoice = 0;
+}
+
+TEST_F(MainWindowTest, AFailedSaveCanBeRetriedCalledOffOrDiscardedAndNoLibraryAsksNothing) {
     // A file where the store's folder belongs: every write fails, whoever runs the test.
-    std::ofstream(home.StoreFolder()) << "not a folder";
+    const auto block = [](const TempConfigHome& at) {
+        std::ofstream(at.StoreFolder()) << "not a folder";
+    };
+    block(home);
     state.SaveType = 1;
+    state.Players[1].Money = 321;
+    boxes.Answers = {MessageAnswer::Cancel};
     window->close();
-    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->isVisible()) << "called off: the game goes on";
+    EXPECT_EQ(state.GameState, StateTitle);
+    EXPECT_EQ(state.Players[1].Money, 321);
     ASSERT_EQ(boxes.Shown.size(), 1u);
     EXPECT_EQ(boxes.Shown[0].Title, "Kestrin");
+    EXPECT_EQ(boxes.Shown[0].Buttons, MessageButtons::RetryDiscardCancel);
     EXPECT_NE(boxes.Shown[0].Text.find("所持金"), std::string::npos);
     EXPECT_NE(boxes.Shown[0].Text.find(home.StoreFolder() + "/current_user.db"), std::string::npos);
+
+    // A retry while the folder is still blocked asks again; one after the mend saves and closes.
+    boxes.Answers = {MessageAnswer::Retry, MessageAnswer::Retry};
+    boxes.WhileShown = [this] {
+        if (boxes.Shown.size() == 3) {
+            std::filesystem::remove(home.StoreFolder());
+        }
+    };
+    window->close();
+    boxes.WhileShown = nullptr;
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(boxes.Shown.size(), 3u);
+    EXPECT_EQ(Stored("PlayerMoney1"), 321);
+
+    // Discard closes with nothing written.
+    TempConfigHome fresh;
+    OpenWindow(store);
+    block(fresh);
+    boxes.Shown.clear();
+    boxes.Answers = {MessageAnswer::Discard};
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(boxes.Shown.size(), 1u);
+    std::filesystem::remove(fresh.StoreFolder());
+    EXPECT_FALSE(Stored("PlayerMoney1").has_value());
 
     HivekitBinding missing({"/nonexistent/libhivekit.so.1"});
     OpenWindow(missing);

@@ -1,5 +1,6 @@
 // The menu items that open the other windows: the money window's check mark follows the window,
-// the options redraw a table that has a game on it, and the keys come back when one closes.
+// the options redraw a table that has a game on it, the keys come back when one closes, and the
+// record window checks its file and exports it.
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -9,8 +10,15 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "game/constants.h"
 #include "main_window_fixture.h"
+#include "record/csv.h"
+#include "record/record_store.h"
+#include "ui/frm_record.h"
 #include "ui/frm_results.h"
 
 namespace kestrins::testing {
@@ -109,6 +117,72 @@ TEST_F(MainWindowTest, TheKeysComeBackToTheTableAfterAnyWindowCloses) {
     ScriptOrderedShuffle();
     key(Qt::Key_F2);
     EXPECT_EQ(state.GameState, StateDealt);
+// A damaged record would read as "no games yet": it is set aside and reported once, at start
+// or when the record window opens, whichever meets it first.
+TEST_F(MainWindowTest, ADamagedRecordIsSetAsideAndReportedWhenFirstMet) {
+    const std::string file = home.RecordFolder() + "/record.db";
+    const auto damage = [&file] {
+        std::filesystem::create_directories(std::filesystem::path(file).parent_path());
+        std::ofstream(file) << std::string(4096, 'x');
+    };
+    const auto closeRecord = [this] {
+        window->findChild<QWidget*>(QStringLiteral("FrmRecord"))->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    damage();
+    boxes.Shown.clear();
+    OpenWindow(store);
+    ASSERT_EQ(boxes.Shown.size(), 1u) << "at start";
+    EXPECT_NE(boxes.Shown[0].Text.find(file + ".damaged-"), std::string::npos);
+    window->MnuitemRecord->trigger();
+    closeRecord();
+    EXPECT_EQ(boxes.Shown.size(), 1u) << "a healthy record says nothing";
+
+    damage();
+    window->MnuitemRecord->trigger();
+    EXPECT_EQ(boxes.Shown.size(), 2u) << "when the record window opens";
+    window->MnuitemRecord->trigger();  // already open: not checked again
+    closeRecord();
+    EXPECT_EQ(boxes.Shown.size(), 2u);
+    std::size_t copies = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(home.RecordFolder())) {
+        copies += entry.path().filename().string().rfind("record.db.damaged-", 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(copies, 2u);
+}
+
+// The export writes the bets where the player chose and the games' seats beside it, and says
+// where both are.
+TEST_F(MainWindowTest, CsvExportWritesBetsAndGamesAndSaysWhere) {
+    GameEntry game;
+    game.Time = 1'800'000'000;
+    game.Finished = true;
+    game.Winner = WinnerDraw;
+    game.Seats[2].Dropped = true;
+    game.Seats[0].Final = PairOfAces;
+    game.Seats[0].Showdown = {PartOnePair, 1, 0};
+    game.Bets = {{3, BetCall, 1, false}, {2, BetDrop, 1, false}};
+    ASSERT_NE(RecordStore(home.RecordFolder()).Append(game).Id, 0);
+    game.Id = 1;
+
+    window->MnuitemRecord->trigger();
+    auto* record = window->findChild<FrmRecord*>(QStringLiteral("FrmRecord"));
+    ASSERT_NE(record, nullptr);
+    const std::string bets = home.Path() + "/out.csv";
+    const std::string games = home.Path() + "/out-games.csv";
+    boxes.Shown.clear();
+    ASSERT_TRUE(record->ExportCsv(QString::fromStdString(bets)));
+    const auto read = [](const std::string& path) {
+        std::ostringstream text;
+        text << std::ifstream(path).rdbuf();
+        return text.str();
+    };
+    EXPECT_EQ(read(bets), BetRowsCsv(RecordStore(home.RecordFolder()).BetRows()));
+    EXPECT_EQ(read(games), GameRowsCsv({game}));
+    EXPECT_NE(read(games).find(",♠A ♥A ♦4 ♣K ♠Q,0,one_pair,0,"), std::string::npos);
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_NE(boxes.Shown[0].Text.find(bets), std::string::npos);
+    EXPECT_NE(boxes.Shown[0].Text.find(games), std::string::npos);
 }
 
 }  // namespace

@@ -9,6 +9,9 @@ namespace kestrins::testing {
 MessageAnswer ScriptedBoxes::Show(const std::string& text, const std::string& title,
                                   MessageButtons buttons, MessageIcon /*icon*/) {
     Shown.push_back({text, title, buttons});
+    if (WhileShown) {
+        WhileShown();
+    }
     if (buttons == MessageButtons::Ok) {
         return MessageAnswer::Ok;
     }

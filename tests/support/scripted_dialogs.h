@@ -27,6 +27,8 @@ public:
 
     std::deque<MessageAnswer> Answers;
     std::vector<ShownBox> Shown;
+    // Runs while each box is up, after it is added to Shown: what the player does meanwhile.
+    std::function<void()> WhileShown;
 };
 
 class ScriptedModal final : public ModalRunner {

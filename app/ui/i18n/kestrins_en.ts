@@ -103,32 +103,32 @@ and a new settings file has been started.</translation>
         <translation>Ante</translation>
     </message>
     <message>
-        <source>交換が終わると全員が %1 $ を賭けます。ドロップしてもこの分は戻りません。</source>
-        <translation>When the exchanges are over, everyone bets %1 $. Dropping does not give it back.</translation>
+        <source>交換が終わると全員が %1 $ を賭けます。ドロップしてもこの分は戻りません (引き分けのときは戻ります)。</source>
+        <translation>When the exchanges are over, everyone bets %1 $. Dropping does not give it back (a draw does).</translation>
     </message>
     <message>
         <source>賭け</source>
         <translation>Betting</translation>
     </message>
     <message>
-        <source>前のゲームの勝者から順に行動します。&lt;b&gt;コール&lt;/b&gt;は、それまでの最高額に賭け金をそろえます。&lt;b&gt;レイズ&lt;/b&gt;は押すたびに賭け金が %1 $ 上がり、「決定」で確定します。&lt;b&gt;取り消し&lt;/b&gt;はレイズをやめて、コールの額に戻します。賭け金の上限は %2 $ です。誰かがレイズすると、ほかの全員がもう一度行動します。レイズのあと全員が行動し終えると賭けは終わります。レイズが続いても、およそ %3 手番で打ち切られます。</source>
-        <translation>Players act in turn, starting with the winner of the last game. &lt;b&gt;Call&lt;/b&gt; matches the highest bet so far. Each press of &lt;b&gt;Raise&lt;/b&gt; adds %1 $ to your bet, and “Confirm” settles it. &lt;b&gt;Cancel&lt;/b&gt; takes the raise back to the call. No bet can go above %2 $. When someone raises, everyone else acts again; betting ends once everyone has acted after the last raise. However long the raising goes on, betting stops after about %3 turns.</translation>
+        <source>最初のゲームは%4から、そのあとは前のゲームの勝者から (引き分けのあとは%5から) 順に行動します。&lt;b&gt;コール&lt;/b&gt;は、それまでの最高額に賭け金をそろえます。&lt;b&gt;レイズ&lt;/b&gt;は押すたびに賭け金が %1 $ 上がり、「決定」で確定します。&lt;b&gt;取り消し&lt;/b&gt;はレイズをやめて、コールの額に戻します。賭け金の上限は %2 $ です。誰かがレイズすると、ほかの全員がもう一度行動します。レイズのあと全員が行動し終えると賭けは終わります。レイズが続いても、およそ %3 手番で打ち切られます。</source>
+        <translation>The first game opens with %4, every later one with the winner of the last game (after a draw, with %5); the others follow in turn. &lt;b&gt;Call&lt;/b&gt; matches the highest bet so far. Each press of &lt;b&gt;Raise&lt;/b&gt; adds %1 $ to your bet, and “Confirm” settles it. &lt;b&gt;Cancel&lt;/b&gt; takes the raise back to the call. No bet can go above %2 $. When someone raises, everyone else acts again; betting ends once everyone has acted after the last raise. However long the raising goes on, betting stops after about %3 turns.</translation>
     </message>
     <message>
         <source>ドロップ</source>
         <translation>Drop</translation>
     </message>
     <message>
-        <source>&lt;b&gt;ドロップ&lt;/b&gt;は勝負を降りることです。それまでに賭けた分は失います。あなたがドロップできる回数には限りがあり、最初は %1 回、ゲームに勝つたびに %2 回増えます。</source>
-        <translation>To &lt;b&gt;drop&lt;/b&gt; is to give up the hand; what you have bet so far is lost. You can drop only so many times: %1 at first, and %2 more each time you win a game.</translation>
+        <source>&lt;b&gt;ドロップ&lt;/b&gt;は勝負を降りることです。それまでに賭けた分は失います (引き分けのときは戻ります)。あなたがドロップできる回数には限りがあり、最初は %1 回、ゲームに勝つたびに %2 回増えます。</source>
+        <translation>To &lt;b&gt;drop&lt;/b&gt; is to give up the hand; what you have bet so far is lost (a draw gives it back). You can drop only so many times: %1 at first, and %2 more each time you win a game.</translation>
     </message>
     <message>
         <source>精算</source>
         <translation>Settling up</translation>
     </message>
     <message>
-        <source>全員が自分の賭け金を払い、勝った人が全員分を受け取ります。いちばん強い役が同じ強さで並んだときは引き分けで、賭け金はすべて戻ります。</source>
-        <translation>Everyone pays their bet, and the winner takes all of it. When the strongest hands are equally strong, the game is a draw and every bet is returned.</translation>
+        <source>全員が自分の賭け金を払い、勝った人が全員分を受け取ります。いちばん強い役が同じ強さで並んだときは引き分けで、ドロップした人の分も含めて賭け金はすべて戻ります。</source>
+        <translation>Everyone pays their bet, and the winner takes all of it. When the strongest hands are equally strong, the game is a draw and every bet is returned, those of the players who dropped included.</translation>
     </message>
     <message>
         <source>所持金と対戦の終わり</source>
@@ -143,8 +143,24 @@ and a new settings file has been started.</translation>
         <translation>The computers&apos; temperaments</translation>
     </message>
     <message>
-        <source>設定 (F3) で選べます。%1 から %2 に向かって強気になり、レイズの幅が %3 倍から %4 倍まで大きくなります。%5は、弱い手で強気に賭けるブラフをよくします。誰がブラフだったかは、ゲームのあと対戦記録 (F5) で確かめられます。</source>
-        <translation>Chosen in Options (F3). From %1 to %2 they grow bolder, and their raises grow from %3 to %4 times the step. %5 often bluff, betting boldly on a weak hand. Who was bluffing can be seen in the Game Record (F5) after the game.</translation>
+        <source>設定 (F3) で選べます。%1 から %2 に向かって強気になります。%3より弱い手のレイズは 1 回に、%1 で %4〜%5 $、%2 で %6〜%7 $ です。%3以上の手か、%8以下の手でブラフをしているときは、1 回に %9〜%10 $ と大きくレイズします。%11は、弱い手で強気に賭けるブラフをよくします。誰がブラフだったかは、ゲームのあと対戦記録 (F5) で確かめられます。</source>
+        <translation>Chosen in Options (F3). From %1 to %2 they grow bolder. Below %3, one raise adds %4 to %5 $ for %1 and %6 to %7 $ for %2. With %3 or better, or when bluffing on %8 or less, they raise by %9 to %10 $ at once. %11 often bluff, betting boldly on a weak hand. Who was bluffing can be seen in the Game Record (F5) after the game.</translation>
+    </message>
+    <message>
+        <source>あなた</source>
+        <translation>you</translation>
+    </message>
+    <message>
+        <source>左の席</source>
+        <translation>the seat on the left</translation>
+    </message>
+    <message>
+        <source>向かいの席</source>
+        <translation>the seat opposite</translation>
+    </message>
+    <message>
+        <source>右の席</source>
+        <translation>the seat on the right</translation>
     </message>
 </context>
 <context>
@@ -267,6 +283,10 @@ and a new settings file has been started.</translation>
     <message>
         <source>%1 の勝ちです。</source>
         <translation>%1 wins.</translation>
+    </message>
+    <message>
+        <source>%1 (%2 $ は引き分けで戻る)</source>
+        <translation>%1 (%2 $, returned by the draw)</translation>
     </message>
 </context>
 <context>
@@ -396,11 +416,11 @@ Please press OK.</translation>
         <source>設定を保存できませんでした。
 保存できなかったもの : %1
 保存先 : %2/hivekit/current_user.db
-次に起動したときは、前に保存された内容か最初の値で始まります。</source>
+書き込めるようにしてから「再試行」を押すと、もう一度保存します。「キャンセル」でゲームに戻ります。「変更を破棄」で保存せずに終了すると、次に起動したときは前に保存された内容か最初の値で始まります。</source>
         <translation>The settings could not be saved.
 Not saved: %1
 Saved in: %2/hivekit/current_user.db
-Next time the game starts with what was saved before, or with the first values.</translation>
+Make the folder writable, then press “Retry” to save again. “Cancel” goes back to the game. “Discard” closes without saving: next time the game starts with what was saved before, or with the first values.</translation>
     </message>
     <message>
         <source>、</source>
@@ -888,6 +908,14 @@ Next time the game starts with what was saved before, or with the first values.<
     <message>
         <source>所持金のグラフ</source>
         <translation>Money chart</translation>
+    </message>
+    <message>
+        <source>CSV ファイルに書き出しました。
+賭け : %1
+ゲームと手札 : %2</source>
+        <translation>Written as CSV.
+Bets: %1
+Games and hands: %2</translation>
     </message>
 </context>
 <context>
