@@ -2,6 +2,7 @@
 #include "main_window_fixture.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -11,6 +12,9 @@
 namespace kestrins::testing {
 
 MainWindowTest::MainWindowTest() {
+    // Qt's font cache outlives a test, and its timed clean-up, run by an earlier test's
+    // processEvents, changes how large text is antialiased: every test starts as a fresh process.
+    QFont::cleanup();
     StartUp(state, store);
     OpenWindow(store);
 }
@@ -26,6 +30,11 @@ void MainWindowTest::OpenWindow(HivekitBinding& binding, bool showMoney) {
 void MainWindowTest::SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton button) {
     QMouseEvent event(type, QPointF(x, y), QPointF(x, y), button, button, Qt::NoModifier);
     QApplication::sendEvent(&PlayFieldWidget(), &event);
+}
+
+QString MainWindowTest::TableDescription() {
+    QApplication::processEvents();  // the description is set from a zero-time timer
+    return PlayFieldWidget().accessibleDescription();
 }
 
 void MainWindowTest::PressAtWait(std::vector<int> buttons) {
