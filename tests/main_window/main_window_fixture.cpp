@@ -12,8 +12,9 @@
 namespace kestrins::testing {
 
 MainWindowTest::MainWindowTest() {
-    // Qt's font cache outlives a test, and its timed clean-up, run by an earlier test's
-    // processEvents, changes how large text is antialiased: every test starts as a fresh process.
+    // Qt's font cache outlives a test: its timed clean-up, armed by an earlier test and run by a
+    // later one's processEvents, changes how text of 64 pixels and more is antialiased. Every
+    // test starts with a fresh cache, as a process of its own would.
     QFont::cleanup();
     StartUp(state, store);
     OpenWindow(store);
