@@ -1,6 +1,6 @@
 // The five calls' contract where the model fuzz target cannot see it: bytes kept exactly and off
-// the file system, the stored number format, the read limit's message, key levels and names
-// without case.
+// the file system, the stored number format, numbers of another size and deletes of what is not
+// set, the read limit's message, key levels and names without case.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -66,6 +66,32 @@ TEST_F(HivekitContractTest, NumbersStoredLittleEndianReplaceATextAndKeysOutliveT
                      "SELECT key_path FROM entries WHERE value_name = '' ORDER BY key_path"),
               (std::vector<std::string>{"Software", "Software\\Tovarek",
                                         "Software\\Tovarek\\Kestrin", kKey}));
+}
+
+// Another program may store a number of another size; neither it nor a delete of a value that is
+// not set is damage: the call fails, outputs and file stay as they were, nothing is said.
+TEST_F(HivekitContractTest, NumbersOfAnotherSizeAndDeletesOfUnsetValuesFailAndChangeNothing) {
+    ASSERT_EQ(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", 7), 1);
+    ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "kept"), 1);
+    for (const char* data : {"x'010203'", "x'0102030405060708'"}) {
+        SCOPED_TRACE(data);
+        RunSql(home_.StoreFile(),
+               std::string("UPDATE entries SET data = ") + data + " WHERE value_name = 'Number'");
+        int32_t number = -5;
+        EXPECT_EQ(GetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", &number), 0);
+        EXPECT_EQ(number, -5);
+    }
+    const std::string before = ReadFileBytes(home_.StoreFile());
+    EXPECT_EQ(DeleteValue(HKEY_CURRENT_USER, kKey, "Missing"), 0);
+    EXPECT_EQ(DeleteValue(HKEY_CURRENT_USER, kKey, nullptr), 0);  // the key's unset default
+    EXPECT_EQ(DeleteValue(HKEY_CURRENT_USER, "Software\\Elsewhere", "Name"), 0);
+    EXPECT_EQ(ReadFileBytes(home_.StoreFile()), before);
+    EXPECT_EQ(ReadText("Name"), "kept");
+    // The next write replaces the odd number in the same store.
+    ASSERT_EQ(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Number", 9), 1);
+    EXPECT_EQ(ReadNumber("Number"), 9);
+    EXPECT_EQ(FolderEntries(home_.StoreFolder()), std::vector<std::string>{"current_user.db"});
+    EXPECT_TRUE(messages_.Messages().empty());
 }
 
 TEST_F(HivekitContractTest, TextsOfStoredSize2048OrMoreAreRefusedWithTheLimitMessage) {

@@ -128,6 +128,11 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
          [](const std::string& store) {
              RunSql(store, "CREATE TABLE notes(t TEXT); INSERT INTO notes VALUES('mine');");
          }},
+        {"an extra table beside ours",
+         [](const std::string& store) {
+             ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Value1", "v"), 1);
+             RunSql(store, "CREATE TABLE notes(t TEXT)");
+         }},
         {"our mark on another schema",
          [](const std::string& store) {
              RunSql(store, "PRAGMA application_id = " + std::to_string(kApplicationId) +

@@ -2,6 +2,7 @@
 #include "main_window_fixture.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -11,6 +12,10 @@
 namespace kestrins::testing {
 
 MainWindowTest::MainWindowTest() {
+    // Qt's font cache outlives a test: its timed clean-up, armed by an earlier test and run by a
+    // later one's processEvents, changes how text of 64 pixels and more is antialiased. Every
+    // test starts with a fresh cache, as a process of its own would.
+    QFont::cleanup();
     StartUp(state, store);
     OpenWindow(store);
 }
@@ -26,6 +31,11 @@ void MainWindowTest::OpenWindow(HivekitBinding& binding, bool showMoney) {
 void MainWindowTest::SendMouse(QEvent::Type type, int x, int y, Qt::MouseButton button) {
     QMouseEvent event(type, QPointF(x, y), QPointF(x, y), button, button, Qt::NoModifier);
     QApplication::sendEvent(&PlayFieldWidget(), &event);
+}
+
+QString MainWindowTest::TableDescription() {
+    QApplication::processEvents();  // the description is set from a zero-time timer
+    return PlayFieldWidget().accessibleDescription();
 }
 
 void MainWindowTest::PressAtWait(std::vector<int> buttons) {

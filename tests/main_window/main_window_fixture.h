@@ -44,6 +44,8 @@ protected:
         SendMouse(QEvent::MouseButtonPress, x, y, button);
     }
     void MoveOnTable(int x, int y) { SendMouse(QEvent::MouseMove, x, y, Qt::NoButton); }
+    // What a screen reader hears for the table once the window has caught up with the picture.
+    QString TableDescription();
     // Clicks the middle of title row 1 ("最初から") or 2 ("続きから").
     void ChooseTitle(int row) {
         ClickTable(100, window->PlayField().Height() - 150 + 35 * row + 14);

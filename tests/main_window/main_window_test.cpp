@@ -1,5 +1,5 @@
 // The main window outside a running game: title screen, F2, card selection, layout, the bet
-// panel's buttons, and closing with each save policy.
+// panel's buttons, stored values out of range, and closing with each save policy.
 #include <QPushButton>
 #include <deque>
 #include <filesystem>
@@ -11,6 +11,7 @@
 #include "render/draw_table.h"
 #include "render/table_geometry.h"
 #include "settings/settings.h"
+#include "settings/startup.h"
 
 namespace kestrins::testing {
 namespace {
@@ -149,6 +150,27 @@ TEST_F(MainWindowTest, RaiseClicksCancelAndTheCapAtNinetyNine) {
     }
 }
 
+// Edited by hand or by another program: each value starts inside its range, and a negative
+// allowance does not let the human drop for ever.
+TEST_F(MainWindowTest, StoredValuesOutOfRangeStartInsideTheirRanges) {
+    for (const auto& [name, value] : {std::pair{"DropCount", -2},
+                                      {"GameSpeed", 3},
+                                      {"TableSize", -1},
+                                      {"CardType", 5},
+                                      {"Playerpattern1", 4},
+                                      {"Playerpattern2", -1}}) {
+        ASSERT_EQ(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, name, value), 1);
+    }
+    state = MdlMain{};
+    StartUp(state, store);
+    EXPECT_EQ(state.DropCount, 0);
+    EXPECT_EQ(state.GameSpeed, SpeedCount - 1);
+    EXPECT_EQ(state.TableSize, 0);
+    EXPECT_EQ(state.CardType, CardTypeCount - 1);
+    EXPECT_EQ(state.Players[1].Pattern, PatternCount - 1);
+    EXPECT_EQ(state.Players[2].Pattern, 0);
+}
+
 TEST_F(MainWindowTest, ClosingOutsideAGameFollowsTheSavePolicy) {
     struct Case {
         int32_t saveType;
@@ -249,6 +271,25 @@ TEST_F(MainWindowTest, AFailedSaveCanBeRetriedCalledOffOrDiscardedAndNoLibraryAs
     EXPECT_EQ(boxes.Shown.size(), 1u);
     std::filesystem::remove(fresh.StoreFolder());
     EXPECT_FALSE(Stored("PlayerMoney1").has_value());
+
+    // A relative XDG_CONFIG_HOME is ignored, by the library and by the message alike.
+    const char* oldHome = std::getenv("HOME");
+    const std::optional<std::string> savedHome =
+        oldHome != nullptr ? std::optional<std::string>(oldHome) : std::nullopt;
+    setenv("HOME", home.Path().c_str(), 1);
+    setenv("XDG_CONFIG_HOME", "relative-config", 1);
+    std::filesystem::create_directory(home.Path() + "/.config");
+    std::ofstream(home.Path() + "/.config/hivekit") << "not a folder";
+    OpenWindow(store);
+    boxes.Shown.clear();
+    boxes.Answers = {MessageAnswer::Discard};
+    window->close();
+    savedHome ? setenv("HOME", savedHome->c_str(), 1) : unsetenv("HOME");
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_NE(boxes.Shown[0].Text.find(home.Path() + "/.config/hivekit/current_user.db"),
+              std::string::npos)
+        << boxes.Shown[0].Text;
+    EXPECT_FALSE(std::filesystem::exists("relative-config"));
 
     HivekitBinding missing({"/nonexistent/libhivekit.so.1"});
     OpenWindow(missing);

@@ -1,6 +1,6 @@
-// The menu items that open the other windows: the money window's check mark follows the window,
-// the options redraw a table that has a game on it, the keys come back when one closes, and the
-// record window checks its file and exports it.
+// The menu items: which can be chosen at each point of a game, the money window's check mark
+// follows the window, the options redraw a table that has a game on it, the keys come back when
+// a window closes, and the record window checks its file and exports it.
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -23,6 +23,43 @@
 
 namespace kestrins::testing {
 namespace {
+
+TEST_F(MainWindowTest, MenuItemsCanBeChosenOnlyWhereTheyMeanSomething) {
+    // What the game menu offers when it opens, as words.
+    const auto offered = [this] {
+        emit window->menuBar()->actions().front()->menu()->aboutToShow();
+        std::string on;
+        for (const auto& [name, item] : {std::pair{"deal", window->MnuitemStart},
+                                         {"title", window->MnuitemTitle},
+                                         {"exchange", window->MnuitemChange},
+                                         {"card1", window->MnuitemMark[0]},
+                                         {"card5", window->MnuitemMark[4]},
+                                         {"undo", window->MnuitemCancelRaise}}) {
+            on += item->isEnabled() ? std::string(name) + " " : std::string();
+        }
+        return on;
+    };
+    EXPECT_EQ(offered(), "");
+    ChooseTitle(1);
+    EXPECT_EQ(offered(), "deal title ");
+    DealAcesAgainstNoHands();
+    EXPECT_EQ(offered(), "exchange card1 card5 ");
+    ScriptCpuCalls();
+    pacer.AtWait.push_back([&] {
+        EXPECT_EQ(offered(), "");
+        window->CmdBet[1]->click();
+        EXPECT_EQ(offered(), "undo ");
+        window->CmdBet[3]->click();
+        EXPECT_EQ(offered(), "");
+        ScriptCpuCalls(2);
+        window->CmdBet[0]->click();
+    });
+    window->CmdChange->click();
+    ASSERT_EQ(state.GameState, StateGameOver);
+    EXPECT_EQ(offered(), "deal title ");
+    window->MnuitemTitle->trigger();
+    EXPECT_EQ(offered(), "");
+}
 
 TEST_F(MainWindowTest, MoneyWindowAndCheckMarkFollowEachOtherAndAnOpenOneIsKept) {
     random.Push(0.5f, 2000);  // the chart's coin jitter, not counted here

@@ -140,6 +140,9 @@ TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOneWithNoDropLeft
 
     EXPECT_EQ(state.Winner, WinnerDraw);
     EXPECT_EQ(modal.Titles.back(), QStringLiteral("戦績 : 引き分けです"));
+    const QString drawn = TableDescription();
+    EXPECT_TRUE(drawn.contains(QStringLiteral("\n引き分け\n"))) << drawn.toStdString();
+    EXPECT_TRUE(drawn.contains(QStringLiteral("プレイヤー 2の手札")));
 
     state.DropCount = 0;
     DealAcesAgainstNoHands();
@@ -147,6 +150,7 @@ TEST_F(RoundTest, EqualBestHandsDrawAndTheNextGameOpensWithSeatOneWithNoDropLeft
     pacer.AtWait.push_back([this] {
         EXPECT_EQ(random.Left(), 0u);
         EXPECT_EQ(window->CmdBet[2]->text(), QStringLiteral("ドロップ不可能(&D)"));
+        EXPECT_FALSE(TableDescription().contains(QStringLiteral("引き分け")));
         window->CmdBet[0]->click();
     });
     window->CmdChange->click();

@@ -1,7 +1,7 @@
 // The same scripted game, whatever the game's speed and whether the money chart and the game
-// record are open: the same draws at the same moments, the same messages, only the pauses'
-// lengths change; the record follows the game without giving away a bluff or a computer's cards
-// before the game is over.
+// record are open: the same draws at the same moments, the same messages and table pictures, only
+// the pauses' lengths change; the record follows the game without giving away a bluff or a
+// computer's cards before the game is over.
 #include <QApplication>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -17,11 +17,12 @@ namespace {
 
 using SameGameTest = MainWindowTest;
 
-// A game seen pause by pause: the draws taken since it began and the message strip at every
-// pause and once more at its end, then the pauses' lengths and the checkpoints passed.
+// A game seen pause by pause: the draws taken since it began and the message strip and table at
+// every pause and once more at its end, then the pauses' lengths and the checkpoints passed.
 struct GameTrace {
     std::vector<std::size_t> draws;
     std::vector<QImage> messages;
+    std::vector<QImage> tables;
     std::vector<int> sleeps;
     int doEvents = 0;
 };
@@ -46,6 +47,7 @@ TEST_F(SameGameTest, SpeedAndOpenChartAndRecordChangeOnlyHowLongThePausesAre) {
         const auto look = [&] {
             trace.draws.push_back(random.Taken() - firstDraw);
             trace.messages.push_back(window->Info().Image());
+            trace.tables.push_back(window->PlayField().Image());
         };
         pacer.Sleeps.clear();
         pacer.DuringSleep = [&] {
@@ -107,6 +109,7 @@ TEST_F(SameGameTest, SpeedAndOpenChartAndRecordChangeOnlyHowLongThePausesAre) {
         SCOPED_TRACE(pauseScale);
         EXPECT_EQ(game.draws, normal.draws);
         EXPECT_TRUE(game.messages == normal.messages);
+        EXPECT_TRUE(game.tables == normal.tables);
         EXPECT_EQ(game.doEvents, normal.doEvents);
         ASSERT_EQ(game.sleeps.size(), normal.sleeps.size());
         for (std::size_t i = 0; i < normal.sleeps.size(); ++i) {

@@ -52,9 +52,10 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"LangJapanese", std::nullopt, {nullptr, nullptr, "ja_JP.UTF-8"}, Ja},
         // Jamaican Creole starts like Japanese.
         ChoiceCase{"LangJamaican", std::nullopt, {nullptr, nullptr, "jam_JM"}, En},
-        ChoiceCase{"LcAllBeforeLang", std::nullopt, {"C", nullptr, "en_GB.UTF-8"}, Ja},
+        ChoiceCase{"LcAllBeforeTheOthers", std::nullopt, {"C", "en_GB", "en_GB.UTF-8"}, Ja},
         ChoiceCase{"LcMessagesBeforeLang", std::nullopt, {nullptr, "fr_FR", "ja_JP"}, En},
-        ChoiceCase{"EmptyLcAllSkipped", std::nullopt, {"", "en_US", "ja_JP"}, En},
+        // An empty LC_ALL read as a locale would give English.
+        ChoiceCase{"EmptyLcAllSkipped", std::nullopt, {"", "ja_JP", "en_US"}, Ja},
         ChoiceCase{"OptionEnglishOverJapanese", QStringLiteral("en"), {"ja_JP", "ja_JP", "ja"}, En},
         ChoiceCase{
             "OptionJapaneseOverEnglish", QStringLiteral("ja"), {"en_US", nullptr, nullptr}, Ja},
