@@ -74,7 +74,8 @@ void MoneyChart::paintEvent(QPaintEvent* /*event*/) {
             painter.setBrush(Qt::NoBrush);
         }
         painter.drawText(QPointF(plot.right() + Margin, plot.top() + LegendLine * (i + 1)),
-                         QString::fromStdString(stats_[i].Name));
+                         painter.fontMetrics().elidedText(QString::fromStdString(stats_[i].Name),
+                                                          Qt::ElideRight, LegendWidth - Margin));
     }
     painter.setPen(Qt::black);
     painter.drawText(plot, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("%1 $").arg(high));

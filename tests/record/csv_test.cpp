@@ -1,4 +1,4 @@
-// CSV fields survive names with commas, quotes and line breaks.
+// CSV fields survive names with commas, quotes and line breaks, and never turn into formulas.
 #include "record/csv.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,15 @@ TEST(CsvTest, FieldsQuoteOnlyWhatNeedsItOneLinePerBet) {
     for (const auto& [text, expected] : {std::pair{"A,B", "\"A,B\""},
                                          {"say \"hi\"", "\"say \"\"hi\"\"\""},
                                          {"a\nb", "\"a\nb\""},
-                                         {"a\rb", "\"a\rb\""}}) {
+                                         {"a\rb", "\"a\rb\""},
+                                         // What a spreadsheet would run as a formula stays text.
+                                         {"=1+1", "'=1+1"},
+                                         {"+x", "'+x"},
+                                         {"-x", "'-x"},
+                                         {"@SUM(A1)", "'@SUM(A1)"},
+                                         {"\tx", "'\tx"},
+                                         {"\r=x", "\"'\r=x\""},
+                                         {"a=b", "a=b"}}) {
         EXPECT_EQ(CsvField(text), expected) << text;
     }
     const std::vector<BetRow> rows = {{7, 0, {2, BetRaise, 13, true}, "Mr \"X\", jr"},
