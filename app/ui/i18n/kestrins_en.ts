@@ -686,6 +686,14 @@ Next time the game starts with what was saved before, or with the first values.<
         <translation>Options</translation>
     </message>
     <message>
+        <source>名前を入力してください。</source>
+        <translation>Please enter a name.</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます。もっと短い名前にしてください。</source>
+        <translation>This name is too long. Please choose a shorter one.</translation>
+    </message>
+    <message>
         <source>キャンセル(&amp;C)</source>
         <translation>&amp;Cancel</translation>
     </message>
