@@ -636,7 +636,7 @@ Next time the game starts with what was saved before, or with the first values.<
     </message>
     <message>
         <source>初期化しました。</source>
-        <translation>The money has been reset.</translation>
+        <translation>The money and the drops have been reset.</translation>
     </message>
     <message>
         <source>続きから始めます。</source>
@@ -902,7 +902,7 @@ Next time the game starts with what was saved before, or with the first values.<
     </message>
     <message>
         <source>%1 枚</source>
-        <translation>%1</translation>
+        <translation>%1 coins</translation>
     </message>
     <message>
         <source>所持金のグラフ</source>
