@@ -22,15 +22,17 @@ foreach(size 16 24 32 48 64 128 256)
     RENAME ${KESTRINS_APP_ID}.png COMPONENT kestrins)
 endforeach()
 
-# The manual page (given the project version) and the changelog are installed compressed, as
-# Debian wants them; -n keeps the archive free of time stamps so rebuilds give the same bytes.
+# The manual page (given the project version) and the changelog (given the maintainer) are
+# installed compressed, as Debian wants them; -n keeps the archive free of time stamps so
+# rebuilds give the same bytes.
 set(compressedDir ${PROJECT_BINARY_DIR}/compressed)
 configure_file(${dataDir}/kestrins.6.in ${PROJECT_BINARY_DIR}/kestrins.6 @ONLY)
+configure_file(${dataDir}/changelog.in ${PROJECT_BINARY_DIR}/changelog @ONLY)
 add_custom_command(OUTPUT ${compressedDir}/kestrins.6.gz ${compressedDir}/changelog.gz
   COMMAND ${CMAKE_COMMAND} -E make_directory ${compressedDir}
   COMMAND gzip -9n -c ${PROJECT_BINARY_DIR}/kestrins.6 > ${compressedDir}/kestrins.6.gz
-  COMMAND gzip -9n -c ${dataDir}/changelog > ${compressedDir}/changelog.gz
-  DEPENDS ${PROJECT_BINARY_DIR}/kestrins.6 ${dataDir}/changelog
+  COMMAND gzip -9n -c ${PROJECT_BINARY_DIR}/changelog > ${compressedDir}/changelog.gz
+  DEPENDS ${PROJECT_BINARY_DIR}/kestrins.6 ${PROJECT_BINARY_DIR}/changelog
   VERBATIM)
 add_custom_target(compressed_docs ALL DEPENDS ${compressedDir}/kestrins.6.gz ${compressedDir}/changelog.gz)
 install(FILES ${compressedDir}/kestrins.6.gz

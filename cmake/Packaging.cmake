@@ -3,7 +3,7 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME kestrins)
 set(CPACK_PACKAGE_VENDOR "The Kestrins developers")
-set(CPACK_PACKAGE_CONTACT "The Kestrins developers <kestrins@kestrins.org>")
+set(CPACK_PACKAGE_CONTACT "${KESTRINS_PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -13,7 +13,9 @@ set(CPACK_COMPONENTS_ALL kestrins development)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://kestrins.org/)
+if(NOT KESTRINS_HOMEPAGE STREQUAL "")
+  set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${KESTRINS_HOMEPAGE}")
+endif()
 
 set(CPACK_DEBIAN_KESTRINS_PACKAGE_NAME kestrins)
 set(CPACK_DEBIAN_KESTRINS_PACKAGE_SECTION games)
@@ -31,10 +33,10 @@ set(CPACK_DEBIAN_KESTRINS_PACKAGE_CONTROL_EXTRA
 # First line the synopsis; CPack indents the rest and turns empty lines into " .".
 set(CPACK_DEBIAN_KESTRINS_DESCRIPTION
   "five-card draw poker against three computer players
-Kestrins (ケストリン) is a desktop card game with a Japanese user interface:
-five-card draw with one betting round, played against three computer players
-whose temperament you choose and who can bluff. Money is play money and
-carries over from game to game.
+Kestrins (ケストリン) is a desktop card game in Japanese and English: five-card
+draw with one betting round, played against three computer players whose
+temperament you choose and who can bluff. Money is play money and carries
+over from game to game.
 
 The package includes Hivekit, the small settings library the game keeps its
 settings with.")

@@ -164,8 +164,13 @@ Rows ExpectedSave(const kestrins::MdlMain& state, int32_t saveMode, bool showMon
     rows["cardtype"] = Row{kNumberType, NumberBytes(state.CardType)};
     rows["dropcount"] = Row{kNumberType, NumberBytes(state.DropCount)};
     rows["showmoney"] = Row{kNumberType, NumberBytes(showMoney ? 1 : 0)};
-    rows["gamespeed"] = Row{kNumberType, NumberBytes(state.GameSpeed)};
-    rows["tablesize"] = Row{kNumberType, NumberBytes(state.TableSize)};
+    // Kept only while they differ from their default, so a store at the defaults holds sixteen.
+    if (state.GameSpeed != 0) {
+        rows["gamespeed"] = Row{kNumberType, NumberBytes(state.GameSpeed)};
+    }
+    if (state.TableSize != 0) {
+        rows["tablesize"] = Row{kNumberType, NumberBytes(state.TableSize)};
+    }
     return rows;
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian packages and checks them: lintian, the desktop entry and metainfo validators,
-# the extracted program (version, paths, a start under Xvfb that writes its store on exit), and
-# two programs built against the extracted Hivekit development files (pkg-config, CMake).
+# the addresses they name, the extracted program (version, paths, a start under Xvfb that writes
+# its store on exit), and two programs built against the extracted Hivekit development files
+# (pkg-config, CMake).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 echo "== package build =="
@@ -41,6 +42,18 @@ grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app_id.metain
   fail "the metainfo has no release $version"
 zcat "$root/usr/share/doc/kestrins/changelog.gz" | head -1 | grep -q "^kestrins ($version)" ||
   fail "the changelog does not start with $version"
+
+echo "== addresses =="
+# The project holds no address: unless the builder gave them, the packages name only the
+# reserved placeholder and no homepage, and the metainfo names no address at all.
+maintainer=${KESTRINS_MAINTAINER:-Kestrins developers <maintainers@kestrins.invalid>}
+for deb in "$game" "$dev"; do
+  [ "$(dpkg-deb -f "$deb" Maintainer)" = "$maintainer" ] || fail "$deb: another maintainer"
+  [ "$(dpkg-deb -f "$deb" Homepage)" = "${KESTRINS_HOMEPAGE-}" ] || fail "$deb: another homepage"
+done
+zcat "$root/usr/share/doc/kestrins/changelog.gz" | grep -qF -- "-- $maintainer  " ||
+  fail "the changelog is signed by another maintainer"
+! grep -q "://" "$root/usr/share/metainfo/$app_id.metainfo.xml" || fail "the metainfo names an address"
 
 echo "== the extracted program =="
 program=$root/usr/games/kestrins

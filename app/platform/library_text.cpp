@@ -13,8 +13,11 @@ namespace kestrins {
 namespace {
 
 constexpr const char* LimitCaption = QT_TRANSLATE_NOOP("Hivekit", "制限");
+// The caption of the library's other messages: the player knows the program, not the library.
+constexpr const char* ProgramCaption = "Kestrin";
 
-// The library's wordings (hivekit/src/messages.cpp) with %1, %2 where it puts the values.
+// The library's wordings (hivekit/src/messages.cpp) with %1, %2 where it puts the values; the
+// last says that the store was recovered.
 constexpr std::array<const char*, 3> Wordings{
     QT_TRANSLATE_NOOP("Hivekit",
                       "このDLLは\n2KB以上のテキストデータを読み込めない仕様になっています。\n"
@@ -95,10 +98,15 @@ QString TranslateLibraryText(const char* text) {
 }
 
 QString TranslateLibraryCaption(const char* caption) {
-    // "Hivekit", the other caption, is a name.
     return std::string_view(caption) == LimitCaption
                ? QCoreApplication::translate("Hivekit", LimitCaption)
-               : QString::fromUtf8(caption);
+               : QString::fromLatin1(ProgramCaption);
+}
+
+MessageIcon LibraryMessageIcon(const char* text) {
+    return Pattern(QString::fromUtf8(Wordings.back())).match(QString::fromUtf8(text)).hasMatch()
+               ? MessageIcon::Information
+               : MessageIcon::Error;
 }
 
 }  // namespace kestrins

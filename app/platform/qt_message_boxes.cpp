@@ -44,6 +44,8 @@ MessageAnswer QtMessageBoxes::Show(const std::string& text, const std::string& t
                                    MessageButtons buttons, MessageIcon icon) {
     QMessageBox box(ToQt(icon), QString::fromStdString(title), QString::fromStdString(text),
                     ToQt(buttons), parent_);
+    // Texts carry names and paths, which are never markup.
+    box.setTextFormat(Qt::PlainText);
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;
@@ -63,9 +65,9 @@ MessageAnswer QtMessageBoxes::Show(const std::string& text, const std::string& t
 }
 
 void ShowLibraryMessage(const char* caption, const char* text) {
-    QMessageBox box(QMessageBox::Critical, TranslateLibraryCaption(caption),
-                    TranslateLibraryText(text), QMessageBox::Ok);
-    box.exec();
+    QtMessageBoxes().Show(TranslateLibraryText(text).toStdString(),
+                          TranslateLibraryCaption(caption).toStdString(), MessageButtons::Ok,
+                          LibraryMessageIcon(text));
 }
 
 }  // namespace kestrins

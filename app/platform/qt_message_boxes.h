@@ -23,7 +23,7 @@ private:
 
 namespace kestrins {
 
-// For the settings library's own messages: an error box with no owner window.
+// For the settings library's own messages: a box with no owner window.
 void ShowLibraryMessage(const char* caption, const char* text);
 
 }  // namespace kestrins

@@ -160,7 +160,10 @@ void Surface::DrawText(const QString& text, const QRect& rect, TextFormat format
     painter.setClipRect(rect);
     painter.setFont(font_);
     painter.setPen(foreColor_);
-    painter.drawText(rect, flags, text);
+    painter.drawText(rect, flags,
+                     (format & TextEndEllipsis) != 0
+                         ? painter.fontMetrics().elidedText(text, Qt::ElideRight, rect.width())
+                         : text);
 }
 
 void Surface::MoveTo(int x, int y) {

@@ -35,6 +35,8 @@ inline constexpr TextFormat TextRight = 0x02;
 inline constexpr TextFormat TextVCenter = 0x04;
 inline constexpr TextFormat TextWordBreak = 0x10;
 inline constexpr TextFormat TextSingleLine = 0x20;
+// One line that ends in "…" where it is wider than the rectangle.
+inline constexpr TextFormat TextEndEllipsis = 0x40;
 
 class Surface {
 public:

@@ -56,11 +56,15 @@ const char* Result(const GameEntry& game, int32_t seat) {
 }  // namespace
 
 std::string CsvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-        return std::string(text);
+    const bool formula =
+        !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    std::string field(formula ? "'" : "");
+    field += text;
+    if (field.find_first_of(",\"\r\n") == std::string::npos) {
+        return field;
     }
     std::string quoted = "\"";
-    for (const char c : text) {
+    for (const char c : field) {
         quoted += c;
         if (c == '"') {
             quoted += '"';

@@ -9,7 +9,9 @@
 
 namespace kestrins {
 
-// A field quoted when it holds a comma, a quote or a line break, its quotes doubled.
+// A field quoted when it holds a comma, a quote or a line break, its quotes doubled; one that a
+// spreadsheet would take for a formula (a leading =, +, -, @, tab or carriage return) gets a
+// leading apostrophe, so it shows as the text it is.
 std::string CsvField(std::string_view text);
 
 // Seconds since 1970 in local time with the offset from UTC, as ISO 8601 writes it

@@ -45,7 +45,8 @@ void DrawPanelLine(Surface& playField, const QString& text, const QRect& rect, T
 
 void DrawPanel(Surface& playField, int32_t seat, const Player& player) {
     const TextFormat align = PanelRightAligned(seat) ? TextRight : TextLeft;
-    DrawPanelLine(playField, QString::fromStdString(player.Name), PanelLineRect(seat, 1), align);
+    DrawPanelLine(playField, QString::fromStdString(player.Name), PanelLineRect(seat, 1),
+                  align | TextEndEllipsis);
     DrawPanelLine(playField, Dollars(player.Money), PanelLineRect(seat, 2), align);
     DrawPanelLine(playField, StatusLine(player), PanelLineRect(seat, 0), align);
 }

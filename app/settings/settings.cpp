@@ -11,6 +11,7 @@
 #include "game/constants.h"
 #include "platform/hivekit_binding.h"
 #include "platform/translated_text.h"
+#include "settings/optional_value.h"
 
 namespace kestrins {
 
@@ -20,8 +21,16 @@ std::string SeatValue(const char* prefix, int seat) {
     return prefix + std::to_string(seat);
 }
 
+constexpr const char* DefaultNameText = QT_TRANSLATE_NOOP("Settings", "プレイヤー %1");
+
+// A name the player never changed is stored in the program's own words, so that every language
+// shows its own default and a store from any earlier run reads the same.
+std::string StoredDefaultName(int seat) {
+    return QString::fromUtf8(DefaultNameText).arg(seat).toStdString();
+}
+
 std::string DefaultName(int seat) {
-    return QCoreApplication::translate("Settings", "プレイヤー %1").arg(seat).toStdString();
+    return QCoreApplication::translate("Settings", DefaultNameText).arg(seat).toStdString();
 }
 
 int32_t DefaultMoney(int seat) {
@@ -40,7 +49,7 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store) {
                            buffer.data());
         buffer.back() = '\0';
         player.Name = buffer.data();
-        if (player.Name.empty()) {
+        if (player.Name.empty() || player.Name == StoredDefaultName(i)) {
             player.Name = DefaultName(i);
         }
 
@@ -85,15 +94,16 @@ void DeleteSettings(int32_t saveMode, HivekitBinding& store) {
 std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney,
                                       HivekitBinding& store) {
     std::vector<std::string> unsaved;
-    const auto note = [&unsaved](unsigned char written, const char* what) {
-        if (written == 0 && std::find(unsaved.begin(), unsaved.end(), what) == unsaved.end()) {
+    const auto note = [&unsaved](bool written, const char* what) {
+        if (!written && std::find(unsaved.begin(), unsaved.end(), what) == unsaved.end()) {
             unsaved.emplace_back(what);
         }
     };
     for (int i = 0; i < SeatCount; ++i) {
         const Player& player = state.Players[i];
+        const std::string name = player.Name == DefaultName(i) ? StoredDefaultName(i) : player.Name;
         note(store.SetValueText(HKEY_CURRENT_USER, SettingsKey, SeatValue("PlayerName", i).c_str(),
-                                player.Name.c_str()),
+                                name.c_str()),
              QT_TRANSLATE_NOOP("Settings", "名前"));
         note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey,
                                  SeatValue("PlayerPattern", i).c_str(), player.Pattern),
@@ -112,9 +122,9 @@ std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bo
          QT_TRANSLATE_NOOP("Settings", "ドロップ可能回数"));
     note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", showMoney ? 1 : 0),
          QT_TRANSLATE_NOOP("Settings", "所持金の確認ウィンドウ"));
-    note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "GameSpeed", state.GameSpeed),
+    note(SaveOptionalValue(store, "GameSpeed", state.GameSpeed, MdlMain{}.GameSpeed),
          QT_TRANSLATE_NOOP("Settings", "ゲームの速さ"));
-    note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "TableSize", state.TableSize),
+    note(SaveOptionalValue(store, "TableSize", state.TableSize, MdlMain{}.TableSize),
          QT_TRANSLATE_NOOP("Settings", "表示の大きさ"));
     return unsaved;
 }

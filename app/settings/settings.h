@@ -21,9 +21,9 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store);
 // Everything else is overwritten in place, so no moment of the exit leaves the store empty.
 void DeleteSettings(int32_t saveMode, HivekitBinding& store);
 
-// Writes names, temperaments, policy, card back, drops, the money-window flag, the game's
-// speed and the table size; the money
-// only when saveMode is 1. Returns what could not be written, in the player's words, each once.
+// Writes names, temperaments, policy, card back, drops and the money-window flag; the game's
+// speed and the table size only where they differ from their default; the money only when
+// saveMode is 1. Returns what could not be written, in the player's words, each once.
 std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney,
                                       HivekitBinding& store);
 

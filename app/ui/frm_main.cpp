@@ -448,7 +448,7 @@ void FrmMain::CmdBet_Click(int index) {
 }
 
 void FrmMain::MnuitemOption_Click() {
-    FrmOption option(context_.State, context_.Sheets.CardBacks, this);
+    FrmOption option(context_.State, context_.Sheets.CardBacks, context_.Boxes, this);
     context_.Modal.Run(option);
     // A changed card back or name shows at once on a table with a game on it.
     switch (context_.State.GameState) {

@@ -14,6 +14,7 @@
 
 #include "game/constants.h"
 #include "render/draw_table.h"
+#include "hivekit.h"
 #include "ui/dialog_body.h"
 #include "ui/surface_view.h"
 #include "ui/window_font.h"
@@ -59,6 +60,19 @@ QLabel* MakeLabel(const QString& text, Qt::Alignment alignment, const QRect& geo
     return label;
 }
 
+// Why a typed name cannot be kept, or nothing. An empty name would leave a blank on the table
+// and in every message; the store cannot give back a text of its buffer's size.
+QString NameProblem(const QString& name) {
+    if (name.trimmed().isEmpty()) {
+        return QCoreApplication::translate("kestrins::FrmOption", "名前を入力してください。");
+    }
+    if (name.toUtf8().size() + 1 >= HIVEKIT_TEXT_BUFFER_SIZE) {
+        return QCoreApplication::translate("kestrins::FrmOption",
+                                           "名前が長すぎます。もっと短い名前にしてください。");
+    }
+    return QString();
+}
+
 }  // namespace
 
 QString SpiritCaption(int value) {
@@ -76,9 +90,10 @@ QString SpiritCaption(int value) {
     }
 }
 
-FrmOption::FrmOption(MdlMain& state, const QImage& cardBacks, QWidget* parent)
+FrmOption::FrmOption(MdlMain& state, const QImage& cardBacks, MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent),
       state_(state),
+      boxes_(boxes),
       cardBacks_(cardBacks),
       preview_(BackWidth, BackHeight, palette().color(QPalette::Base)) {
     setObjectName(QStringLiteral("FrmOption"));
@@ -229,6 +244,16 @@ void FrmOption::VScrCardBG_Change() {
 }
 
 void FrmOption::CmdOK_Click() {
+    for (QLineEdit* name : TxtPName) {
+        const QString problem = NameProblem(name->text());
+        if (!problem.isEmpty()) {
+            boxes_.Show(problem.toStdString(), windowTitle().toStdString(), MessageButtons::Ok,
+                        MessageIcon::Information);
+            name->setFocus();
+            name->selectAll();
+            return;
+        }
+    }
     for (int i = 0; i < SeatCount; ++i) {
         state_.Players[i].Name = TxtPName[i]->text().toStdString();
     }

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "game/mdl_main.h"
+#include "platform/message_box.h"
 #include "platform/surface.h"
 
 class QComboBox;
@@ -27,8 +28,8 @@ class FrmOption final : public QDialog {
 
 public:
     // cardBacks: the card-back sheet, one 96-pixel band per design. Nothing reaches state
-    // before OK.
-    FrmOption(MdlMain& state, const QImage& cardBacks, QWidget* parent);
+    // before OK; boxes tells why OK refused a name.
+    FrmOption(MdlMain& state, const QImage& cardBacks, MessageBoxes& boxes, QWidget* parent);
 
     const Surface& Preview() const { return preview_; }
 
@@ -44,6 +45,7 @@ private:
     void CmdOK_Click();
 
     MdlMain& state_;
+    MessageBoxes& boxes_;
     QImage cardBacks_;
     Surface preview_;
     QGroupBox* FramePlayers;

@@ -2,6 +2,7 @@
 #include "ui/frm_parts.h"
 
 #include <QBitmap>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -17,6 +18,20 @@
 #include "ui/window_font.h"
 
 namespace kestrins {
+
+namespace {
+
+// A name too wide for its label ends in "…"; a screen reader still reads all of it.
+void ShowName(QLabel& label, const QString& name) {
+    const QString separator = QStringLiteral(" : ");
+    const QFontMetrics metrics = label.fontMetrics();
+    label.setText(metrics.elidedText(name, Qt::ElideRight,
+                                     label.width() - metrics.horizontalAdvance(separator)) +
+                  separator);
+    label.setAccessibleName(name + separator);
+}
+
+}  // namespace
 
 FrmParts::FrmParts(MdlMain& state, Surface& info, const QImage& winnerMarker, MessageBoxes& boxes,
                    QWidget* parent)
@@ -38,6 +53,7 @@ FrmParts::FrmParts(MdlMain& state, Surface& info, const QImage& winnerMarker, Me
     for (int i = 0; i < SeatCount; ++i) {
         LblPlayerName[i] = new QLabel(body);
         LblPlayerName[i]->setObjectName(QStringLiteral("LblPlayerName%1").arg(i));
+        LblPlayerName[i]->setTextFormat(Qt::PlainText);
         LblPlayerName[i]->setGeometry(24, 8 + 24 * i, 89, 17);
         LblPart[i] = new QLabel(body);
         LblPart[i]->setObjectName(QStringLiteral("LblPart%1").arg(i));
@@ -66,11 +82,13 @@ void FrmParts::Form_Load(Surface& info) {
              : tr("戦績 : %1 の勝利です")
                    .arg(QString::fromStdString(state_.Players[state_.Winner].Name)))
             .toStdString();
-    setWindowTitle(QString::fromStdString(caption));
+    // Qt reads "[*]" in a title as the mark of unsaved changes; doubled, it shows as written.
+    setWindowTitle(
+        QString::fromStdString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     ImgWinner->move(ImgWinner->x(), 24 * state_.Winner + 8);
     ShowMessage(info, caption);
     for (int i = 0; i < SeatCount; ++i) {
-        LblPlayerName[i]->setText(QString::fromStdString(state_.Players[i].Name + " : "));
+        ShowName(*LblPlayerName[i], QString::fromStdString(state_.Players[i].Name));
         LblPart[i]->setText(QString::fromStdString(RetPartName(i)));
     }
 }

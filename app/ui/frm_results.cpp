@@ -22,6 +22,8 @@ namespace {
 constexpr int CoinWidth = 59;
 constexpr int CoinHeight = 29;
 constexpr int CoinPitch = 5;
+// How far a name's room reaches past its stack on either side: half the gap between stacks.
+constexpr int NameOverhang = 5;
 // Rows of the sprites in the coin sheet.
 constexpr int MaskRow = 0;
 constexpr int SilverRow = 29;
@@ -164,8 +166,10 @@ void FrmResults::DrawCoinStack(int32_t x, int32_t y, const Player& p) {
 
     results_.DrawText(QString::fromStdString(std::to_string(m) + " $"),
                       FromEdges(x, y + 4, x + CoinWidth, y + 24), TextCenter);
-    results_.DrawText(QString::fromStdString(p.Name), FromEdges(x, y + 20, x + CoinWidth, y + 40),
-                      TextCenter);
+    // A name may use the gap to the next stack; one wider still ends in "…".
+    results_.DrawText(QString::fromStdString(p.Name),
+                      FromEdges(x - NameOverhang, y + 20, x + CoinWidth + NameOverhang, y + 40),
+                      TextCenter | TextEndEllipsis);
 }
 
 }  // namespace kestrins

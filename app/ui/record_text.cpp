@@ -52,14 +52,13 @@ QString SeatRows(const GameEntry& game) {
         rows +=
             QCoreApplication::translate(
                 "RecordText", "<tr><td>%1</td><td>%2</td><td align=center>%3 枚</td><td>%4</td>")
-                .arg(Name(game, seat), hidden ? hiddenHand : HandText(record.Dealt))
-                .arg(record.Exchanged)
-                .arg(hidden ? hiddenHand : HandText(record.Final));
+                .arg(Name(game, seat), hidden ? hiddenHand : HandText(record.Dealt),
+                     QString::number(record.Exchanged),
+                     hidden ? hiddenHand : HandText(record.Final));
         if (game.Finished) {
             rows += QStringLiteral("<td>%1</td><td align=right>%2 $</td><td align=right>%3</td>")
-                        .arg(ShowdownText(record))
-                        .arg(record.Bet)
-                        .arg(MoneyChange(record.MoneyAfter - record.MoneyBefore));
+                        .arg(ShowdownText(record), QString::number(record.Bet),
+                             MoneyChange(record.MoneyAfter - record.MoneyBefore));
         }
         rows += QStringLiteral("</tr>");
     }

@@ -1,5 +1,5 @@
-// CSV fields survive names with commas, quotes and line breaks; times are local with their
-// offset; the games file has every seat's hands and result.
+// CSV fields survive names with commas, quotes and line breaks and never turn into formulas;
+// times are local with their offset; the games file has every seat's hands and result.
 #include "record/csv.h"
 
 #include <gtest/gtest.h>
@@ -93,7 +93,15 @@ TEST(CsvTest, FieldsQuoteOnlyWhatNeedsItOneLinePerBet) {
     for (const auto& [text, expected] : {std::pair{"A,B", "\"A,B\""},
                                          {"say \"hi\"", "\"say \"\"hi\"\"\""},
                                          {"a\nb", "\"a\nb\""},
-                                         {"a\rb", "\"a\rb\""}}) {
+                                         {"a\rb", "\"a\rb\""},
+                                         // What a spreadsheet would run as a formula stays text.
+                                         {"=1+1", "'=1+1"},
+                                         {"+x", "'+x"},
+                                         {"-x", "'-x"},
+                                         {"@SUM(A1)", "'@SUM(A1)"},
+                                         {"\tx", "'\tx"},
+                                         {"\r=x", "\"'\r=x\""},
+                                         {"a=b", "a=b"}}) {
         EXPECT_EQ(CsvField(text), expected) << text;
     }
     LocalZone local("UTC0");

@@ -1,5 +1,6 @@
 // Options dialog: filling from the state, OK applying, Cancel and the close box discarding,
-// the design selector's direction and ends, and stored values outside the controls' ranges.
+// the design selector's direction and ends, stored values outside the controls' ranges, and the
+// names OK refuses.
 #include "ui/frm_option.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 
 #include <climits>
 
+#include "support/scripted_dialogs.h"
 #include "synthetic_sprites.h"
 
 namespace kestrins {
@@ -66,8 +68,8 @@ bool PreviewShows(const FrmOption& dialog, const QImage& backs, int design) {
            backs.copy(0, 96 * design, 71, 96).convertToFormat(QImage::Format_RGB32);
 }
 
-// The names typed by ChangeEverything: an emptied name is taken as it is.
-const char* const NewNames[] = {"別名0", "別名1", "", "別名3"};
+// The names typed by ChangeEverything, spaces round them kept.
+const char* const NewNames[] = {"別名0", "別名1", " 別名2 ", "別名3"};
 
 void ChangeEverything(FrmOption& dialog) {
     for (int i = 0; i < 4; ++i) {
@@ -98,7 +100,8 @@ TEST(FrmOptionTest, OkAppliesEveryChangeAndEveryOtherWayOfClosingDiscardsThem) {
     for (const auto& way : ways) {
         SCOPED_TRACE(way.button ? way.button : "close box");
         MdlMain state = SampleState();
-        FrmOption dialog(state, SyntheticSprites().CardBacks, nullptr);
+        testing::ScriptedBoxes boxes;
+        FrmOption dialog(state, SyntheticSprites().CardBacks, boxes, nullptr);
         dialog.show();
         ChangeEverything(dialog);
         EXPECT_EQ(SpiritCaption(dialog, 1), QStringLiteral("大胆"));
@@ -125,7 +128,8 @@ TEST(FrmOptionTest, DesignSelectorCountsUpwardsAndStopsAtItsEnds) {
         SCOPED_TRACE(::testing::Message() << p.from << (p.up ? " up" : " down"));
         MdlMain state = SampleState();
         state.CardType = p.from;
-        FrmOption dialog(state, backs, nullptr);
+        testing::ScriptedBoxes boxes;
+        FrmOption dialog(state, backs, boxes, nullptr);
         dialog.show();
         PressArrow(dialog, p.up);
         EXPECT_EQ(DesignBox(dialog), QString::number(p.to));
@@ -160,7 +164,8 @@ TEST(FrmOptionTest, OpensWithTheStateShownClampedToTheRanges) {
         state.SaveType = c.saveType;
         state.CardType = c.cardType;
         const MdlMain before = state;
-        FrmOption dialog(state, backs, nullptr);
+        testing::ScriptedBoxes boxes;
+        FrmOption dialog(state, backs, boxes, nullptr);
         EXPECT_EQ(SpiritCaption(dialog, 1), QString::fromUtf8(c.caption));
         EXPECT_EQ(SpiritCaption(dialog, 3), QStringLiteral("無謀"));
         EXPECT_EQ(Control<QComboBox>(dialog, QStringLiteral("CmbSaveData"))->currentText(),
@@ -189,7 +194,8 @@ TEST(FrmOptionTest, PreviewCornersShowTheWindowAndTheBackKeepsItsOwnGreen) {
          {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(70, 95), QPoint(35, 48)}) {
         backs.setPixel(at + QPoint(0, top), green);
     }
-    FrmOption dialog(state, backs, nullptr);
+    testing::ScriptedBoxes boxes;
+    FrmOption dialog(state, backs, boxes, nullptr);
     const QImage shown = dialog.Preview().Image();
     const QRgb window = Control<QWidget>(dialog, QStringLiteral("PictCardBG"))
                             ->palette()
@@ -201,6 +207,43 @@ TEST(FrmOptionTest, PreviewCornersShowTheWindowAndTheBackKeepsItsOwnGreen) {
     }
     EXPECT_EQ(shown.pixel(35, 48), green);
     EXPECT_EQ(shown.pixel(2, 0), backs.pixel(2, top));
+}
+
+// A name the table would show blank, or one the store could not give back, is refused with a
+// word on what to do; the dialog stays open on that name and nothing is applied.
+TEST(FrmOptionTest, OkRefusesAnEmptyOrOverlongNameAndSaysWhy) {
+    const struct {
+        QString name;
+        const char* message;  // nothing: accepted
+    } cases[] = {
+        {QString(), "名前を入力してください。"},
+        {QStringLiteral(" \u3000\t"), "名前を入力してください。"},
+        // 2047 bytes and the zero fill the store's buffer; one byte less is the longest kept.
+        {QString(682, QChar(u'名')) + QStringLiteral("a"),
+         "名前が長すぎます。もっと短い名前にしてください。"},
+        {QString(682, QChar(u'名')), nullptr},
+        {QStringLiteral(" x "), nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.size());
+        MdlMain state = SampleState();
+        testing::ScriptedBoxes boxes;
+        FrmOption dialog(state, SyntheticSprites().CardBacks, boxes, nullptr);
+        dialog.show();
+        QLineEdit* name = Control<QLineEdit>(dialog, QStringLiteral("TxtPName2"));
+        name->setText(c.name);
+        Press(dialog, "CmdOK");
+        if (c.message == nullptr) {
+            EXPECT_TRUE(boxes.Shown.empty());
+            EXPECT_EQ(state.Players[2].Name, c.name.toStdString());
+            continue;
+        }
+        ASSERT_EQ(boxes.Shown.size(), 1u);
+        EXPECT_EQ(boxes.Shown[0].Text, c.message);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(dialog.focusWidget(), name);
+        ExpectSameSettings(state, SampleState());
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
+#include <functional>
 #include <optional>
 
 #include "game/bet_message.h"
@@ -176,6 +177,53 @@ TEST_F(InstalledTranslationsTest, SaveQuestionButtonsSpeakTheLanguageInUse) {
                   MessageAnswer::Cancel);
         EXPECT_EQ(captions, c.captions);
     }
+}
+
+// The box as the player sees it, read while it is open.
+struct SeenBox {
+    QString Title;
+    QMessageBox::Icon Icon = QMessageBox::NoIcon;
+    Qt::TextFormat Format = Qt::AutoText;
+};
+
+SeenBox LookAtBox(const std::function<void()>& show) {
+    SeenBox seen;
+    QTimer::singleShot(0, [&seen] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        seen = {box->windowTitle(), box->icon(), box->textFormat()};
+        box->button(QMessageBox::Ok)->click();
+    });
+    show();
+    return seen;
+}
+
+// The library names itself in its captions; the player knows only the program. A store that was
+// mended is good news, and no text in a box is ever read as markup.
+TEST(MessageBoxTest, LibraryMessagesBearTheProgramsNameAndEveryTextIsPlain) {
+    const struct {
+        const char* Text;
+        QMessageBox::Icon Icon;
+    } library[] = {
+        {"設定ファイルが壊れていたため読み込めませんでした。\n/h/a.db\nは\n/h/a.db.bad\n"
+         "として残し、新しい設定ファイルを作りました。",
+         QMessageBox::Information},
+        {"設定ファイルが壊れているため読み込めません。\n/h/a.db\n"
+         "保存されていた値の代わりに既定の値を使います。\n"
+         "壊れたファイルは次に保存するときに別の名前で残し、新しい設定ファイルを作ります。",
+         QMessageBox::Critical},
+    };
+    for (const auto& message : library) {
+        const SeenBox seen = LookAtBox([&message] { ShowLibraryMessage("Hivekit", message.Text); });
+        EXPECT_EQ(seen.Title, QStringLiteral("Kestrin"));
+        EXPECT_EQ(seen.Icon, message.Icon);
+        EXPECT_EQ(seen.Format, Qt::PlainText);
+    }
+    const SeenBox named = LookAtBox([] {
+        QtMessageBoxes().Show("<b>x</b> & %1", "Kestrin", MessageButtons::Ok,
+                              MessageIcon::Information);
+    });
+    EXPECT_EQ(named.Format, Qt::PlainText);
 }
 
 }  // namespace

@@ -135,7 +135,8 @@ bool WindowSnapshots(const QDir& folder, const Sprites& sprites, Language langua
     QApplication::processEvents();
     saved &= Save(results->grab(), folder, "windows_results_tall.png");
 
-    FrmOption option(state, sprites.CardBacks, nullptr);
+    FirstAnswerBoxes boxes;
+    FrmOption option(state, sprites.CardBacks, boxes, nullptr);
     option.show();
     saved &= Save(option.grab(), folder, "windows_option.png");
 

@@ -656,7 +656,7 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
     </message>
     <message>
         <source>初期化しました。</source>
-        <translation>The money has been reset.</translation>
+        <translation>The money and the drops have been reset.</translation>
     </message>
     <message>
         <source>続きから始めます。</source>
@@ -708,6 +708,14 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
     <message>
         <source>設定</source>
         <translation>Options</translation>
+    </message>
+    <message>
+        <source>名前を入力してください。</source>
+        <translation>Please enter a name.</translation>
+    </message>
+    <message>
+        <source>名前が長すぎます。もっと短い名前にしてください。</source>
+        <translation>This name is too long. Please choose a shorter one.</translation>
     </message>
     <message>
         <source>キャンセル(&amp;C)</source>
@@ -926,7 +934,7 @@ Games and hands: %2</translation>
     </message>
     <message>
         <source>%1 枚</source>
-        <translation>%1</translation>
+        <translation>%1 coins</translation>
     </message>
     <message>
         <source>所持金のグラフ</source>

@@ -1,0 +1,38 @@
+// The game record's text: a name that looks like markup or holds a placeholder shows as written,
+// and every column after it keeps its own value.
+#include "ui/record_text.h"
+
+#include <gtest/gtest.h>
+
+#include "game/constants.h"
+
+namespace kestrins {
+namespace {
+
+TEST(RecordTextTest, NamesShowAsWrittenAndLeaveTheOtherColumnsAlone) {
+    GameEntry game;
+    game.Finished = true;
+    game.Winner = 1;
+    for (int32_t seat = 0; seat < SeatCount; ++seat) {
+        game.Seats[seat].Name = "P" + std::to_string(seat);
+        game.Seats[seat].Dropped = true;
+        game.Seats[seat].Bet = 1;
+    }
+    game.Seats[1].Name = "<b>x</b> & %1%2";
+    game.Seats[1].Exchanged = 3;
+    game.Seats[1].Bet = 7;
+    game.Seats[1].MoneyAfter = 21;
+    game.Bets = {{1, BetRaise, 7, false}};
+    const QString text = GameText(game, 1);
+    const QString shown = QStringLiteral("&lt;b&gt;x&lt;/b&gt; &amp; %1%2");
+    EXPECT_TRUE(text.contains(QStringLiteral("<tr><td>") + shown +
+                              QStringLiteral("</td><td>- - - - -</td><td align=center>3 枚</td>")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("<td align=right>7 $</td><td align=right>+21 $</td>")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(shown + QStringLiteral(" の勝ちです。")));
+    EXPECT_TRUE(text.contains(QStringLiteral("<li>") + shown + QStringLiteral(" : ")));
+}
+
+}  // namespace
+}  // namespace kestrins
