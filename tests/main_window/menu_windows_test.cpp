@@ -154,6 +154,8 @@ TEST_F(MainWindowTest, TheKeysComeBackToTheTableAfterAnyWindowCloses) {
     ScriptOrderedShuffle();
     key(Qt::Key_F2);
     EXPECT_EQ(state.GameState, StateDealt);
+}
+
 // A damaged record would read as "no games yet": it is set aside and reported once, at start
 // or when the record window opens, whichever meets it first.
 TEST_F(MainWindowTest, ADamagedRecordIsSetAsideAndReportedWhenFirstMet) {
