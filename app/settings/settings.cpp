@@ -68,6 +68,10 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store) {
     store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "TableSize", &state.TableSize);
     state.TableSize = std::clamp(state.TableSize, 0, TableSizeCount - 1);
 
+    int32_t coach = 0;
+    store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ExchangeCoach", &coach);
+    state.ExchangeCoach = coach != 0;
+
     int32_t showMoney = 0;
     store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", &showMoney);
     return showMoney != 0;
@@ -116,6 +120,13 @@ std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bo
          QT_TRANSLATE_NOOP("Settings", "ゲームの速さ"));
     note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "TableSize", state.TableSize),
          QT_TRANSLATE_NOOP("Settings", "表示の大きさ"));
+    // Kept only while on: a store at the default holds no value for it.
+    if (state.ExchangeCoach) {
+        note(store.SetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ExchangeCoach", 1),
+             QT_TRANSLATE_NOOP("Settings", "交換のヒント"));
+    } else {
+        store.DeleteValue(HKEY_CURRENT_USER, SettingsKey, "ExchangeCoach");
+    }
     return unsaved;
 }
 

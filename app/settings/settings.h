@@ -22,7 +22,7 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store);
 void DeleteSettings(int32_t saveMode, HivekitBinding& store);
 
 // Writes names, temperaments, policy, card back, drops, the money-window flag, the game's
-// speed and the table size; the money
+// speed, the table size and the exchange coach (only while on); the money
 // only when saveMode is 1. Returns what could not be written, in the player's words, each once.
 std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney,
                                       HivekitBinding& store);
