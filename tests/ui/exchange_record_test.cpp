@@ -70,8 +70,8 @@ TEST(ExchangeRecordTest, LineStoredRowsAndAccuracyWhicheverCameFirst) {
         ASSERT_TRUE(QTest::qWaitFor(judged, 25000));
     };
     auto* window = new FrmRecord(recorder, boxes, nullptr);
-    play(FourAces, false);     // stood pat
-    play(FiveNewCards, true);  // threw them all away
+    play(FourAces, true);       // stood pat
+    play(FiveNewCards, false);  // threw them all away; judged after it was stored
 
     const QString shown =
         window->findChild<QTextBrowser*>(QStringLiteral("TxtGames"))->toPlainText();
