@@ -19,8 +19,10 @@ struct PartOdds {
     double Chance(int32_t part) const;
 };
 
-// Indexed by KeepMask. The 47 cards not in `cards` are the unseen ones; marks are ignored.
-// The first call builds the shared hand table (a fraction of a second); later calls only read it.
+// The 47 cards not in `cards` are the unseen ones; marks are ignored. The first call builds the
+// shared hand table (a fraction of a second); later calls only read it.
+PartOdds CountFinalParts(const Hand& cards, KeepMask keep);
+// Every keep choice, indexed by KeepMask.
 std::array<PartOdds, KeepChoiceCount> CountFinalParts(const Hand& cards);
 
 }  // namespace kestrins

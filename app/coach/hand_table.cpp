@@ -45,12 +45,16 @@ int32_t CombinationIndex(const SortedIds& ids) {
 }
 
 const HandTable& HandTable::Shared() {
-    static const HandTable table;
+    static const HandTable table = Build();
     return table;
 }
 
 PartResult HandTable::ResultOf(uint16_t strength) {
     return PartResult{strength >> ValueBits, strength & ((1 << ValueBits) - 1), 0};
+}
+
+HandTable HandTable::Build() {
+    return HandTable();
 }
 
 HandTable::HandTable() : strengths_(static_cast<std::size_t>(Size)) {

@@ -22,8 +22,10 @@ class HandTable {
 public:
     static constexpr int32_t Size = 2598960;
 
-    // Built by the first caller (EvaluatePart on every hand), shared afterwards; thread-safe.
+    // Built by the first caller, shared afterwards; thread-safe.
     static const HandTable& Shared();
+    // A fresh table: EvaluatePart on every hand.
+    static HandTable Build();
 
     // Part * 64 + Value: compares as the showdown does (category, then value).
     uint16_t Strength(int32_t index) const { return strengths_[static_cast<std::size_t>(index)]; }

@@ -92,8 +92,7 @@ private:
                 const int32_t id = deck_.Take(random_);
                 card = Card{id / 13, id % 13 + 1, false};
             }
-            // The table shows every hand sorted by suit, and the choice draws in that order.
-            SortCards(hand, SortKey::Suit);
+            // Unsorted, unlike on the table: the rule's random throws are alike for every place.
             ChooseExchange(state_, seat, random_);
             SortedIds final{};
             for (int32_t i = 0; i < HandSize; ++i) {

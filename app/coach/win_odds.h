@@ -12,7 +12,8 @@
 namespace kestrins {
 
 struct WinOdds {
-    // Shares of the samples the human wins alone, and ties for the best hand (a drawn game).
+    // Shares of the samples the human wins alone, and of drawn games: any tie for the best hand,
+    // also one between two computer seats, gives every bet back.
     double Win = 0.0;
     double Draw = 0.0;
     // One standard error of each share.
