@@ -200,6 +200,7 @@ void FrmCoach::Refresh() {
                               TblOdds->horizontalHeader()->length() + 2 * TblOdds->frameWidth(),
                           TblOdds->horizontalHeader()->height() +
                               TblOdds->verticalHeader()->length() + 2 * TblOdds->frameWidth());
+    layout()->activate();
     adjustSize();
 }
 
