@@ -34,8 +34,8 @@ QString Cell(const FrmMain& window, int row, int column) {
 
 // Lets the worker's answer come in, as the running program would between two frames.
 void WaitForWinChances(const FrmMain& window) {
-    EXPECT_TRUE(QTest::qWaitFor([&window] { return Label(window, "LblRank").contains(u'3'); },
-                                25000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&window] { return Label(window, "LblRank").contains(u'3'); }, 25000));
 }
 
 TEST_F(CoachTest, StoredOnlyWhileOnAndBackOnAfterARestart) {
