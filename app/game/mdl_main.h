@@ -27,6 +27,8 @@ struct MdlMain {
     int32_t GameSpeed = 0;
     // How large the window shows the table (below TableSizeCount); kept with the settings.
     int32_t TableSize = 0;
+    // Whether the exchange coach is shown while cards are chosen; kept with the settings.
+    bool ExchangeCoach = false;
 };
 
 }  // namespace kestrins

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,21 @@ struct BetRecord {
     bool operator==(const BetRecord&) const = default;
 };
 
+// How the human's exchange compares with the best keep, judged by the coach after the exchange.
+// Keeps are masks over the human's Dealt cards (bit i: Dealt[i] kept); chances to win the
+// showdown are in tenths of a point (0 to 1000), as shown.
+struct ExchangeRating {
+    uint32_t Kept = 0;
+    uint32_t Best = 0;
+    int32_t Win = 0;
+    int32_t BestWin = 0;
+
+    // Chosen the best keep, or one within a point of it.
+    bool Accurate() const { return BestWin - Win <= 10; }
+
+    bool operator==(const ExchangeRating&) const = default;
+};
+
 struct GameEntry {
     int64_t Id = 0;    // the lasting record's id; 0 while not stored
     int64_t Time = 0;  // when it was dealt, seconds since 1970 (UTC)
@@ -42,6 +58,7 @@ struct GameEntry {
     int32_t Winner = 0;  // a seat, or WinnerDraw
     std::array<SeatRecord, 4> Seats{};
     std::vector<BetRecord> Bets;
+    std::optional<ExchangeRating> Exchange;  // once the background judgement is in
 
     bool operator==(const GameEntry&) const = default;
 };

@@ -1,10 +1,14 @@
 // Copies what the round reports into this run's game records; reads the state, changes nothing.
 #include "record/game_recorder.h"
 
+#include <algorithm>
+#include <cmath>
 #include <ctime>
 
+#include "coach/keep_ranking.h"
 #include "platform/message_box.h"
 #include "record/record_store.h"
+#include "record/win_odds_run.h"
 
 namespace kestrins {
 
@@ -31,7 +35,40 @@ void GameRecorder::CardsExchanged(const MdlMain& state, int32_t seat, int32_t co
     SeatRecord& record = games_.back().Seats[seat];
     record.Final = state.Players[seat].Cards;
     record.Exchanged = count;
+    if (seat == 0) {
+        JudgeExchange(games_.size() - 1);
+    }
     emit Changed();
+}
+
+void GameRecorder::JudgeExchange(std::size_t index) {
+    const SeatRecord& human = games_[index].Seats[0];
+    KeepMask kept = 0;
+    for (int32_t i = 0; i < HandSize; ++i) {
+        const Card& dealt = human.Dealt[static_cast<std::size_t>(i)];
+        if (std::any_of(human.Final.begin(), human.Final.end(),
+                        [&dealt](const Card& card) { return CardId(card) == CardId(dealt); })) {
+            kept |= KeepMask{1} << i;
+        }
+    }
+    auto* run = new WinOddsRun(human.Dealt, this);
+    connect(run, &WinOddsRun::Finished, this,
+            [this, index, kept, run](const std::array<WinOdds, KeepChoiceCount>& odds) {
+                run->deleteLater();
+                const auto tenths = [](double share) {
+                    return static_cast<int32_t>(std::lround(share * 1000.0));
+                };
+                const KeepMask best = RankKeeps(odds)[0];
+                GameEntry& game = games_[index];
+                game.Exchange =
+                    ExchangeRating{kept, best, tenths(odds[kept].Win), tenths(odds[best].Win)};
+                // A game stored before the judgement came in gets it now.
+                if (game.Id != 0 && RecordStore(DefaultRecordFolder().value_or(std::string()))
+                                        .AddExchange(game.Id, *game.Exchange)) {
+                    emit ExchangeStored();
+                }
+                emit Changed();
+            });
 }
 
 void GameRecorder::BetMade(const MdlMain& state, int32_t seat, int32_t action, bool bluffing) {

@@ -38,8 +38,12 @@ public:
 signals:
     // Something was added to the record; the window redraws.
     void Changed();
+    // A judged exchange was added to the lasting record after its game.
+    void ExchangeStored();
 
 private:
+    // Judges the human's exchange in games_[index] in the background, against every keep.
+    void JudgeExchange(std::size_t index);
     // Writes the game to the lasting record; a failure never stops the game.
     void Keep(GameEntry& game);
     // The record at `path` was damaged and is kept as `movedAside`; a fresh one was started.

@@ -38,7 +38,12 @@ constexpr const char* Migrations[] = {
     "CREATE TABLE bets(game_id INTEGER NOT NULL, turn INTEGER NOT NULL, seat INTEGER NOT NULL, "
     "action INTEGER NOT NULL, amount INTEGER NOT NULL, bluffing INTEGER NOT NULL, "
     "PRIMARY KEY(game_id, turn)) WITHOUT ROWID;",
+    // The human's exchange as the coach judged it, written once the judgement is in.
+    "CREATE TABLE exchanges(game_id INTEGER PRIMARY KEY, kept INTEGER NOT NULL, "
+    "best INTEGER NOT NULL, win INTEGER NOT NULL, best_win INTEGER NOT NULL);",
 };
+// The first version with the exchanges table; older files are read without it.
+constexpr int ExchangesVersion = 2;
 constexpr int SchemaVersion = static_cast<int>(std::size(Migrations));
 
 enum class Outcome { Done, Failed, Damaged };
@@ -96,6 +101,18 @@ Outcome PrepareSchema(Connection& connection) {
     return marked == SQLITE_OK ? Outcome::Done : FromResult(marked);
 }
 
+int InsertExchange(Connection& connection, int64_t gameId, const ExchangeRating& rating) {
+    Statement insert(connection.Handle(),
+                     "INSERT OR REPLACE INTO exchanges VALUES(?1, ?2, ?3, ?4, ?5)");
+    insert.BindInt64(1, gameId);
+    insert.BindInt(2, static_cast<int>(rating.Kept));
+    insert.BindInt(3, static_cast<int>(rating.Best));
+    insert.BindInt(4, rating.Win);
+    insert.BindInt(5, rating.BestWin);
+    const int result = insert.Step();
+    return result == SQLITE_DONE ? SQLITE_OK : result;
+}
+
 int InsertGame(Connection& connection, const GameEntry& game, int64_t& id) {
     Statement insert(connection.Handle(),
                      "INSERT INTO games(played_at, winner, bet_count) VALUES(?1, ?2, ?3)");
@@ -147,14 +164,14 @@ int InsertGame(Connection& connection, const GameEntry& game, int64_t& id) {
             return result;
         }
     }
-    return SQLITE_OK;
+    return game.Exchange ? InsertExchange(connection, id, *game.Exchange) : SQLITE_OK;
 }
 
 // Keeps the newest games only; ids only grow, so the oldest have the smallest.
 int DropOldGames(Connection& connection, int64_t newestId, int64_t kept) {
     for (const char* sql :
          {"DELETE FROM bets WHERE game_id <= ?1", "DELETE FROM seats WHERE game_id <= ?1",
-          "DELETE FROM games WHERE id <= ?1"}) {
+          "DELETE FROM exchanges WHERE game_id <= ?1", "DELETE FROM games WHERE id <= ?1"}) {
         Statement remove(connection.Handle(), sql);
         remove.BindInt64(1, newestId - kept);
         if (const int result = remove.Step(); result != SQLITE_DONE) {
@@ -164,8 +181,8 @@ int DropOldGames(Connection& connection, int64_t newestId, int64_t kept) {
     return SQLITE_OK;
 }
 
-Outcome WriteGame(const std::string& path, const GameEntry& game, int64_t kept, int64_t& id) {
-    Connection connection;
+// Opens the file in a write transaction with the schema brought up to date.
+Outcome BeginWrite(Connection& connection, const std::string& path) {
     int result = connection.Open(path);
     if (result == SQLITE_OK) {
         result = connection.Exec("BEGIN IMMEDIATE");
@@ -173,10 +190,15 @@ Outcome WriteGame(const std::string& path, const GameEntry& game, int64_t kept, 
     if (result != SQLITE_OK) {
         return FromResult(result);
     }
-    if (const Outcome prepared = PrepareSchema(connection); prepared != Outcome::Done) {
-        return prepared;
+    return PrepareSchema(connection);
+}
+
+Outcome WriteGame(const std::string& path, const GameEntry& game, int64_t kept, int64_t& id) {
+    Connection connection;
+    if (const Outcome begun = BeginWrite(connection, path); begun != Outcome::Done) {
+        return begun;
     }
-    result = InsertGame(connection, game, id);
+    int result = InsertGame(connection, game, id);
     if (result == SQLITE_OK) {
         result = DropOldGames(connection, id, kept);
     }
@@ -206,17 +228,43 @@ Outcome CheckFile(const std::string& path) {
     return (fresh || ours) && query.ColumnBytes(2) == "ok" ? Outcome::Done : Outcome::Damaged;
 }
 
-// A connection for reading an existing record of the current schema; null otherwise.
-bool OpenForReading(Connection& connection, const std::string& folder) {
+// Opens an existing record of this or an older schema for reading: its schema version, or 0
+// when there is none to read.
+int OpenForReading(Connection& connection, const std::string& folder) {
     const std::optional<std::string> resolved = hivekit::WithoutLinks(folder);
     if (!resolved || connection.Open(*resolved + "/record.db") != SQLITE_OK) {
-        return false;
+        return 0;
     }
     Statement query(connection.Handle(),
                     "SELECT (SELECT application_id FROM pragma_application_id), "
                     "(SELECT user_version FROM pragma_user_version)");
-    return query.Step() == SQLITE_ROW && query.ColumnInt(0) == ApplicationId &&
-           query.ColumnInt(1) == SchemaVersion;
+    if (query.Step() != SQLITE_ROW || query.ColumnInt(0) != ApplicationId) {
+        return 0;
+    }
+    const int version = query.ColumnInt(1);
+    return version <= SchemaVersion ? version : 0;
+}
+
+// A row selected as kept, best, win, best_win.
+ExchangeRating RatingFrom(Statement& row) {
+    return ExchangeRating{static_cast<uint32_t>(row.ColumnInt(0)),
+                          static_cast<uint32_t>(row.ColumnInt(1)), row.ColumnInt(2),
+                          row.ColumnInt(3)};
+}
+
+// The human's last AccuracyGames judged exchanges under `name`, newest first.
+std::vector<ExchangeRating> LatestExchanges(Connection& connection, const std::string& name) {
+    std::vector<ExchangeRating> ratings;
+    Statement select(connection.Handle(),
+                     "SELECT e.kept, e.best, e.win, e.best_win FROM exchanges e "
+                     "JOIN seats s ON s.game_id = e.game_id AND s.seat = 0 WHERE s.name = ?1 "
+                     "ORDER BY e.game_id DESC LIMIT ?2");
+    select.BindText(1, name);
+    select.BindInt(2, AccuracyGames);
+    while (select.Step() == SQLITE_ROW) {
+        ratings.push_back(RatingFrom(select));
+    }
+    return ratings;
 }
 
 // Under the folder's lock `attempt` runs again, since another process may have recovered
@@ -292,10 +340,24 @@ std::string RecordStore::SetAsideDamaged() const {
     return movedTo;
 }
 
+bool RecordStore::AddExchange(int64_t gameId, const ExchangeRating& rating) const {
+    const std::optional<std::string> resolved = hivekit::WithoutLinks(folder_);
+    if (!resolved) {
+        return false;
+    }
+    Connection connection;
+    if (BeginWrite(connection, *resolved + "/record.db") != Outcome::Done) {
+        return false;
+    }
+    return InsertExchange(connection, gameId, rating) == SQLITE_OK &&
+           connection.Exec("COMMIT") == SQLITE_OK;
+}
+
 std::vector<GameEntry> RecordStore::LatestGames(int count) const {
     std::vector<GameEntry> games;
     Connection connection;
-    if (!OpenForReading(connection, folder_)) {
+    const int version = OpenForReading(connection, folder_);
+    if (version == 0) {
         return games;
     }
     Statement select(connection.Handle(),
@@ -332,6 +394,15 @@ std::vector<GameEntry> RecordStore::LatestGames(int count) const {
             game.Bets.push_back(BetRecord{bets.ColumnInt(0), bets.ColumnInt(1), bets.ColumnInt(2),
                                           bets.ColumnInt(3) != 0});
         }
+        if (version >= ExchangesVersion) {
+            Statement exchange(
+                connection.Handle(),
+                "SELECT kept, best, win, best_win FROM exchanges WHERE game_id = ?1");
+            exchange.BindInt64(1, game.Id);
+            if (exchange.Step() == SQLITE_ROW) {
+                game.Exchange = RatingFrom(exchange);
+            }
+        }
         games.push_back(std::move(game));
     }
     return games;
@@ -340,7 +411,8 @@ std::vector<GameEntry> RecordStore::LatestGames(int count) const {
 std::vector<NameStats> RecordStore::Stats() const {
     std::vector<NameStats> stats;
     Connection connection;
-    if (!OpenForReading(connection, folder_)) {
+    const int version = OpenForReading(connection, folder_);
+    if (version == 0) {
         return stats;
     }
     Statement select(
@@ -369,6 +441,11 @@ std::vector<NameStats> RecordStore::Stats() const {
         while (money.Step() == SQLITE_ROW) {
             name.Money.insert(name.Money.begin(), money.ColumnInt(0));
         }
+        if (name.Human && version >= ExchangesVersion) {
+            const std::vector<ExchangeRating> exchanges = LatestExchanges(connection, name.Name);
+            name.JudgedExchanges = static_cast<int64_t>(exchanges.size());
+            name.AccurateExchanges = std::ranges::count_if(exchanges, &ExchangeRating::Accurate);
+        }
         stats.push_back(std::move(name));
     }
     return stats;
@@ -377,7 +454,7 @@ std::vector<NameStats> RecordStore::Stats() const {
 std::vector<BetRow> RecordStore::BetRows() const {
     std::vector<BetRow> rows;
     Connection connection;
-    if (!OpenForReading(connection, folder_)) {
+    if (OpenForReading(connection, folder_) == 0) {
         return rows;
     }
     Statement select(

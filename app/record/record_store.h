@@ -14,6 +14,8 @@ namespace kestrins {
 inline constexpr int64_t KeptGames = 10000;
 // Money points per name in the chart.
 inline constexpr int ChartGames = 100;
+// The human's latest judged exchanges the accuracy is taken over.
+inline constexpr int AccuracyGames = 100;
 
 // $XDG_DATA_HOME/kestrins, or $HOME/.local/share/kestrins when XDG_DATA_HOME is unset, empty or
 // relative; nothing when neither gives an absolute folder.
@@ -36,6 +38,9 @@ struct NameStats {
     int64_t BluffWins = 0;
     double AverageBet = 0;
     std::vector<int32_t> Money;  // after each of the last ChartGames games, oldest first
+    // The human's last AccuracyGames judged exchanges, and how many of them were accurate.
+    int64_t JudgedExchanges = 0;
+    int64_t AccurateExchanges = 0;
 };
 
 // One bet as the CSV lists it.
@@ -58,6 +63,8 @@ public:
     // Moves a damaged file aside (with a fresh one in its place) before anything reads it, so
     // that it is never shown as an empty record; the name it was kept under, or empty.
     std::string SetAsideDamaged() const;
+    // Keeps the judgement of the human's exchange in stored game `gameId`; false when it cannot.
+    bool AddExchange(int64_t gameId, const ExchangeRating& rating) const;
 
     // The newest `count` games, newest first.
     std::vector<GameEntry> LatestGames(int count) const;

@@ -77,6 +77,10 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store) {
     store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "TableSize", &state.TableSize);
     state.TableSize = std::clamp(state.TableSize, 0, TableSizeCount - 1);
 
+    int32_t coach = 0;
+    store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ExchangeCoach", &coach);
+    state.ExchangeCoach = coach != 0;
+
     int32_t showMoney = 0;
     store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", &showMoney);
     return showMoney != 0;
@@ -126,6 +130,8 @@ std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bo
          QT_TRANSLATE_NOOP("Settings", "ゲームの速さ"));
     note(SaveOptionalValue(store, "TableSize", state.TableSize, MdlMain{}.TableSize),
          QT_TRANSLATE_NOOP("Settings", "表示の大きさ"));
+    note(SaveOptionalValue(store, "ExchangeCoach", state.ExchangeCoach ? 1 : 0, 0),
+         QT_TRANSLATE_NOOP("Settings", "交換のヒント"));
     return unsaved;
 }
 

@@ -22,8 +22,9 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store);
 void DeleteSettings(int32_t saveMode, HivekitBinding& store);
 
 // Writes names, temperaments, policy, card back, drops and the money-window flag; the game's
-// speed and the table size only where they differ from their default; the money only when
-// saveMode is 1. Returns what could not be written, in the player's words, each once.
+// speed, the table size and the exchange coach only where they differ from their default; the
+// money only when saveMode is 1. Returns what could not be written, in the player's words, each
+// once.
 std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney,
                                       HivekitBinding& store);
 

@@ -23,6 +23,7 @@
 #include "ui/accessible_text.h"
 #include "ui/focus_return.h"
 #include "ui/focus_ring_button.h"
+#include "ui/frm_coach.h"
 #include "ui/frm_hand_list.h"
 #include "ui/frm_option.h"
 #include "ui/frm_parts.h"
@@ -212,6 +213,14 @@ void FrmMain::CreateKeyMenu(QMenu& parent) {
         mark->setEnabled(false);
     }
     MnuitemCancelRaise->setEnabled(false);
+    MnuKeys->addSeparator();
+    MnuitemCoachFocus = MnuKeys->addAction(tr("交換のヒントへ移る(&A)"));
+    MnuitemCoachFocus->setShortcut(Qt::CTRL | Qt::Key_F6);
+    MnuitemCoachFocus->setEnabled(false);
+    connect(MnuitemCoachFocus, &QAction::triggered, this, [this] {
+        coach_->activateWindow();
+        coach_->setFocus();
+    });
 }
 
 void FrmMain::CreateViewMenu() {
@@ -232,6 +241,12 @@ void FrmMain::CreateViewMenu() {
     MnuitemZoomOut->setShortcut(Qt::CTRL | Qt::Key_Minus);
     connect(MnuitemZoomOut, &QAction::triggered, this,
             [this] { MnuitemTableSize_Click(std::max(context_.State.TableSize - 1, 0)); });
+    MnuView->addSeparator();
+    MnuitemCoach = MnuView->addAction(tr("交換のヒント(&A)"));
+    MnuitemCoach->setShortcut(Qt::Key_F6);
+    MnuitemCoach->setCheckable(true);
+    MnuitemCoach->setChecked(context_.State.ExchangeCoach);
+    connect(MnuitemCoach, &QAction::triggered, this, &FrmMain::MnuitemCoach_Click);
 }
 
 void FrmMain::CreateControls() {
@@ -400,6 +415,9 @@ void FrmMain::MnuitemMark_Click(int column) {
         Card& card = state.Players[0].Cards[column];
         card.Selected = !card.Selected;
         painter_.DrawTable();
+        if (coach_ != nullptr) {
+            coach_->ShowMarks(state.Players[0].Cards);
+        }
     }
 }
 
@@ -544,6 +562,28 @@ void FrmMain::MnuitemRecord_Click() {
     record_->raise();
 }
 
+void FrmMain::MnuitemCoach_Click() {
+    context_.State.ExchangeCoach = MnuitemCoach->isChecked();
+    UpdateCoach(MnuitemChange->isEnabled());
+}
+
+void FrmMain::UpdateCoach(bool choosing) {
+    const bool shown = choosing && context_.State.ExchangeCoach;
+    if (shown && coach_ == nullptr) {
+        coach_ = new FrmCoach(this);
+        connect(coach_, &FrmCoach::Closed, this, [this] {
+            MnuitemCoach->setChecked(false);
+            MnuitemCoach_Click();
+        });
+    }
+    if (shown) {
+        coach_->ShowHand(context_.State.Players[0].Cards);
+    } else if (coach_ != nullptr) {
+        coach_->Stop();
+    }
+    MnuitemCoachFocus->setEnabled(shown);
+}
+
 void FrmMain::UpdateDescription() {
     SetAccessibleDescription(*PictPlayField,
                              DescribeTable(context_.State, painter_.Shows(), info_.AltText()));
@@ -649,6 +689,7 @@ void FrmMain::SetChangeVisible(bool visible) {
     for (QAction* mark : MnuitemMark) {
         mark->setEnabled(visible);
     }
+    UpdateCoach(visible);
     if (visible) {
         CmdChange->setFocus();
     }

@@ -24,6 +24,7 @@ class QTimer;
 
 namespace kestrins {
 
+class FrmCoach;
 class SurfaceView;
 
 class FrmMain final : public QMainWindow, private RoundWindow {
@@ -56,6 +57,8 @@ public:
     void MnuitemTableSize_Click(int32_t size);
     void MnuitemHandList_Click();
     void MnuitemRecord_Click();
+    // The exchange coach on or off, as the menu item's check mark now says.
+    void MnuitemCoach_Click();
     // The money window, while it is open.
     FrmResults* Results() const { return results_; }
     // Describes the table and the message strip to screen readers from the state as it is now.
@@ -87,6 +90,9 @@ public:
     QAction* MnuitemEnd;
     QAction* MnuitemHelp;
     QAction* MnuitemHandList;
+    QAction* MnuitemCoach;
+    // Moves the keyboard into the coach window while it is shown.
+    QAction* MnuitemCoachFocus;
     QPushButton* CmdChange;
     QWidget* PictBet;
     std::array<QPushButton*, 4> CmdBet{};
@@ -102,6 +108,8 @@ private:
     void CreateKeyMenu(QMenu& parent);
     void CreateViewMenu();
     void OpenResults();
+    // Shows the coach for the human's hand while `choosing` and the coach is on; else hides it.
+    void UpdateCoach(bool choosing);
     void CreateControls();
     // Places everything in a client area of this size.
     void Layout(QSize client);
@@ -140,6 +148,8 @@ private:
     QPointer<QWidget> record_;
     // The pending close's choice when EndUnasked came; nothing before.
     std::optional<int32_t> endingChoice_;
+    // Made the first time the coach is needed.
+    FrmCoach* coach_ = nullptr;
     // The title row drawn highlighted, by the pointer or the arrow keys; 0 for none.
     int titleRow_ = 0;
     // Runs UpdateDescription once the event loop is back after one or more refreshes, when

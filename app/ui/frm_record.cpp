@@ -67,6 +67,7 @@ FrmRecord::FrmRecord(const GameRecorder& recorder, MessageBoxes& boxes, QWidget*
     layout->addWidget(tabs_);
     resize(640, 560);
     connect(&recorder_, &GameRecorder::Changed, this, &FrmRecord::ShowGames);
+    connect(&recorder_, &GameRecorder::ExchangeStored, this, &FrmRecord::ShowStats);
     ShowStats();
     shownGameId_ = recorder_.Games().empty() ? 0 : recorder_.Games().back().Id;
     ShowGames();
@@ -75,11 +76,14 @@ FrmRecord::FrmRecord(const GameRecorder& recorder, MessageBoxes& boxes, QWidget*
 void FrmRecord::CreateStatsPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    TblStats = new QTableWidget(0, 8);
+    TblStats = new QTableWidget(0, 9);
     TblStats->setObjectName(QStringLiteral("TblStats"));
     TblStats->setHorizontalHeaderLabels({tr("名前"), tr("ゲーム数"), tr("勝ち"), tr("ドロップ"),
                                          tr("レイズ"), tr("ブラフ率"), tr("ブラフ成功率"),
-                                         tr("平均の賭け金")});
+                                         tr("平均の賭け金"), tr("交換の正確さ")});
+    TblStats->horizontalHeaderItem(8)->setToolTip(
+        tr("最近 %1 ゲームで、一番よい残し方か 1 ポイント以内の残し方を選んだ割合")
+            .arg(AccuracyGames));
     TblStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TblStats->verticalHeader()->hide();
     TblStats->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -112,7 +116,9 @@ void FrmRecord::ShowStats() {
             QString::number(name.Raises),
             bluffs,
             bluffWins,
-            QStringLiteral("%1 $").arg(name.AverageBet, 0, 'f', 1)};
+            QStringLiteral("%1 $").arg(name.AverageBet, 0, 'f', 1),
+            name.Human ? Percent(name.AccurateExchanges, name.JudgedExchanges)
+                       : QStringLiteral("-")};
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter

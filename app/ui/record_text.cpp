@@ -138,6 +138,30 @@ QString BluffLine(const GameEntry& game) {
         .arg(bluffs.join(QCoreApplication::translate("RecordText", "、")));
 }
 
+QString ExchangeLine(const GameEntry& game) {
+    if (!game.Exchange) {
+        return {};
+    }
+    const ExchangeRating& rating = *game.Exchange;
+    const auto kept = [&game](uint32_t keep) {
+        QStringList cards;
+        for (std::size_t i = 0; i < game.Seats[0].Dealt.size(); ++i) {
+            if ((keep >> i & 1U) != 0) {
+                cards << CardText(game.Seats[0].Dealt[i]);
+            }
+        }
+        return cards.isEmpty() ? QCoreApplication::translate("RecordText", "なし")
+                               : cards.join(QLatin1Char(' '));
+    };
+    const auto points = [](int32_t tenths) { return QString::number(tenths / 10.0, 'f', 1); };
+    return QCoreApplication::translate(
+               "RecordText",
+               "あなたの交換 : %1 を残して勝つ確率 %2 %。一番よい残し方 (%3) は %4 %、差は %5 "
+               "ポイントです。")
+        .arg(kept(rating.Kept), points(rating.Win), kept(rating.Best), points(rating.BestWin),
+             points(rating.BestWin - rating.Win));
+}
+
 QString GameText(const GameEntry& game, int number) {
     const QString time =
         QDateTime::fromSecsSinceEpoch(game.Time).toString(QStringLiteral("HH:mm:ss"));
@@ -154,6 +178,9 @@ QString GameText(const GameEntry& game, int number) {
         text += QStringLiteral("<p><b>%1</b> %2</p>").arg(result, BluffLine(game));
     }
     text += QStringLiteral("<table cellspacing=4>") + SeatRows(game) + QStringLiteral("</table>");
+    if (game.Exchange) {
+        text += QStringLiteral("<p>%1</p>").arg(ExchangeLine(game));
+    }
     return text + BetList(game);
 }
 

@@ -13,6 +13,9 @@ QString GameText(const GameEntry& game, int number);
 // One line: which computer seats bluffed, and whether each bluff paid (the bluffer won).
 QString BluffLine(const GameEntry& game);
 
+// The human's keep against the best one, once judged; empty before that.
+QString ExchangeLine(const GameEntry& game);
+
 // "コール", "レイズ" or "ドロップ" with the amount, as the record lists a bet. A drop loses its
 // stake, except in a drawn game (`drawn`), where every bet comes back.
 QString BetText(const BetRecord& bet, bool drawn);

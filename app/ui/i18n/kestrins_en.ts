@@ -213,6 +213,14 @@ and a new settings file has been started.</translation>
 <context>
     <name>RecordText</name>
     <message>
+        <source>なし</source>
+        <translation>nothing</translation>
+    </message>
+    <message>
+        <source>あなたの交換 : %1 を残して勝つ確率 %2 %。一番よい残し方 (%3) は %4 %、差は %5 ポイントです。</source>
+        <translation>Your exchange: kept %1, chance to win %2 %. The best keep (%3) had %4 %, %5 points more.</translation>
+    </message>
+    <message>
         <source>ドロップ</source>
         <translation>Dropped</translation>
     </message>
@@ -373,6 +381,10 @@ Please press OK.</translation>
 <context>
     <name>Settings</name>
     <message>
+        <source>交換のヒント</source>
+        <translation>exchange coach</translation>
+    </message>
+    <message>
         <source>プレイヤー %1</source>
         <translation>Player %1</translation>
     </message>
@@ -518,6 +530,61 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
     </message>
 </context>
 <context>
+    <name>kestrins::FrmCoach</name>
+    <message>
+        <source>交換のヒント</source>
+        <translation>Exchange Coach</translation>
+    </message>
+    <message>
+        <source>残し方ごとの確率</source>
+        <translation>Chances for each keep</translation>
+    </message>
+    <message>
+        <source>選んだカード</source>
+        <translation>Marked now</translation>
+    </message>
+    <message>
+        <source>%1 位</source>
+        <translation>Best %1</translation>
+    </message>
+    <message>
+        <source>残すカード</source>
+        <translation>Cards kept</translation>
+    </message>
+    <message>
+        <source>勝つ確率</source>
+        <translation>Chance to win</translation>
+    </message>
+    <message>
+        <source>引き分け</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>ドロップと賭けは考えていません。全員が最後まで勝負するものとして数えています。</source>
+        <translation>Drops and bets are not modelled: everyone is counted as staying to the showdown.</translation>
+    </message>
+    <message>
+        <source>なし (5 枚交換)</source>
+        <translation>none (draw five)</translation>
+    </message>
+    <message>
+        <source>今の役 : %1</source>
+        <translation>You have: %1</translation>
+    </message>
+    <message>
+        <source>計算中…</source>
+        <translation>computing…</translation>
+    </message>
+    <message>
+        <source>選んだ残し方は 32 通り中 %1 位です。</source>
+        <translation>Your keep ranks %1 of 32.</translation>
+    </message>
+    <message>
+        <source>勝つ確率を計算中…</source>
+        <translation>Computing the chances to win…</translation>
+    </message>
+</context>
+<context>
     <name>kestrins::FrmHandList</name>
     <message>
         <source>役の一覧</source>
@@ -534,6 +601,14 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
 </context>
 <context>
     <name>kestrins::FrmMain</name>
+    <message>
+        <source>交換のヒント(&amp;A)</source>
+        <translation>Exchange &amp;Coach</translation>
+    </message>
+    <message>
+        <source>交換のヒントへ移る(&amp;A)</source>
+        <translation>&amp;Go to the Exchange Coach</translation>
+    </message>
     <message>
         <source>ケストリン</source>
         <translation>Kestrin</translation>
@@ -839,6 +914,14 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
 </context>
 <context>
     <name>kestrins::FrmRecord</name>
+    <message>
+        <source>交換の正確さ</source>
+        <translation>Exchange accuracy</translation>
+    </message>
+    <message>
+        <source>最近 %1 ゲームで、一番よい残し方か 1 ポイント以内の残し方を選んだ割合</source>
+        <translation>Share of the last %1 games in which you chose the best keep or one within 1 point of it</translation>
+    </message>
     <message>
         <source>対戦記録</source>
         <translation>Game Record</translation>

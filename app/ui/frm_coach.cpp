@@ -1,0 +1,234 @@
+// Coach window: the exact category odds counted on this thread, the win chances from a worker.
+#include "ui/frm_coach.h"
+
+#include <QCloseEvent>
+#include <QFutureWatcher>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTextDocumentFragment>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "coach/hand_table.h"
+#include "coach/keep_ranking.h"
+#include "game/evaluate_part.h"
+#include "game/part_name.h"
+#include "platform/translated_text.h"
+#include "record/win_odds_run.h"
+#include "ui/accessible_text.h"
+#include "ui/record_text.h"
+#include "ui/window_font.h"
+
+namespace kestrins {
+
+namespace {
+
+// The table's columns: the keep marked now, then the three best.
+constexpr int ShownBest = 3;
+// The rows above the categories: the cards kept, the chance to win, the chance of a draw.
+constexpr int FirstPartRow = 3;
+// Between the table and the window beside it.
+constexpr int Gap = 8;
+
+QString KeptText(const Hand& cards, KeepMask keep) {
+    if (keep == 0) {
+        return FrmCoach::tr("なし (5 枚交換)");
+    }
+    QStringList kept;
+    for (int i = 0; i < HandSize; ++i) {
+        if ((keep >> i & 1U) != 0) {
+            kept << QTextDocumentFragment::fromHtml(CardText(cards[static_cast<std::size_t>(i)]))
+                        .toPlainText();
+        }
+    }
+    return kept.join(u' ');
+}
+
+// A share as a percentage with one decimal; a chance too small to show is not shown as none.
+QString Percent(double share) {
+    if (share > 0 && share < 0.0005) {
+        return QStringLiteral("< 0.1 %");
+    }
+    return QStringLiteral("%1 %").arg(100.0 * share, 0, 'f', 1);
+}
+
+// The category of table row `row` at or below FirstPartRow: the best first.
+int32_t PartOfRow(int row) {
+    return PartRoyalFlush - (row - FirstPartRow);
+}
+
+}  // namespace
+
+FrmCoach::FrmCoach(QWidget* parent) : QWidget(parent, Qt::Tool) {
+    setObjectName(QStringLiteral("FrmCoach"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowTitle(tr("交換のヒント"));
+    setFont(WindowFont());
+
+    LblNow = new QLabel;
+    LblNow->setObjectName(QStringLiteral("LblNow"));
+    LblNow->setTextFormat(Qt::PlainText);
+    TblOdds = new QTableWidget(FirstPartRow + PartCount, 1 + ShownBest);
+    TblOdds->setObjectName(QStringLiteral("TblOdds"));
+    TblOdds->setAccessibleName(tr("残し方ごとの確率"));
+    TblOdds->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TblOdds->setSelectionMode(QAbstractItemView::SingleSelection);
+    TblOdds->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TblOdds->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TblOdds->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    QStringList columns{tr("選んだカード")};
+    for (int best = 1; best <= ShownBest; ++best) {
+        columns << tr("%1 位").arg(best);
+    }
+    TblOdds->setHorizontalHeaderLabels(columns);
+    QStringList rows{tr("残すカード"), tr("勝つ確率"), tr("引き分け")};
+    for (int row = FirstPartRow; row < TblOdds->rowCount(); ++row) {
+        rows << TranslatedText(PartNameContext, PartName(PartOfRow(row)));
+    }
+    TblOdds->setVerticalHeaderLabels(rows);
+    LblRank = new QLabel;
+    LblRank->setObjectName(QStringLiteral("LblRank"));
+    LblRank->setTextFormat(Qt::PlainText);
+    auto* note = new QLabel(
+        tr("ドロップと賭けは考えていません。全員が最後まで勝負するものとして数えています。"));
+    note->setObjectName(QStringLiteral("LblNote"));
+    note->setTextFormat(Qt::PlainText);
+    note->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(LblNow);
+    layout->addWidget(TblOdds);
+    layout->addWidget(LblRank);
+    layout->addWidget(note);
+
+    tableBuilt_ = new QFutureWatcher<void>(this);
+    connect(tableBuilt_, &QFutureWatcher<void>::finished, this, &FrmCoach::CountParts);
+    tableBuilt_->setFuture(QtConcurrent::run([] { HandTable::Shared(); }));
+}
+
+FrmCoach::~FrmCoach() = default;
+
+void FrmCoach::ShowHand(const Hand& cards) {
+    delete run_;
+    cards_ = cards;
+    dealt_ = true;
+    marked_ = KeepMaskOf(cards);
+    parts_.reset();
+    wins_.reset();
+    LblNow->setText(
+        tr("今の役 : %1").arg(TranslatedText(PartNameContext, PartName(EvaluatePart(cards).Part))));
+    run_ = new WinOddsRun(cards, this);
+    connect(run_, &WinOddsRun::Finished, this,
+            [this](const std::array<WinOdds, KeepChoiceCount>& odds) {
+                wins_ = odds;
+                ranking_ = RankKeeps(odds);
+                run_->deleteLater();
+                run_ = nullptr;
+                Refresh();
+            });
+    CountParts();
+    if (!isVisible()) {
+        PlaceBesideParent();
+        show();
+    }
+}
+
+void FrmCoach::CountParts() {
+    if (dealt_ && tableBuilt_->isFinished()) {
+        parts_ = CountFinalParts(cards_);
+    }
+    Refresh();
+}
+
+void FrmCoach::ShowMarks(const Hand& cards) {
+    marked_ = KeepMaskOf(cards);
+    Refresh();
+}
+
+void FrmCoach::Stop() {
+    delete run_;
+    run_ = nullptr;
+    dealt_ = false;
+    hide();
+}
+
+void FrmCoach::Refresh() {
+    const QString pending = tr("計算中…");
+    QStringList summary{LblNow->text()};
+    for (int column = 0; column < TblOdds->columnCount(); ++column) {
+        const bool best = column > 0;
+        // The best keeps are known only with the chances to win.
+        const std::optional<KeepMask> keep =
+            !best   ? std::optional(marked_)
+            : wins_ ? std::optional(ranking_[static_cast<std::size_t>(column - 1)])
+                    : std::nullopt;
+        QStringList said{TblOdds->horizontalHeaderItem(column)->text()};
+        for (int row = 0; row < TblOdds->rowCount(); ++row) {
+            QString text = pending;
+            if (keep && row == 0) {
+                text = KeptText(cards_, *keep);
+            } else if (keep && row < FirstPartRow && wins_) {
+                const WinOdds& odds = (*wins_)[*keep];
+                text = Percent(row == 1 ? odds.Win : odds.Draw);
+            } else if (keep && row >= FirstPartRow && parts_) {
+                text = Percent((*parts_)[*keep].Chance(PartOfRow(row)));
+            }
+            const QString spoken =
+                QStringLiteral("%1 : %2").arg(TblOdds->verticalHeaderItem(row)->text(), text);
+            auto* item = new QTableWidgetItem(text);
+            item->setTextAlignment(row == 0 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+            item->setData(Qt::AccessibleTextRole,
+                          QStringLiteral("%1, %2").arg(said.front(), spoken));
+            TblOdds->setItem(row, column, item);
+            if (row < FirstPartRow) {
+                said << spoken;
+            }
+        }
+        summary << said.join(QStringLiteral(", "));
+    }
+    LblRank->setText(wins_
+                         ? tr("選んだ残し方は 32 通り中 %1 位です。").arg(RankOf(ranking_, marked_))
+                         : tr("勝つ確率を計算中…"));
+    summary << LblRank->text();
+    SetAccessibleDescription(*TblOdds, summary.join(QStringLiteral("。")));
+    TblOdds->resizeColumnsToContents();
+    TblOdds->setFixedSize(TblOdds->verticalHeader()->width() +
+                              TblOdds->horizontalHeader()->length() + 2 * TblOdds->frameWidth(),
+                          TblOdds->horizontalHeader()->height() +
+                              TblOdds->verticalHeader()->length() + 2 * TblOdds->frameWidth());
+    layout()->activate();
+    adjustSize();
+}
+
+void FrmCoach::PlaceBesideParent() {
+    adjustSize();
+    const QRect table = parentWidget()->frameGeometry();
+    const QRect screen = parentWidget()->screen()->availableGeometry();
+    const int width = frameGeometry().width();
+    int x = table.right() + 1 + Gap;
+    if (x + width > screen.right() + 1 && table.left() - Gap - width >= screen.left()) {
+        x = table.left() - Gap - width;
+    }
+    move(std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - width)),
+         table.top());
+}
+
+void FrmCoach::closeEvent(QCloseEvent* event) {
+    Stop();
+    emit Closed();
+    event->accept();
+}
+
+void FrmCoach::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        parentWidget()->activateWindow();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
+}
+
+}  // namespace kestrins

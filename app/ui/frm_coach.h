@@ -1,0 +1,66 @@
+// The exchange coach: the hand's category, the odds of the keep marked now and of the three best
+// keeps, shown beside the table while the human chooses the cards to exchange.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+#include "coach/exact_odds.h"
+#include "coach/win_odds.h"
+
+class QLabel;
+class QTableWidget;
+template <typename T>
+class QFutureWatcher;
+
+namespace kestrins {
+
+class WinOddsRun;
+
+class FrmCoach final : public QWidget {
+    Q_OBJECT
+
+public:
+    // A tool window of `parent`, hidden until a hand comes; it never takes the focus by itself.
+    explicit FrmCoach(QWidget* parent);
+    ~FrmCoach() override;
+
+    // A newly dealt hand, its marks as they are: the exact odds at once (once the hand table is
+    // built), the chances to win when the worker thread has them.
+    void ShowHand(const Hand& cards);
+    // The marks changed: the figures of the keep marked now.
+    void ShowMarks(const Hand& cards);
+    // No cards to choose: hides, abandoning a run still going.
+    void Stop();
+
+signals:
+    // The player closed the window: the coach is turned off.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    // Escape goes back to the table.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CountParts();
+    void Refresh();
+    // Beside the table: right of it, else left of it, as far as the screen allows.
+    void PlaceBesideParent();
+
+    Hand cards_{};
+    bool dealt_ = false;
+    KeepMask marked_ = 0;
+    std::optional<std::array<PartOdds, KeepChoiceCount>> parts_;
+    std::optional<std::array<WinOdds, KeepChoiceCount>> wins_;
+    std::array<KeepMask, KeepChoiceCount> ranking_{};
+    WinOddsRun* run_ = nullptr;
+    // The shared hand table, built once on a worker thread so the table never waits for it.
+    QFutureWatcher<void>* tableBuilt_;
+    QLabel* LblNow;
+    QTableWidget* TblOdds;
+    QLabel* LblRank;
+};
+
+}  // namespace kestrins
