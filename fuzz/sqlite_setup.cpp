@@ -1,4 +1,4 @@
-// SQLite's heap on the C library's own allocator and the lock-free Unix VFS as the default.
+// SQLite's heap on the C library's own allocator and the memory VFS as the default.
 #include "sqlite_setup.h"
 
 #include <sqlite3.h>
@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "memory_vfs.h"
 #include "scratch_store.h"
 
 // The C library's allocator under the sanitizer's: SQLite is not instrumented, so the sanitizer's
@@ -69,10 +70,8 @@ int64_t released = -1;
 }  // namespace
 
 void SetUpSqlite() {
-    // One process, one thread: the locks a second process would need are no-ops here.
     if (sqlite3_config(SQLITE_CONFIG_MALLOC, &kHeap) != SQLITE_OK ||
-        sqlite3_initialize() != SQLITE_OK ||
-        sqlite3_vfs_register(sqlite3_vfs_find("unix-none"), 1) != SQLITE_OK) {
+        sqlite3_initialize() != SQLITE_OK || RegisterMemoryVfs() != SQLITE_OK) {
         Fail("SQLite could not be set up");
     }
     released = sqlite3_memory_used();

@@ -1,5 +1,5 @@
-// SQLite set up for the fuzz runs: its own heap outside the sanitizer's, files without locks, and
-// a check that every input leaves no connection or statement behind.
+// SQLite set up for the fuzz runs: its own heap outside the sanitizer's, files in memory while open
+// (memory_vfs.h), and a check that every input leaves no connection or statement behind.
 #pragma once
 
 namespace kestrins::fuzz {
