@@ -13,6 +13,7 @@
 #include "hivekit/store_probe.h"
 #include "hivekit_model.h"
 #include "scratch_store.h"
+#include "sqlite_setup.h"
 
 namespace {
 
@@ -171,5 +172,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Expect(messages.Count("制限") == model.LimitMessages() &&
                messages.Messages().size() == static_cast<std::size_t>(model.LimitMessages()),
            kMaxCalls, "the messages shown");
+    kestrins::fuzz::CheckSqliteReleased();
     return 0;
 }

@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "sqlite_setup.h"
+
 namespace kestrins::fuzz {
 
 namespace {
@@ -20,7 +22,10 @@ bool PreferMemory() {
 
 const testing::TempConfigHome& FreshScratchHome() {
     [[maybe_unused]] static const bool inMemory = PreferMemory();
-    static const testing::TempConfigHome home;
+    static const testing::TempConfigHome home = [] {
+        SetUpSqlite();
+        return testing::TempConfigHome();
+    }();
     std::error_code ignored;
     std::filesystem::remove_all(home.StoreFolder(), ignored);
     return home;

@@ -21,6 +21,7 @@
 #include "scratch_store.h"
 #include "settings/settings.h"
 #include "settings/startup.h"
+#include "sqlite_setup.h"
 
 namespace {
 
@@ -252,5 +253,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (StoredLines(path) != Lines(ExpectedSave(state, saveMode, showMoney))) {
         Fail("the exit save wrote other values than described");
     }
+    kestrins::fuzz::CheckSqliteReleased();
     return 0;
 }

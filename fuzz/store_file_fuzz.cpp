@@ -9,6 +9,7 @@
 #include "hivekit.h"
 #include "hivekit/store_probe.h"
 #include "scratch_store.h"
+#include "sqlite_setup.h"
 
 namespace {
 
@@ -85,5 +86,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         messages.Count("Hivekit") != static_cast<int>(messages.Messages().size())) {
         Fail("more than one message for one damaged store");
     }
+    kestrins::fuzz::CheckSqliteReleased();
     return 0;
 }

@@ -1,6 +1,7 @@
 // Copies what the round reports into this run's game records; reads the state, changes nothing.
 #include "record/game_recorder.h"
 
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <ctime>
@@ -116,33 +117,42 @@ void GameRecorder::CheckLastingRecord() {
     }
 }
 
+QString GameRecorder::MovedAsideText(const std::string& path, const std::string& movedAside) {
+    return tr("対戦記録のファイルが壊れていたため読み込めませんでした。\n%1\nは\n%2\n"
+              "として残し、新しい記録を始めました。")
+        .arg(QString::fromStdString(path), QString::fromStdString(movedAside));
+}
+
 void GameRecorder::ReportMovedAside(const std::string& path, const std::string& movedAside) {
-    boxes_.Show(tr("対戦記録のファイルが壊れていたため読み込めませんでした。\n%1\nは\n%2\n"
-                   "として残し、新しい記録を始めました。")
-                    .arg(QString::fromStdString(path), QString::fromStdString(movedAside))
-                    .toStdString(),
-                tr("対戦記録").toStdString(), MessageButtons::Ok, MessageIcon::Information);
+    boxes_.Show(MovedAsideText(path, movedAside).toStdString(), tr("対戦記録").toStdString(),
+                MessageButtons::Ok, MessageIcon::Information);
 }
 
 void GameRecorder::Keep(GameEntry& game) {
+    // One box per game at most: a damaged record moved aside and a game that could not be kept
+    // after all are said together.
+    QStringList said;
     const std::optional<std::string> folder = DefaultRecordFolder();
     if (folder) {
         const RecordStore store(*folder);
         const AppendResult appended = store.Append(game);
         game.Id = appended.Id;
         if (!appended.MovedAside.empty()) {
-            ReportMovedAside(store.Path(), appended.MovedAside);
+            said << MovedAsideText(store.Path(), appended.MovedAside);
         }
     }
-    if (game.Id == 0 && !failureShown_) {
+    const bool failed = game.Id == 0 && !failureShown_;
+    if (failed) {
         failureShown_ = true;
         const QString where =
             folder ? QString::fromStdString(*folder) : tr("(データフォルダーが不明)");
-        boxes_.Show(tr("対戦記録を保存できませんでした。\n%1\nに書き込めません。"
-                       "ゲームはこのまま続けられますが、記録は残りません。")
-                        .arg(where)
-                        .toStdString(),
-                    tr("対戦記録").toStdString(), MessageButtons::Ok, MessageIcon::Error);
+        said << tr("対戦記録を保存できませんでした。\n%1\nに書き込めません。"
+                   "ゲームはこのまま続けられますが、記録は残りません。")
+                    .arg(where);
+    }
+    if (!said.isEmpty()) {
+        boxes_.Show(said.join(QStringLiteral("\n\n")).toStdString(), tr("対戦記録").toStdString(),
+                    MessageButtons::Ok, failed ? MessageIcon::Error : MessageIcon::Information);
     }
 }
 

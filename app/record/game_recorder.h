@@ -47,6 +47,7 @@ private:
     // Writes the game to the lasting record; a failure never stops the game.
     void Keep(GameEntry& game);
     // The record at `path` was damaged and is kept as `movedAside`; a fresh one was started.
+    static QString MovedAsideText(const std::string& path, const std::string& movedAside);
     void ReportMovedAside(const std::string& path, const std::string& movedAside);
 
     MessageBoxes& boxes_;

@@ -1,6 +1,6 @@
 // The lasting record: a game comes back as written, only the newest games are kept, a damaged
-// or newer file and a disk error are handled without loss, a kill mid-write leaves whole games, and
-// a folder that cannot be written costs one message and nothing else.
+// or newer file is handled without loss, a kill mid-write leaves whole games, and a folder that
+// cannot be written costs one message and nothing else (disk errors: record_io_failure_test).
 #include "record/record_store.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,6 @@
 #include <thread>
 
 #include "game/constants.h"
-#include "hivekit/faulty_vfs.h"
 #include "hivekit/store_probe.h"
 #include "record/game_recorder.h"
 #include "support/record_copies.h"
@@ -116,24 +115,6 @@ TEST_F(RecordStoreTest, DamagedFileIsKeptAsideAndAFreshOneStarted) {
     ASSERT_FALSE(appended.MovedAside.empty());
     EXPECT_EQ(ReadFileBytes(appended.MovedAside), garbage);
     EXPECT_EQ(store.LatestGames(5).size(), 1u);
-}
-
-// A disk error at any step of a write is not damage: a retry or moving the file aside could lose or
-// hide games, and a game whose commit failed has no id to show.
-TEST_F(RecordStoreTest, ADiskErrorAtAnyStepKeepsNoGameGivesNoIdAndMovesNothingAside) {
-    ASSERT_NE(store.Append(SampleGame()).Id, 0);
-    FaultyVfs vfs;
-    for (int step = 1;; ++step) {
-        SCOPED_TRACE(step);
-        vfs.FailAt(step, DiskFault::Eio, false);
-        const AppendResult appended = store.Append(SampleGame());
-        if (!vfs.Fired()) {
-            break;
-        }
-        EXPECT_EQ(appended.Id, 0);
-        EXPECT_TRUE(appended.MovedAside.empty());
-        ASSERT_EQ(Count(store.Path(), "SELECT count(*) FROM games"), 1);
-    }
 }
 
 TEST_F(RecordStoreTest, KillDuringWritesLeavesEveryGameWholeOrAbsent) {
