@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Proof under load and faults, run by scripts/test.sh after the asan build: a short match
-# simulation under AddressSanitizer + UndefinedBehaviorSanitizer, then every fuzz target for a
-# short fixed run over its committed corpus (clang build). The store's I/O failure points are a
+# Proof under load and faults, run by scripts/test.sh after the asan build: short match
+# simulations (one with a player who types ahead) under AddressSanitizer +
+# UndefinedBehaviorSanitizer, then every fuzz target for a short fixed run over its committed
+# corpus (clang build). The store's I/O failure points are a
 # CTest test (store_io_failure_test) and run with the suites.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,6 +11,9 @@ export QT_QPA_PLATFORM=offscreen
 echo "== match simulation (asan) =="
 # The offscreen platform's note on every window adds nothing.
 build/asan/bin/match_sim --first-seed 1 --seeds 3 --games 100 2>&1 | grep -v propagateSizeHints
+# The player who types ahead: presses during pauses, several in one wait, a held raise button.
+build/asan/bin/match_sim --first-seed 1 --seeds 2 --games 50 --type-ahead 1 2>&1 |
+  grep -v propagateSizeHints
 
 echo "== fuzz targets =="
 cmake --preset fuzz >/dev/null

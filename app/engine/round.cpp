@@ -244,6 +244,10 @@ void Round::ResetBetButtons() {
 }
 
 void Round::BetButtonPressed(int32_t index) {
+    // Once the human has decided, presses delivered with it wait for the next turn in vain.
+    if (state_.BetAction != BetNone) {
+        return;
+    }
     Player& human = state_.Players[0];
     switch (index) {
         case 0:

@@ -32,7 +32,8 @@ public:
     void RunBettingRound();
     // The human's betting turn; true when the human raised.
     bool OwnPlayerBet(int32_t BeforeBet);
-    // A bet button of the panel, 0 to 3; anything else does nothing.
+    // A bet button of the panel, 0 to 3; anything else, or any press after the human's
+    // decision in this turn, does nothing.
     void BetButtonPressed(int32_t index);
 
     // Who is told what happens in each game; nullptr tells nobody.

@@ -6,7 +6,8 @@ namespace kestrins {
 class Pacer {
 public:
     virtual ~Pacer() = default;
-    // A pause; the window stays painted, while mouse, key, menu and close input waits.
+    // A pause; the window stays painted, mouse, key and menu input made meanwhile is dropped,
+    // and a close request waits for the next checkpoint or wait.
     virtual void Sleep(int ms) = 0;
     // Run what is pending once, user input included, then return.
     virtual void DoEvents() = 0;

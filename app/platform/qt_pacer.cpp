@@ -11,24 +11,32 @@ namespace kestrins {
 
 void QtPacer::Sleep(int ms) {
     const int scaled = static_cast<int>(std::lround(ms * scale_));
+    hold_.Begin();
     if (scaled <= 0) {
-        return;
+        // No time passes, but what was typed while the game was busy goes all the same.
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    } else {
+        // A nested loop that blocks in the event dispatcher until the timer fires: no
+        // spinning. The timed processEvents overload would not do: it drops
+        // WaitForMoreEvents and polls. Input is taken from the queue as it comes, and dropped,
+        // so that none is left to act once the pause is over.
+        QEventLoop loop;
+        QTimer::singleShot(scaled, Qt::PreciseTimer, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::AllEvents);
     }
-    // A nested loop that blocks in the event dispatcher until the timer fires: no spinning.
-    // The timed processEvents overload would not do: it drops WaitForMoreEvents and polls.
-    QEventLoop loop;
-    QTimer::singleShot(scaled, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    pausing_ = true;
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    pausing_ = false;
+    hold_.End();
 }
 
 void QtPacer::DoEvents() {
+    hold_.ReleaseCloses();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void QtPacer::WaitForEvents() {
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    // A held close request is what the wait was waiting for.
+    if (!hold_.ReleaseCloses()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
 }
 
 double QtPacer::PaceFromEnvironment() {

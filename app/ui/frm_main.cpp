@@ -30,6 +30,7 @@
 #include "ui/frm_record.h"
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
+#include "ui/instant_access_key.h"
 #include "ui/surface_view.h"
 #include "ui/table_description.h"
 
@@ -280,6 +281,7 @@ void FrmMain::CreateControls() {
     CmdChange->setObjectName(QStringLiteral("CmdChange"));
     CmdChange->hide();
     connect(CmdChange, &QPushButton::clicked, this, &FrmMain::CmdChange_Click);
+    ClickAtOnceOnAccessKey(*CmdChange);
 
     PictBet = new QWidget(client);
     PictBet->setObjectName(QStringLiteral("PictBet"));
@@ -295,6 +297,7 @@ void FrmMain::CreateControls() {
         // Tab reaches them; a click does not take the focus, so the mouse game looks the same.
         CmdBet[i]->setFocusPolicy(Qt::TabFocus);
         connect(CmdBet[i], &QPushButton::clicked, this, [this, i] { CmdBet_Click(i); });
+        ClickAtOnceOnAccessKey(*CmdBet[i]);
     }
     CmdBet[3]->setEnabled(false);
     // Held down, "レイズ" repeats: each repeat is one click, one dollar.
@@ -460,6 +463,11 @@ void FrmMain::CmdChange_Click() {
 }
 
 void FrmMain::CmdBet_Click(int index) {
+    // Only a held button's repeat gets here during a pause: it stops.
+    if (pace_.Pausing()) {
+        CmdBet[index]->setDown(false);
+        return;
+    }
     if (PictBet->isVisible()) {
         round_.BetButtonPressed(index);
     }
@@ -699,6 +707,12 @@ void FrmMain::SetBetPanelVisible(bool visible) {
     PictBet->setVisible(visible);
     if (visible) {
         CmdBet[0]->setFocus();
+    }
+    // A button held down while the panel hides stops repeating, not to go on at the next turn.
+    if (!visible) {
+        for (QPushButton* button : CmdBet) {
+            button->setDown(false);
+        }
     }
 }
 

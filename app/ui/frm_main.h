@@ -36,6 +36,8 @@ public:
     ~FrmMain() override;
 
     Round& Game() { return round_; }
+    // This run's games as the round reported them.
+    const GameRecorder& Recorder() const { return recorder_; }
     Surface& PlayField() { return playField_; }
     Surface& Info() { return info_; }
 

@@ -103,6 +103,64 @@ std::optional<std::string> CheckBetsAndHistory(const MdlMain& state, const GameS
     return std::nullopt;
 }
 
+// Replays the turns from the opening seat: each seat still in acts in its order; its bet stays
+// what its last turn left (a drop keeps the bet from before that turn); unless the round ran
+// out of turns, every seat still in has answered the last raise and all of them bet the same.
+std::optional<std::string> CheckTurns(const MdlMain& state, const GameStart& start,
+                                      const std::vector<BetRecord>& bets) {
+    std::array<bool, SeatCount> dropped{};
+    std::array<int32_t, SeatCount> lastBet{};
+    lastBet.fill(OpeningBet);
+    std::array<int32_t, SeatCount> sinceRaise{};
+    int32_t turn = start.Winner;
+    const auto nextSeatIn = [&] {
+        while (dropped[turn % SeatCount] && turn < BettingTurnLimit + SeatCount) {
+            ++turn;
+        }
+    };
+    for (const BetRecord& bet : bets) {
+        nextSeatIn();
+        if (bet.Seat != turn % SeatCount) {
+            return Seat(bet.Seat) + " acted at the turn of " + Seat(turn % SeatCount);
+        }
+        if (bet.Action == BetDrop) {
+            dropped[bet.Seat] = true;
+        } else {
+            lastBet[bet.Seat] = bet.Amount;
+        }
+        if (bet.Action == BetRaise) {
+            sinceRaise.fill(0);
+        }
+        ++sinceRaise[bet.Seat];
+        ++turn;
+    }
+    nextSeatIn();
+    const bool outOfTurns = turn >= BettingTurnLimit;
+    std::optional<int32_t> commonBet;
+    for (int32_t seat = 0; seat < SeatCount; ++seat) {
+        const int32_t bet = state.Players[seat].Bet;
+        if (state.Players[seat].Dropped != dropped[seat]) {
+            return Seat(seat) + (dropped[seat] ? " dropped and is still in" : " is out unrecorded");
+        }
+        if (bet != lastBet[seat]) {
+            return Seat(seat) + " bets " + std::to_string(bet) + " after its last turn left " +
+                   std::to_string(lastBet[seat]);
+        }
+        if (dropped[seat] || outOfTurns) {
+            continue;
+        }
+        if (sinceRaise[seat] == 0) {
+            return Seat(seat) + " was not asked again after the last raise";
+        }
+        if (commonBet && *commonBet != bet) {
+            return "seats still in bet " + std::to_string(*commonBet) + " and " +
+                   std::to_string(bet) + " at the showdown";
+        }
+        commonBet = bet;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> CheckWinner(const MdlMain& state) {
     std::optional<PartResult> best;
     int32_t bestCount = 0;
@@ -226,13 +284,15 @@ std::optional<std::string> CheckDeal(const MdlMain& state) {
 }
 
 std::optional<std::string> CheckFinishedGame(const MdlMain& state, const GameStart& start,
-                                             const GameEndings& endings) {
+                                             const GameEndings& endings,
+                                             const std::vector<BetRecord>& bets) {
     if (state.GameState != StateGameOver) {
         return "GameState " + std::to_string(state.GameState) + " after the game";
     }
     for (const auto& check :
          {CheckCards(state, LowestDeckTop, DealtDeckTop), CheckBetsAndHistory(state, start),
-          CheckWinner(state), CheckMoney(state, start, endings), CheckDrops(state, start)}) {
+          CheckTurns(state, start, bets), CheckWinner(state), CheckMoney(state, start, endings),
+          CheckDrops(state, start)}) {
         if (check) {
             return check;
         }

@@ -8,6 +8,7 @@
 
 #include "game/constants.h"
 #include "game/mdl_main.h"
+#include "record/game_entry.h"
 #include "render/sprites.h"
 
 namespace kestrins {
@@ -30,10 +31,11 @@ struct GameEndings {
 // The first broken rule of a fresh deal, described; nothing when all hold.
 std::optional<std::string> CheckDeal(const MdlMain& state);
 
-// The first broken rule of a finished game: cards, bets, raise history, turn limit, winner,
-// money (settlement and the match resets) and the drop allowance.
+// The first broken rule of a finished game: cards, bets, raise history, turn limit, the turns
+// as recorded in `bets`, winner, money (settlement and the match resets) and the drop allowance.
 std::optional<std::string> CheckFinishedGame(const MdlMain& state, const GameStart& start,
-                                             const GameEndings& endings);
+                                             const GameEndings& endings,
+                                             const std::vector<BetRecord>& bets);
 
 // Whether a table drawn from this state would read any card outside its sprite sheet.
 std::optional<std::string> CheckSpriteReads(const MdlMain& state, const Sprites& sprites);

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <algorithm>
 #include <random>
 
 #include "game/constants.h"
-#include "game_checks.h"
 #include "settings/startup.h"
 
 namespace kestrins {
@@ -39,14 +39,32 @@ MatchTally& MatchTally::operator+=(const MatchTally& other) {
     GameOvers += other.GameOvers;
     Victories += other.Victories;
     CloseRequests += other.CloseRequests;
+    HumanTurns += other.HumanTurns;
+    TypedAheadPauses += other.TypedAheadPauses;
+    PotTotal += other.PotTotal;
+    HumanNet += other.HumanNet;
     return *this;
 }
 
-MatchRunner::MatchRunner(uint32_t seed, const Sprites& sprites) : random_(seed), sprites_(sprites) {
+MatchRunner::MatchRunner(uint32_t seed, const Sprites& sprites, bool typeAhead)
+    : random_(seed), typeAhead_(typeAhead), sprites_(sprites) {
     StartUp(state_, store_);
+    Pacer& pace = typeAhead ? static_cast<Pacer&>(queuePacer_) : pacer_;
     window_ = std::make_unique<FrmMain>(
-        GameContext{state_, random_, pacer_, boxes_, modal_, store_, sprites_}, false);
+        GameContext{state_, random_, pace, boxes_, modal_, store_, sprites_}, false);
     window_->show();
+    if (typeAhead_) {
+        // Shortcuts and access keys need the window active.
+        window_->activateWindow();
+        for (int i = 0; i < 100 && !window_->isActiveWindow(); ++i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        // The held raise button repeats only when the player posts a tick: the run stays
+        // the same for a seed however fast the machine is.
+        constexpr int Never = 24 * 3600 * 1000;
+        window_->CmdBet[1]->setAutoRepeatDelay(Never);
+        window_->CmdBet[1]->setAutoRepeatInterval(Never);
+    }
     // Every picture of the table is checked as it is shown, then shown as usual.
     QWidget* view = window_->findChild<QWidget*>(QStringLiteral("PictPlayField"));
     window_->PlayField().SetRefreshHandler([this, view] {
@@ -55,7 +73,7 @@ MatchRunner::MatchRunner(uint32_t seed, const Sprites& sprites) : random_(seed),
         }
         view->repaint();
     });
-    human_ = std::make_unique<SimulatedHuman>(*window_, pacer_, boxes_, HumanSeed(seed));
+    human_ = std::make_unique<SimulatedHuman>(*window_, pacer_, boxes_, HumanSeed(seed), typeAhead);
     human_->ChooseTitle();
 }
 
@@ -74,7 +92,16 @@ std::optional<std::string> MatchRunner::CheckWindow() const {
     if (!window_->isVisible()) {
         return "the main window closed";
     }
+    if (typeAhead_ && !window_->isActiveWindow()) {
+        return "the main window is no longer active";
+    }
     return std::nullopt;
+}
+
+void MatchRunner::RunEventLoop() {
+    if (typeAhead_) {
+        QCoreApplication::processEvents();
+    }
 }
 
 void MatchRunner::Count() {
@@ -89,12 +116,26 @@ void MatchRunner::Count() {
         tally_.Bluffs += cpu.Bluffing[seat] ? 1 : 0;
     }
     tally_.CloseRequests = human_->CloseRequests();
+    tally_.TypedAheadPauses = human_->TypedAhead();
+    const std::vector<BetRecord>& bets = window_->Recorder().Games().back().Bets;
+    tally_.HumanTurns +=
+        std::count_if(bets.begin(), bets.end(), [](const BetRecord& bet) { return bet.Seat == 0; });
+    if (state_.Winner != WinnerDraw) {
+        long long pot = 0;
+        for (const Player& player : state_.Players) {
+            pot += player.Bet;
+        }
+        tally_.PotTotal += pot;
+        tally_.HumanNet += (state_.Winner == 0 ? pot : 0) - state_.Players[0].Bet;
+    }
 }
 
 std::optional<std::string> MatchRunner::PlayGame() {
     boxes_.Shown.clear();
     modal_.Titles.clear();
     pacer_.Sleeps.clear();
+    // Between games the program's own loop runs whatever input is still queued.
+    RunEventLoop();
     human_->BetweenGames();
     const GameStart start = RecordStart(state_);
     window_->MnuitemStart->trigger();
@@ -104,16 +145,21 @@ std::optional<std::string> MatchRunner::PlayGame() {
     if (auto broken = CheckDeal(state_)) {
         return broken;
     }
-    human_->MarkCards();
     // The game-over question: play on. A close request puts its Cancel in front of it.
     boxes_.Answers = {MessageAnswer::Yes};
+    RunEventLoop();
+    if (state_.GameState != StateDealt) {
+        return "input made during the deal acted on the hand before it was shown";
+    }
+    human_->MarkCards();
     window_->CmdChange->click();
     boxes_.Answers.clear();
     if (auto broken = CheckWindow()) {
         return broken;
     }
     const GameEndings endings{Shown(boxes_, "ゲームオーバー"), Shown(boxes_, "勝利")};
-    if (auto broken = CheckFinishedGame(state_, start, endings)) {
+    if (auto broken =
+            CheckFinishedGame(state_, start, endings, window_->Recorder().Games().back().Bets)) {
         return broken;
     }
     Count();

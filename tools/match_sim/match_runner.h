@@ -8,9 +8,11 @@
 
 #include "game/mdl_main.h"
 #include "game/random_source.h"
+#include "game_checks.h"
 #include "platform/hivekit_binding.h"
 #include "render/sprites.h"
 #include "simulated_human.h"
+#include "support/queue_pacer.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_pacer.h"
 #include "support/temp_config_home.h"
@@ -28,6 +30,11 @@ struct MatchTally {
     long long GameOvers = 0;
     long long Victories = 0;
     long long CloseRequests = 0;
+    long long HumanTurns = 0;
+    long long TypedAheadPauses = 0;
+    // Every pot settled, and the human's money won minus lost, outside the match resets.
+    long long PotTotal = 0;
+    long long HumanNet = 0;
 
     MatchTally& operator+=(const MatchTally& other);
 };
@@ -35,7 +42,8 @@ struct MatchTally {
 class MatchRunner {
 public:
     // The game draws from a MersenneRandom seeded with `seed`; the player from its own stream.
-    MatchRunner(uint32_t seed, const Sprites& sprites);
+    // Typing ahead, the player's input goes through the event queue and the real pacer.
+    MatchRunner(uint32_t seed, const Sprites& sprites, bool typeAhead);
     ~MatchRunner();
     MatchRunner(const MatchRunner&) = delete;
     MatchRunner& operator=(const MatchRunner&) = delete;
@@ -47,11 +55,15 @@ public:
 private:
     std::optional<std::string> CheckWindow() const;
     void Count();
+    // Lets queued input run as the program's own event loop would between its handlers.
+    void RunEventLoop();
 
     testing::TempConfigHome home_;
     MdlMain state_;
     MersenneRandom random_;
     testing::ScriptedPacer pacer_;
+    testing::QueuePacer queuePacer_{pacer_};
+    bool typeAhead_;
     testing::ScriptedBoxes boxes_;
     testing::ScriptedModal modal_;
     HivekitBinding store_{DefaultHivekitPaths()};

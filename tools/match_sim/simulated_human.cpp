@@ -4,24 +4,40 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <array>
 
 #include "game/constants.h"
 #include "render/table_geometry.h"
+#include "support/posted_input.h"
 
 namespace kestrins {
+
+using testing::CentreInWindow;
+using testing::PostKey;
+using testing::PostPress;
+using testing::PostRelease;
+using testing::PostTimerTicks;
 
 namespace {
 
 constexpr double CloseChance = 0.02;
 constexpr double StrayInputChance = 0.05;
+constexpr double PauseInputChance = 0.03;
+constexpr double BeforeBetInputChance = 0.3;
+constexpr double HoldChance = 0.05;
+// The bet buttons' access keys, with Alt: call (also confirm), raise, drop, cancel.
+constexpr std::array<Qt::Key, 4> AccessKeys{Qt::Key_C, Qt::Key_R, Qt::Key_D, Qt::Key_U};
 
 }  // namespace
 
 SimulatedHuman::SimulatedHuman(FrmMain& window, testing::ScriptedPacer& pacer,
-                               testing::ScriptedBoxes& boxes, uint32_t seed)
-    : window_(window), pacer_(pacer), boxes_(boxes), random_(seed) {
+                               testing::ScriptedBoxes& boxes, uint32_t seed, bool typeAhead)
+    : window_(window), pacer_(pacer), boxes_(boxes), random_(seed), typeAhead_(typeAhead) {
     pacer_.AtDoEvents.push_back([this] { AtCheckpoint(); });
     pacer_.AtWait.push_back([this] { AtBetTurn(); });
+    if (typeAhead_) {
+        pacer_.DuringSleep = [this] { AtPause(); };
+    }
 }
 
 bool SimulatedHuman::Chance(double probability) {
@@ -40,8 +56,97 @@ void SimulatedHuman::ClickTable(int x, int y) {
 }
 
 void SimulatedHuman::PressBet(int index) {
+    if (typeAhead_) {
+        TypeBet(index);
+        return;
+    }
     // A disabled or hidden button ignores the press, as it would ignore a real click.
     window_.CmdBet[index]->click();
+}
+
+void SimulatedHuman::PostClick(QPoint at) {
+    PostPress(window_, at);
+    PostRelease(window_, at);
+}
+
+void SimulatedHuman::TypeBet(int index) {
+    // The held mouse button stays on the raise button: the keyboard does the rest.
+    const int way = Uniform(holding_ ? 1 : 0, 2);
+    if (way == 0) {
+        PostClick(CentreInWindow(*window_.CmdBet[index]));
+    } else if (way == 2 && (index == 0 || index == 3)) {
+        PostKey(window_, index == 0 ? Qt::Key_Return : Qt::Key_Escape);
+    } else {
+        PostKey(window_, AccessKeys[index], Qt::AltModifier);
+    }
+}
+
+void SimulatedHuman::TypeDecisions() {
+    switch (Uniform(0, 3)) {
+        case 0:  // call, then raise
+            TypeBet(0);
+            TypeBet(1);
+            break;
+        case 1:  // drop, then raise
+            TypeBet(2);
+            TypeBet(1);
+            break;
+        case 2:  // raise, confirm, and raise again
+            for (int i = Uniform(1, 3); i > 0; --i) {
+                TypeBet(1);
+            }
+            TypeBet(0);
+            if (Chance(0.5)) {
+                TypeBet(1);
+            }
+            break;
+        default:
+            for (int i = Uniform(2, 4); i > 0; --i) {
+                TypeBet(Uniform(0, 3));
+            }
+            break;
+    }
+}
+
+void SimulatedHuman::TypeStray() {
+    const Surface& field = window_.PlayField();
+    switch (Uniform(0, 4)) {
+        case 0:
+            TypeBet(Uniform(0, 3));
+            break;
+        case 1:
+            PostKey(window_, Qt::Key_F2);
+            break;
+        case 2:
+            PostKey(window_, static_cast<Qt::Key>(Qt::Key_1 + Uniform(0, HandSize - 1)));
+            break;
+        case 3:  // where the exchange button shows once the hand is dealt
+            PostClick(CentreInWindow(*window_.CmdChange));
+            break;
+        default: {
+            const int x0 = ComputeTableOrigin(field.Width(), field.Height()).X0;
+            PostClick(QPoint(x0 + Uniform(0, 50 * HandSize - 1), field.Height() - Uniform(1, 100)));
+            break;
+        }
+    }
+}
+
+void SimulatedHuman::HoldRaise() {
+    const QPoint raise = CentreInWindow(*window_.CmdBet[1]);
+    if (!holding_) {
+        if (window_.PictBet->isVisible() && Chance(HoldChance)) {
+            holding_ = true;
+            PostPress(window_, raise);
+        }
+        return;
+    }
+    if (Chance(0.5)) {
+        PostTimerTicks(*window_.CmdBet[1]);
+    }
+    if (Chance(0.2)) {
+        holding_ = false;
+        PostRelease(window_, raise);
+    }
 }
 
 void SimulatedHuman::ChooseTitle() {
@@ -89,6 +194,13 @@ void SimulatedHuman::AtCheckpoint() {
     if (Chance(CloseChance)) {
         RequestCloseAndCancel();
     }
+    if (typeAhead_) {
+        HoldRaise();
+        if (Chance(StrayInputChance)) {
+            TypeStray();
+        }
+        return;
+    }
     // Input that must change nothing while a game runs: the deal key, a hidden bet button.
     if (Chance(StrayInputChance)) {
         window_.MnuitemStart->trigger();
@@ -103,6 +215,13 @@ void SimulatedHuman::AtBetTurn() {
     if (Chance(CloseChance)) {
         RequestCloseAndCancel();
         return;
+    }
+    if (typeAhead_) {
+        HoldRaise();
+        if (Chance(0.3)) {
+            TypeDecisions();
+            return;
+        }
     }
     const int choice = Uniform(0, 99);
     if (choice < 15) {
@@ -124,6 +243,20 @@ void SimulatedHuman::AtBetTurn() {
         return;
     }
     PressBet(0);
+}
+
+void SimulatedHuman::AtPause() {
+    HoldRaise();
+    // The bet panel shows only during the pause before the human's bet and the bet itself.
+    if (window_.PictBet->isVisible() && Chance(BeforeBetInputChance)) {
+        ++typedAhead_;
+        TypeDecisions();
+    } else if (Chance(PauseInputChance)) {
+        ++typedAhead_;
+        for (int i = Uniform(1, 3); i > 0; --i) {
+            TypeStray();
+        }
+    }
 }
 
 }  // namespace kestrins

@@ -1,0 +1,178 @@
+// Presses the game did not wait for: several in one wait, made during a pause, a held raise
+// button, and access keys pressed quickly.
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include "game/constants.h"
+#include "main_window_fixture.h"
+#include "support/posted_input.h"
+#include "support/queue_pacer.h"
+
+namespace kestrins::testing {
+namespace {
+
+class TypeAheadTest : public MainWindowTest {
+protected:
+    // Every message the strip shows at a pause, in order.
+    void RecordMessages() {
+        pacer.DuringSleep = [this] {
+            const QString shown = window->Info().AltText();
+            if (messages.empty() || messages.back() != shown) {
+                messages.push_back(shown);
+            }
+        };
+    }
+    bool Showed(const char* message) const {
+        return std::find(messages.begin(), messages.end(), QString::fromUtf8(message)) !=
+               messages.end();
+    }
+    // One tick of the held raise button's repeat timer, as the clock fires it.
+    void RepeatTick() {
+        QPushButton& raise = *window->CmdBet[1];
+        for (const auto& timer : QAbstractEventDispatcher::instance()->registeredTimers(&raise)) {
+            QTimerEvent tick(timer.timerId);
+            QApplication::sendEvent(&raise, &tick);
+        }
+    }
+    std::vector<QString> messages;
+};
+
+// The first round against three calling seats (seat 3 first): what the human's presses in one
+// wait leave, and the human's money after the pair of aces wins or after the drop.
+TEST_F(TypeAheadTest, OnlyTheFirstDecisionInAWaitActs) {
+    const struct {
+        const char* name;
+        std::vector<int> presses;
+        int32_t bet;  // every seat still in
+        int32_t money;
+        const char* message;
+        int32_t callsAfter;  // computer seats asked after the human
+    } cases[] = {
+        {"call, then raise", {0, 1}, 1, 103, "プレイヤー 0 はコールします", 2},
+        {"drop, then raise", {2, 1}, 1, 99, "プレイヤー 0 はドロップします", 2},
+        {"raise, confirm, raise", {1, 0, 1}, 2, 106, "プレイヤー 0 はレイズします", 3},
+        {"call, then cancel and drop", {0, 3, 2}, 1, 103, "プレイヤー 0 はコールします", 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.clear();
+        if (state.GameState == StateTitle) {
+            ChooseTitle(1);
+        }
+        state.Players[0].Money = 100;
+        state.Winner = 3;  // seat 3 opens every game here
+        DealAcesAgainstNoHands();
+        RecordMessages();
+        ScriptCpuCalls();
+        PressAtWait(c.presses);
+        ScriptCpuCalls(c.callsAfter);
+        window->CmdChange->click();
+        pacer.DuringSleep = nullptr;
+
+        for (int seat = 1; seat < SeatCount; ++seat) {
+            EXPECT_EQ(state.Players[seat].Bet, c.bet) << seat;
+        }
+        EXPECT_EQ(state.Players[0].Money, c.money);
+        EXPECT_TRUE(Showed(c.message));
+        EXPECT_EQ(random.Left(), 0u);
+    }
+}
+
+TEST_F(TypeAheadTest, AHeldRaiseStopsDuringThePauseAndWhenThePanelHides) {
+    StartGame();
+    // In the pause before the bet the player holds "レイズ" down: it repeats once, which must
+    // not raise, and then stops.
+    const auto heldInPause = [this] {
+        if (window->PictBet->isVisible() && !window->CmdBet[1]->isDown()) {
+            QTest::mousePress(window->CmdBet[1], Qt::LeftButton);
+            RepeatTick();
+            EXPECT_EQ(state.Players[0].Bet, 1);
+            EXPECT_FALSE(window->CmdBet[1]->isDown());
+        }
+    };
+    pacer.DuringSleep = heldInPause;
+    ScriptCpuCalls();
+    pacer.AtWait.push_back([this] {
+        QTest::mouseRelease(window->CmdBet[1], Qt::LeftButton);
+        EXPECT_EQ(state.Players[0].Bet, 1) << "the release of a stopped button does not click";
+        // Held while the game listens, it repeats: two ticks, two dollars; then the confirm,
+        // by key, hides the panel with the button still held.
+        QTest::mousePress(window->CmdBet[1], Qt::LeftButton);
+        RepeatTick();
+        RepeatTick();
+        EXPECT_EQ(state.Players[0].Bet, 3);
+        window->CmdBet[0]->click();
+        ScriptCpuCalls(3);
+    });
+    window->CmdChange->click();
+    for (const Player& player : state.Players) {
+        EXPECT_EQ(player.Bet, 3);
+    }
+    EXPECT_EQ(state.Players[0].Money, 109);
+    EXPECT_FALSE(window->CmdBet[1]->isDown());
+
+    // The next game, which the human opens: the button let go does not raise by itself.
+    pacer.DuringSleep = nullptr;
+    DealAcesAgainstNoHands();
+    pacer.AtWait.push_back([this] {
+        RepeatTick();
+        EXPECT_EQ(state.Players[0].Bet, 1);
+        window->CmdBet[0]->click();
+        ScriptCpuCalls(3);
+    });
+    window->CmdChange->click();
+    EXPECT_EQ(state.Players[0].Money, 112);
+}
+
+TEST_F(TypeAheadTest, EachAccessKeyPressActsAtOnce) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    StartGame();
+    ScriptCpuCalls();
+    pacer.AtWait.push_back([this] {
+        for (int i = 0; i < 5; ++i) {
+            QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_R, Qt::AltModifier);
+        }
+        EXPECT_EQ(state.Players[0].Bet, 6);
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_R, Qt::AltModifier);
+        QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Return);
+        EXPECT_EQ(state.BetAction, BetRaise);
+        ScriptCpuCalls(3);
+    });
+    window->CmdChange->click();
+    for (const Player& player : state.Players) {
+        EXPECT_EQ(player.Bet, 7);
+    }
+}
+
+// Through the real event queue: a click where "交換" will show, and Enter, made while the cards
+// are dealt, are dropped; the hand waits for the player.
+TEST_F(TypeAheadTest, InputDuringTheDealIsDroppedNotReplayed) {
+    QueuePacer queue(pacer);
+    window = std::make_unique<FrmMain>(
+        GameContext{state, random, queue, boxes, modal, store, sprites}, false);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    ChooseTitle(1);
+    int posted = 0;
+    pacer.DuringSleep = [this, &posted] {
+        PostPress(*window, CentreInWindow(*window->CmdChange));
+        PostRelease(*window, CentreInWindow(*window->CmdChange));
+        PostKey(*window, Qt::Key_Return);
+        ++posted;
+    };
+    Deal();
+    pacer.DuringSleep = nullptr;
+    QCoreApplication::processEvents();
+    EXPECT_GT(posted, 20);
+    EXPECT_EQ(state.GameState, StateDealt);
+    EXPECT_TRUE(window->CmdChange->isVisible());
+    EXPECT_EQ(window->Info().AltText(), QStringLiteral("取り替えるカードを選んでください"));
+    window.reset();  // before the pacer it uses
+}
+
+}  // namespace
+}  // namespace kestrins::testing

@@ -1,0 +1,26 @@
+// The scripted player's hooks first, then the real pacer's handling of what they queued.
+#pragma once
+
+#include "platform/qt_pacer.h"
+#include "support/scripted_pacer.h"
+
+namespace kestrins::testing {
+
+// Every pause, checkpoint and wait runs the script's action, which may post input, then lets the
+// real pacer at zero length hold back, drop or deliver that input as the program would. A wait
+// delivers what is queued without blocking: the script always queues something first.
+class QueuePacer final : public Pacer {
+public:
+    explicit QueuePacer(ScriptedPacer& script) : script_(script) {}
+
+    void Sleep(int ms) override;
+    void DoEvents() override;
+    void WaitForEvents() override;
+    bool Pausing() const override { return script_.Pausing() || real_.Pausing(); }
+
+private:
+    ScriptedPacer& script_;
+    QtPacer real_{0.0};
+};
+
+}  // namespace kestrins::testing
