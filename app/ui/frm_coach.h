@@ -33,6 +33,8 @@ public:
     void ShowMarks(const Hand& cards);
     // No cards to choose: hides, abandoning a run still going.
     void Stop();
+    // Beside the table: right of it, else left of it, as far as the screen allows.
+    void PlaceBesideParent();
 
 signals:
     // The player closed the window: the coach is turned off.
@@ -46,8 +48,6 @@ protected:
 private:
     void CountParts();
     void Refresh();
-    // Beside the table: right of it, else left of it, as far as the screen allows.
-    void PlaceBesideParent();
 
     Hand cards_{};
     bool dealt_ = false;

@@ -323,6 +323,10 @@ void FrmMain::resizeEvent(QResizeEvent* event) {
     if (!isMinimized()) {
         Layout(centralWidget()->size());
     }
+    // A larger table would grow under the coach.
+    if (coach_ != nullptr && coach_->isVisible()) {
+        coach_->PlaceBesideParent();
+    }
 }
 
 int FrmMain::TitleRow(int y) const {
