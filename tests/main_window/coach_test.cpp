@@ -99,15 +99,6 @@ TEST_F(CoachTest, ShownWhileChoosingFollowsTheMarksAndGoesAwayAtTheExchange) {
     EXPECT_FALSE(Coach(*window)->isVisible());
 }
 
-// A game seen pause by pause: the draws taken, the message strip and the table.
-struct GameTrace {
-    std::vector<std::size_t> draws;
-    std::vector<QImage> messages;
-    std::vector<QImage> tables;
-    std::vector<int> sleeps;
-    int doEvents = 0;
-};
-
 TEST_F(CoachTest, SameGameWithTheCoachOnAsOff) {
     ChooseTitle(1);
     const MdlMain start = state;
@@ -117,31 +108,9 @@ TEST_F(CoachTest, SameGameWithTheCoachOnAsOff) {
         if (window->MnuitemCoach->isChecked() != coach) {
             window->MnuitemCoach->trigger();
         }
-        GameTrace trace;
-        const std::size_t firstDraw = random.Taken();
-        const int firstDoEvents = pacer.DoEventsCount;
-        const auto look = [&] {
-            trace.draws.push_back(random.Taken() - firstDraw);
-            trace.messages.push_back(window->Info().Image());
-            trace.tables.push_back(window->PlayField().Image());
-        };
-        pacer.Sleeps.clear();
         // The worker's answers come in during the pauses, as they would in play.
-        pacer.DuringSleep = [&] {
-            look();
-            QApplication::processEvents();
-        };
-        DealAcesAgainstNoHands();
-        EXPECT_EQ(Coach(*window) != nullptr && Coach(*window)->isVisible(), coach);
-        random.Push(0.99f);
-        random.Push(0.0f, 2);
-        ScriptCpuCalls(2);
-        pacer.AtWait.push_back([&] { window->CmdBet[0]->click(); });
-        window->CmdChange->click();
-        pacer.DuringSleep = nullptr;
-        look();
-        trace.sleeps = pacer.Sleeps;
-        trace.doEvents = pacer.DoEventsCount - firstDoEvents;
+        GameTrace trace = TraceGame([] { QApplication::processEvents(); }, [] {});
+        EXPECT_EQ(Coach(*window) != nullptr, coach) << "the coach is made when first shown";
         return trace;
     };
     replay(false);  // the first game after the title draws its table differently

@@ -52,4 +52,35 @@ std::optional<int32_t> MainWindowTest::Stored(const char* name) {
     return found ? std::optional(value) : std::nullopt;
 }
 
+GameTrace MainWindowTest::TraceGame(const std::function<void()>& duringPause,
+                                    const std::function<void()>& atBet) {
+    GameTrace trace;
+    const std::size_t firstDraw = random.Taken();
+    const int firstDoEvents = pacer.DoEventsCount;
+    const auto look = [&] {
+        trace.draws.push_back(random.Taken() - firstDraw);
+        trace.messages.push_back(window->Info().Image());
+        trace.tables.push_back(window->PlayField().Image());
+    };
+    pacer.Sleeps.clear();
+    pacer.DuringSleep = [&] {
+        look();
+        duringPause();
+    };
+    DealAcesAgainstNoHands();
+    random.Push(0.99f);
+    random.Push(0.0f, 2);
+    ScriptCpuCalls(2);
+    pacer.AtWait.push_back([&] {
+        atBet();
+        window->CmdBet[0]->click();
+    });
+    window->CmdChange->click();
+    pacer.DuringSleep = nullptr;
+    look();
+    trace.sleeps = pacer.Sleeps;
+    trace.doEvents = pacer.DoEventsCount - firstDoEvents;
+    return trace;
+}
+
 }  // namespace kestrins::testing

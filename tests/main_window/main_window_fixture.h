@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 #include <QEvent>
+#include <QImage>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -19,6 +21,16 @@
 #include "ui/frm_main.h"
 
 namespace kestrins::testing {
+
+// A game seen pause by pause: the draws taken since it began and the message strip and table at
+// every pause and once more at its end, then the pauses' lengths and the checkpoints passed.
+struct GameTrace {
+    std::vector<std::size_t> draws;
+    std::vector<QImage> messages;
+    std::vector<QImage> tables;
+    std::vector<int> sleeps;
+    int doEvents = 0;
+};
 
 using Hand = std::array<Card, 5>;
 
@@ -85,6 +97,11 @@ protected:
         PressAtWait({button});
         ScriptCpuCalls(2);
     }
+    // The same game each time, traced: seat 3 bluffs and raises to 13 (bluff roll, limit 25,
+    // raise), everyone calls, the human's pair of aces wins. `duringPause` runs in every pause
+    // after the look, `atBet` at the human's turn before the call.
+    GameTrace TraceGame(const std::function<void()>& duringPause,
+                        const std::function<void()>& atBet);
     // At the human's next wait, press these bet buttons in order.
     void PressAtWait(std::vector<int> buttons);
     // A number in the settings key of the store, or nothing when it is missing.

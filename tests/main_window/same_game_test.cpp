@@ -17,16 +17,6 @@ namespace {
 
 using SameGameTest = MainWindowTest;
 
-// A game seen pause by pause: the draws taken since it began and the message strip and table at
-// every pause and once more at its end, then the pauses' lengths and the checkpoints passed.
-struct GameTrace {
-    std::vector<std::size_t> draws;
-    std::vector<QImage> messages;
-    std::vector<QImage> tables;
-    std::vector<int> sleeps;
-    int doEvents = 0;
-};
-
 QString RecordText(const FrmMain& window) {
     return window.findChild<QTextBrowser*>(QStringLiteral("TxtGames"))->toPlainText();
 }
@@ -35,39 +25,11 @@ TEST_F(SameGameTest, SpeedAndOpenChartAndRecordChangeOnlyHowLongThePausesAre) {
     ChooseTitle(1);
     const MdlMain start = state;
     std::function<void()> atBet = [] {};
-    // Seat 3 bluffs and raises to 13 (bluff roll, limit 25, raise), everyone calls, the human's
-    // pair of aces wins; `duringPause` runs in every pause after the look.
     const auto replay = [&](int32_t speed, const std::function<void()>& duringPause) {
         state = start;
         Game().StartShown = false;
         window->MnuitemSpeed[speed]->trigger();
-        GameTrace trace;
-        const std::size_t firstDraw = random.Taken();
-        const int firstDoEvents = pacer.DoEventsCount;
-        const auto look = [&] {
-            trace.draws.push_back(random.Taken() - firstDraw);
-            trace.messages.push_back(window->Info().Image());
-            trace.tables.push_back(window->PlayField().Image());
-        };
-        pacer.Sleeps.clear();
-        pacer.DuringSleep = [&] {
-            look();
-            duringPause();
-        };
-        DealAcesAgainstNoHands();
-        random.Push(0.99f);
-        random.Push(0.0f, 2);
-        ScriptCpuCalls(2);
-        pacer.AtWait.push_back([&] {
-            atBet();
-            window->CmdBet[0]->click();
-        });
-        window->CmdChange->click();
-        pacer.DuringSleep = nullptr;
-        look();
-        trace.sleeps = pacer.Sleeps;
-        trace.doEvents = pacer.DoEventsCount - firstDoEvents;
-        return trace;
+        return TraceGame(duringPause, atBet);
     };
 
     // First, while the record has no finished game: the chart ticks and is resized in every
