@@ -80,7 +80,8 @@ std::string LocalTime(int64_t seconds) {
     std::array<char, 32> text{};
     std::strftime(text.data(), text.size(), "%Y-%m-%dT%H:%M:%S", &local);
     const long offset = std::labs(local.tm_gmtoff) / 60;
-    std::array<char, 8> zone{};
+    // Room for any long the compiler cannot rule out, not only the real offsets' "+hh:mm".
+    std::array<char, 24> zone{};
     std::snprintf(zone.data(), zone.size(), "%c%02ld:%02ld", local.tm_gmtoff < 0 ? '-' : '+',
                   offset / 60, offset % 60);
     return std::string(text.data()) + zone.data();
