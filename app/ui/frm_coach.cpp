@@ -162,20 +162,20 @@ void FrmCoach::Refresh() {
     for (int column = 0; column < TblOdds->columnCount(); ++column) {
         const bool best = column > 0;
         // The best keeps are known only with the chances to win.
-        const std::optional<KeepMask> keep =
-            !best   ? std::optional(marked_)
-            : wins_ ? std::optional(ranking_[static_cast<std::size_t>(column - 1)])
-                    : std::nullopt;
+        const bool known = !best || wins_.has_value();
+        const KeepMask keep = !best   ? marked_
+                              : known ? ranking_[static_cast<std::size_t>(column - 1)]
+                                      : KeepMask{0};
         QStringList said{TblOdds->horizontalHeaderItem(column)->text()};
         for (int row = 0; row < TblOdds->rowCount(); ++row) {
             QString text = pending;
-            if (keep && row == 0) {
-                text = KeptText(cards_, *keep);
-            } else if (keep && row < FirstPartRow && wins_) {
-                const WinOdds& odds = (*wins_)[*keep];
+            if (known && row == 0) {
+                text = KeptText(cards_, keep);
+            } else if (known && row < FirstPartRow && wins_) {
+                const WinOdds& odds = (*wins_)[keep];
                 text = Percent(row == 1 ? odds.Win : odds.Draw);
-            } else if (keep && row >= FirstPartRow && parts_) {
-                text = Percent((*parts_)[*keep].Chance(PartOfRow(row)));
+            } else if (known && row >= FirstPartRow && parts_) {
+                text = Percent((*parts_)[keep].Chance(PartOfRow(row)));
             }
             const QString spoken =
                 QStringLiteral("%1 : %2").arg(TblOdds->verticalHeaderItem(row)->text(), text);
