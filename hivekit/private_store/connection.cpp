@@ -55,6 +55,10 @@ int Statement::Step() {
     return sqlite3_step(statement_);
 }
 
+void Statement::Reset() {
+    sqlite3_reset(statement_);
+}
+
 int Statement::ColumnInt(int column) const {
     return sqlite3_column_int(statement_, column);
 }

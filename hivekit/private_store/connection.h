@@ -24,6 +24,8 @@ public:
     void BindInt64(int index, int64_t value);
     // SQLITE_ROW, SQLITE_DONE or an error code.
     int Step();
+    // Ready to step again with new bindings, without preparing anew.
+    void Reset();
     int ColumnInt(int column) const;
     int64_t ColumnInt64(int column) const;
     double ColumnDouble(int column) const;

@@ -27,24 +27,41 @@ Outcome FromResult(int result) {
     return IsDamage(result) ? Outcome::Damaged : Outcome::Failed;
 }
 
-// Looks at the file inside the caller's transaction: ours, a fresh empty file, or anything else.
-int CheckSchema(Connection& connection, SchemaState& state) {
-    Statement query(connection.Handle(),
-                    "SELECT (SELECT application_id FROM pragma_application_id), "
-                    "(SELECT user_version FROM pragma_user_version), "
-                    "(SELECT count(*) FROM sqlite_schema), "
-                    "(SELECT count(*) FROM sqlite_schema WHERE type = 'table' AND name = ?1 "
-                    "AND sql = ?2)");
-    query.BindText(1, kTableName);
-    query.BindText(2, kCreateTable);
-    int result = query.Step();
+// One number from the file's header, read inside the caller's transaction. A plain pragma: its
+// table-valued form declares a virtual table on every connection, which cost more than the read.
+int HeaderValue(Connection& connection, const char* pragma, int& value) {
+    Statement query(connection.Handle(), pragma);
+    const int result = query.Step();
     if (result != SQLITE_ROW) {
         return result;
     }
-    const int applicationId = query.ColumnInt(0);
-    const int version = query.ColumnInt(1);
-    const int objects = query.ColumnInt(2);
-    const int ourTables = query.ColumnInt(3);
+    value = query.ColumnInt(0);
+    return SQLITE_OK;
+}
+
+// Looks at the file inside the caller's transaction: ours, a fresh empty file, or anything else.
+int CheckSchema(Connection& connection, SchemaState& state) {
+    int applicationId = 0;
+    int version = 0;
+    int result = HeaderValue(connection, "PRAGMA application_id", applicationId);
+    if (result == SQLITE_OK) {
+        result = HeaderValue(connection, "PRAGMA user_version", version);
+    }
+    if (result != SQLITE_OK) {
+        return result;
+    }
+    Statement query(connection.Handle(),
+                    "SELECT count(*), "
+                    "count(*) FILTER (WHERE type = 'table' AND name = ?1 AND sql = ?2) "
+                    "FROM sqlite_schema");
+    query.BindText(1, kTableName);
+    query.BindText(2, kCreateTable);
+    result = query.Step();
+    if (result != SQLITE_ROW) {
+        return result;
+    }
+    const int objects = query.ColumnInt(0);
+    const int ourTables = query.ColumnInt(1);
     if (applicationId == kApplicationId && version == kSchemaVersion && objects == 1 &&
         ourTables == 1) {
         state = SchemaState::Ours;
@@ -108,10 +125,11 @@ Outcome CheckWhole(Connection& connection) {
 }
 
 int CreateKeyLevels(Connection& connection, const std::string& keyPath) {
+    Statement insert(connection.Handle(),
+                     "INSERT INTO entries(key_path, value_name, type, data) "
+                     "VALUES(?1, '', 0, x'') ON CONFLICT DO NOTHING");
     for (const std::string& level : KeyLevels(keyPath)) {
-        Statement insert(connection.Handle(),
-                         "INSERT INTO entries(key_path, value_name, type, data) "
-                         "VALUES(?1, '', 0, x'') ON CONFLICT DO NOTHING");
+        insert.Reset();
         insert.BindText(1, level);
         if (int result = insert.Step(); result != SQLITE_DONE) {
             return result;

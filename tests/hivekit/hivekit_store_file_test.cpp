@@ -138,6 +138,16 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
              RunSql(store, "PRAGMA application_id = " + std::to_string(kApplicationId) +
                                "; CREATE TABLE entries(a, b);");
          }},
+        {"our table without our mark",
+         [](const std::string& store) {
+             ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Value1", "v"), 1);
+             RunSql(store, "PRAGMA application_id = 0");
+         }},
+        {"our table under another schema version",
+         [](const std::string& store) {
+             ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Value1", "v"), 1);
+             RunSql(store, "PRAGMA user_version = 2");
+         }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
