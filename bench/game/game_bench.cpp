@@ -7,20 +7,12 @@
 #include "game/decide_bet.h"
 #include "game/deck.h"
 #include "game/evaluate_part.h"
+#include "silent_view.h"
 
 namespace kestrins {
 namespace {
 
-// Shows nothing and never pauses, so only the deciding is measured.
-class SilentView final : public TableView {
-public:
-    void ClearField() override {}
-    void DrawDealtCard(int32_t, int32_t) override {}
-    void RefreshField() override {}
-    void DrawTable() override {}
-    void ShowMessage(const std::string& text) override { benchmark::DoNotOptimize(text.data()); }
-    void Sleep(int32_t) override {}
-};
+using testing::SilentView;
 
 // 4,096 dealt hands from a fixed seed: a realistic mix of categories.
 std::vector<Hand> DealtHands() {

@@ -16,21 +16,13 @@
 #include "game/choose_winner.h"
 #include "game/deck.h"
 #include "game/evaluate_part.h"
+#include "silent_view.h"
 
 namespace kestrins {
 namespace {
 
 using testing::HandOf;
-
-class SilentView final : public TableView {
-public:
-    void ClearField() override {}
-    void DrawDealtCard(int32_t, int32_t) override {}
-    void RefreshField() override {}
-    void DrawTable() override {}
-    void ShowMessage(const std::string&) override {}
-    void Sleep(int32_t) override {}
-};
+using testing::SilentView;
 
 struct Shares {
     double win = 0.0;
