@@ -114,7 +114,8 @@ protected:
     ScriptedBoxes boxes;
     ScriptedModal modal;
     HivekitBinding store{DefaultHivekitPaths()};
-    Sprites sprites;
+    // The program's own pictures, so that what the tests compare is what a player sees.
+    Sprites sprites = LoadSprites();
     std::unique_ptr<FrmMain> window;
 };
 
