@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -59,6 +60,19 @@ TEST_F(MainWindowTest, MenuItemsCanBeChosenOnlyWhereTheyMeanSomething) {
     EXPECT_EQ(offered(), "deal title ");
     window->MnuitemTitle->trigger();
     EXPECT_EQ(offered(), "");
+}
+
+// The menu is where a player learns the keys: each card's item names its place and its key.
+TEST_F(MainWindowTest, TheKeyMenuNamesEachCardByItsPlaceAndKey) {
+    const std::array<const char*, HandSize> texts{
+        "1 枚目のカードの選択・解除(&1)", "2 枚目のカードの選択・解除(&2)",
+        "3 枚目のカードの選択・解除(&3)", "4 枚目のカードの選択・解除(&4)",
+        "5 枚目のカードの選択・解除(&5)"};
+    for (int column = 0; column < HandSize; ++column) {
+        EXPECT_EQ(window->MnuitemMark[column]->text(), QString::fromUtf8(texts[column]));
+        EXPECT_EQ(window->MnuitemMark[column]->shortcut(),
+                  QKeySequence(QString::number(column + 1)));
+    }
 }
 
 TEST_F(MainWindowTest, MoneyWindowAndCheckMarkFollowEachOtherAndAnOpenOneIsKept) {
