@@ -10,6 +10,7 @@
 #include "game/constants.h"
 #include "main_window_fixture.h"
 #include "settings/settings.h"
+#include "support/kept_picture.h"
 
 namespace kestrins::testing {
 namespace {
@@ -86,6 +87,7 @@ TEST_F(CoachTest, ShownWhileChoosingFollowsTheMarksAndGoesAwayAtTheExchange) {
     EXPECT_EQ(Label(*window, "LblRank"), QStringLiteral("選んだ残し方は 32 通り中 1 位です。"));
     window->MnuitemMark[ten]->trigger();
     EXPECT_EQ(Label(*window, "LblRank"), QStringLiteral("選んだ残し方は 32 通り中 32 位です。"));
+    EXPECT_TRUE(LooksAsKept(*Coach(*window), QStringLiteral("coach")));
 
     window->MnuitemCoach->trigger();
     EXPECT_FALSE(Coach(*window)->isVisible());

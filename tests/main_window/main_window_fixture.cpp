@@ -8,6 +8,7 @@
 
 #include "settings/settings.h"
 #include "settings/startup.h"
+#include "ui/window_font.h"
 
 namespace kestrins::testing {
 
@@ -16,6 +17,7 @@ MainWindowTest::MainWindowTest() {
     // later one's processEvents, changes how text of 64 pixels and more is antialiased. Every
     // test starts with a fresh cache, as a process of its own would.
     QFont::cleanup();
+    QApplication::setFont(WindowFont());  // as the program's start gives every window
     StartUp(state, store);
     OpenWindow(store);
 }

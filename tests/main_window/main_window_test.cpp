@@ -11,6 +11,7 @@
 #include "render/draw_table.h"
 #include "render/table_geometry.h"
 #include "settings/settings.h"
+#include "support/kept_picture.h"
 #include "settings/startup.h"
 
 namespace kestrins::testing {
@@ -85,6 +86,21 @@ TEST_F(MainWindowTest, TitleRowTextsStandAtTheTopOfTheirRows) {
                           TextCenter | TextSingleLine);
     }
     EXPECT_EQ(shown.Image(), expected.Image());
+}
+
+// The table, the exchange button's place and the bet panel with its four buttons, as drawn.
+TEST_F(MainWindowTest, TheTableAtTheHumansBetLooksAsKept) {
+    ChooseTitle(1);
+    DealAcesAgainstNoHands();
+    EXPECT_TRUE(LooksAsKept(*window->centralWidget(), QStringLiteral("table_dealt")));
+    ScriptCpuCalls();
+    pacer.AtWait.push_back([&] {
+        EXPECT_TRUE(LooksAsKept(*window->centralWidget(), QStringLiteral("table_at_bet")));
+        ScriptCpuCalls(2);
+        window->CmdBet[0]->click();
+    });
+    window->CmdChange->click();
+    EXPECT_EQ(state.GameState, StateGameOver);
 }
 
 TEST_F(MainWindowTest, DealtCardsToggleOnlyByLeftClicksOnTheLowerPart) {
