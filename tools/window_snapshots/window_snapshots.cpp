@@ -20,6 +20,7 @@
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
 #include "ui/translations.h"
+#include "ui/window_font.h"
 
 namespace kestrins {
 namespace {
@@ -162,6 +163,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    QApplication::setFont(kestrins::WindowFont());  // as the program's start gives every window
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("/tmp"));
     if (!folder.exists()) {
         std::fprintf(stderr, "usage: window_snapshots [existing output folder]\n");
