@@ -31,6 +31,7 @@
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
 #include "ui/instant_access_key.h"
+#include "ui/keyboard_cues.h"
 #include "ui/surface_view.h"
 #include "ui/table_description.h"
 
@@ -265,6 +266,7 @@ void FrmMain::CreateControls() {
     PictPlayField->setAccessibleName(tr("テーブル"));
     PictInfo->setAccessibleName(tr("メッセージ欄"));
     ReturnFocusAfterWindows(*this, *PictPlayField);
+    ShowFocusOnceKeysAreUsed(*this);
     describeTimer_ = new QTimer(this);
     describeTimer_->setSingleShot(true);
     describeTimer_->setInterval(0);
