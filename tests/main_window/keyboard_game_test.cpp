@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
@@ -104,6 +105,75 @@ TEST_F(KeyboardGameTest, AWholeMatchPlaysByKeysAlone) {
     EXPECT_TRUE(sheetClosed);
     EXPECT_TRUE(state.Players[0].Dropped);
     EXPECT_EQ(random.Left(), 0u);
+}
+
+// One Down and Enter once wiped the saved match. By the keys the first arrow goes to "続きから"
+// while there is a match to continue, and "最初から" asks first; the pointer never asks.
+TEST_F(KeyboardGameTest, TheTitleByKeysNeverStartsAMatchToContinueOverUnasked) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto underlined = [this] { return window->Info().AltText().toStdString(); };
+    const auto matchUnderWay = [this] {
+        state.Players[0].Money = 42;
+        state.Players[2].Money = -3;  // one computer below zero: the match goes on
+        state.DropCount = 5;
+    };
+    matchUnderWay();
+    PressKey(Qt::Key_Down);
+    EXPECT_EQ(underlined(), "続きからから始めます");
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(boxes.Shown.back().Text, "続きから始めます。");
+    EXPECT_EQ(state.Players[0].Money, 42);
+
+    window->MnuitemTitle->trigger();
+    PressKey(Qt::Key_Up);
+    EXPECT_EQ(underlined(), "続きからから始めます");
+    PressKey(Qt::Key_Up);
+    EXPECT_EQ(underlined(), "最初からから始めます");
+    boxes.Shown.clear();
+    boxes.Answers = {MessageAnswer::No, MessageAnswer::Yes};
+    PressKey(Qt::Key_Return);
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Text,
+              "今の対戦の所持金とドロップ可能回数を初期化して、最初から始めますか？");
+    EXPECT_EQ(boxes.Shown[0].Title, "確認");
+    EXPECT_EQ(boxes.Shown[0].Buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(state.GameState, StateTitle);
+    EXPECT_EQ(state.Players[0].Money, 42);
+    EXPECT_EQ(underlined(), "最初からから始めます");
+    PressKey(Qt::Key_Return);
+    ASSERT_EQ(boxes.Shown.size(), 3u);
+    EXPECT_EQ(boxes.Shown[2].Text, "初期化しました。");
+    EXPECT_EQ(state.GameState, StateReady);
+    EXPECT_EQ(state.Players[0].Money, 100);
+    EXPECT_EQ(state.Players[2].Money, 500);
+
+    // Nothing to lose, nothing asked: a match as new, one that is over, or the pointer's choice.
+    const struct {
+        const char* name;
+        std::function<void()> set;
+        bool byKeys;
+    } plain[] = {
+        {"as a new match", [] {}, true},
+        {"over", [this] { state.Players[0].Money = -1; }, true},
+        {"by the pointer", matchUnderWay, false},
+    };
+    for (const auto& c : plain) {
+        SCOPED_TRACE(c.name);
+        window->MnuitemTitle->trigger();
+        c.set();
+        boxes.Shown.clear();
+        if (c.byKeys) {
+            PressKey(Qt::Key_Down);
+            EXPECT_EQ(underlined(), "最初からから始めます");
+            PressKey(Qt::Key_Return);
+        } else {
+            ChooseTitle(1);
+        }
+        ASSERT_EQ(boxes.Shown.size(), 1u);
+        EXPECT_EQ(boxes.Shown[0].Text, "初期化しました。");
+        EXPECT_EQ(state.Players[0].Money, 100);
+    }
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -224,6 +225,28 @@ TEST(MessageBoxTest, LibraryMessagesBearTheProgramsNameAndEveryTextIsPlain) {
                               MessageIcon::Information);
     });
     EXPECT_EQ(named.Format, Qt::PlainText);
+}
+
+// Asked before a match is wiped, a player pressing Enter on in haste keeps it.
+TEST(MessageBoxTest, AQuestionWithNoAsItsDefaultIsAnsweredNoByEnterEscapeAndTheCloseBox) {
+    const std::function<void(QMessageBox&)> answers[] = {
+        [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); },
+        [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); },
+        [](QMessageBox& box) { box.close(); },
+        [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); },
+    };
+    std::vector<MessageAnswer> given;
+    for (const auto& answer : answers) {
+        QTimer::singleShot(0, [&answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            answer(*box);
+        });
+        given.push_back(QtMessageBoxes().Show(
+            "最初から始めますか？", "確認", MessageButtons::YesNoDefaultNo, MessageIcon::Question));
+    }
+    EXPECT_EQ(given, (std::vector<MessageAnswer>{MessageAnswer::No, MessageAnswer::No,
+                                                 MessageAnswer::No, MessageAnswer::Yes}));
 }
 
 }  // namespace

@@ -714,34 +714,6 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
         <translation>Ca&amp;ncel</translation>
     </message>
     <message>
-        <source>最初から</source>
-        <translation>New Game</translation>
-    </message>
-    <message>
-        <source>続きから</source>
-        <translation>Continue</translation>
-    </message>
-    <message>
-        <source>最初からから始めます</source>
-        <translation>Start a new match</translation>
-    </message>
-    <message>
-        <source>続きからから始めます</source>
-        <translation>Continue with the saved money</translation>
-    </message>
-    <message>
-        <source>初期化しました。</source>
-        <translation>The money and the drops have been reset.</translation>
-    </message>
-    <message>
-        <source>続きから始めます。</source>
-        <translation>Continuing with the saved money.</translation>
-    </message>
-    <message>
-        <source>この対戦は終わっています。最初から始めます。</source>
-        <translation>This match is over. Starting a new match.</translation>
-    </message>
-    <message>
         <source>F2 を押してください。</source>
         <translation>Press F2.</translation>
     </message>
@@ -1135,6 +1107,45 @@ The game goes on, but it is not recorded.</translation>
     <message>
         <source>記録がまだありません。</source>
         <translation>No games recorded yet.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::TitleScreen</name>
+    <message>
+        <source>最初から</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>続きから</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>最初からから始めます</source>
+        <translation>Start a new match</translation>
+    </message>
+    <message>
+        <source>続きからから始めます</source>
+        <translation>Continue with the saved money</translation>
+    </message>
+    <message>
+        <source>今の対戦の所持金とドロップ可能回数を初期化して、最初から始めますか？</source>
+        <translation>Reset the money and the drops of the match under way and start a new match?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>この対戦は終わっています。最初から始めます。</source>
+        <translation>This match is over. Starting a new match.</translation>
+    </message>
+    <message>
+        <source>初期化しました。</source>
+        <translation>The money and the drops have been reset.</translation>
+    </message>
+    <message>
+        <source>続きから始めます。</source>
+        <translation>Continuing with the saved money.</translation>
     </message>
 </context>
 <context>
