@@ -576,6 +576,7 @@ bool FrmMain::Form_QueryUnload() {
                     choice = 2;
                     break;
                 default:
+                    KeepOpen();
                     return false;
             }
         }
@@ -618,6 +619,12 @@ void FrmMain::KeepOpen() {
         playField_.Refresh();
         ShowMessage(info_, tr("F2 を押してください。").toStdString());
         MnuitemStart->setEnabled(true);
+    } else if (context_.State.GameState == StateGameOver && context_.State.Players[0].Money < 0) {
+        // The lost match deals no more: the way on is back to the title.
+        ShowMessage(
+            info_,
+            tr("ゲームオーバーです。続けるには「ゲーム」の「タイトルに戻る」を選んでください")
+                .toStdString());
     }
 }
 

@@ -123,7 +123,7 @@ private:
     // Settles the save choice and writes the settings; false keeps the window open.
     bool Form_QueryUnload();
     // After a close the player called off: a game given up for the close counts for nothing,
-    // and the table waits for F2.
+    // and the table waits for F2; after a lost match the message line points to the title.
     void KeepOpen();
     // Starts over (row 1) or continues (row 2), by the pointer or by the keys; any other row
     // does nothing.

@@ -749,6 +749,10 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
         <source>賭け</source>
         <translation>Betting</translation>
     </message>
+    <message>
+        <source>ゲームオーバーです。続けるには「ゲーム」の「タイトルに戻る」を選んでください</source>
+        <translation>Game over. To play on, choose Back to Title in the Game menu</translation>
+    </message>
 </context>
 <context>
     <name>kestrins::FrmOption</name>
