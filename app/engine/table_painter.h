@@ -28,6 +28,8 @@ public:
     void ShowMessage(const std::string& text) override;
     void Sleep(int32_t ms) override;
     std::string Translate(const char* context, std::string_view text) const override;
+    // As on the seat's panel, so that the rest of the line is never cut off.
+    std::string NameInMessage(const std::string& name) const override;
 
     // mode "Open" shows every hand face up; anything else keeps the computers' hands face down.
     void DrawTable(std::string_view mode);

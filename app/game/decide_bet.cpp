@@ -104,8 +104,8 @@ bool DecideBet(MdlMain& state, MdlCPUPlayer& cpu, int32_t seat, int32_t callAmou
         self.Bet = decision.Bet;
     }
     view.Sleep(TurnPauseMs);
-    view.ShowMessage(
-        FillName(view.Translate(BetMessageContext, BetMessageFormat(decision.Action)), self.Name));
+    view.ShowMessage(FillName(view.Translate(BetMessageContext, BetMessageFormat(decision.Action)),
+                              view.NameInMessage(self.Name)));
     view.DrawTable();
     return decision.Action == BetRaise;
 }

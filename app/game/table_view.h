@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/embedded_name.h"
+
 namespace kestrins {
 
 // The game routines decide and change the state; at every step the player should see, they call
@@ -16,8 +18,8 @@ namespace kestrins {
 // ExchangeCards: DrawTable (marked places empty); Sleep(1000); DrawTable (new cards);
 //                Sleep(1000); DrawTable (the seat's five places empty); Sleep(200);
 //                DrawTable (sorted hand).
-// DecideBet:     Sleep(1000); ShowMessage("<name> はコールします", or the raise or drop line);
-//                DrawTable.
+// DecideBet:     Sleep(1000); ShowMessage("<name> はコールします", or the raise or drop line,
+//                the name as NameInMessage gives it); DrawTable.
 class TableView {
 public:
     virtual ~TableView() = default;
@@ -37,6 +39,8 @@ public:
     virtual std::string Translate(const char* /*context*/, std::string_view text) const {
         return std::string(text);
     }
+    // A seat's name as a line of the message strip carries it; EmbedName by default.
+    virtual std::string NameInMessage(const std::string& name) const { return EmbedName(name); }
 };
 
 }  // namespace kestrins

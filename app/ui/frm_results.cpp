@@ -10,6 +10,7 @@
 #include <string>
 
 #include "game/constants.h"
+#include "game/embedded_name.h"
 #include "ui/accessible_text.h"
 #include "ui/close_on_escape.h"
 #include "ui/surface_view.h"
@@ -136,7 +137,7 @@ void FrmResults::DrawMoneys() {
         DrawCoinStack(10 + 70 * j, height - 40, state_.Players[j]);
         shownNames_[j] = state_.Players[j].Name;
         moneys << tr("%1: %2 ドル", "name, money")
-                      .arg(QString::fromStdString(state_.Players[j].Name),
+                      .arg(QString::fromStdString(EmbedName(state_.Players[j].Name)),
                            QString::number(state_.Players[j].Money));
     }
     results_.Refresh();
