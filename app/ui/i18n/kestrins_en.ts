@@ -984,6 +984,14 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
 Bets: %1
 Games and hands: %2</translation>
     </message>
+    <message>
+        <source>コンピュータ全員の所持金がマイナスになった対戦が勝ち、あなたの所持金がマイナスになった対戦が負けです。記録に残る最近 %1 ゲームから数えます。</source>
+        <translation>A match is won when every computer&apos;s money goes below zero, and lost when yours does. Counted over the last %1 games the record keeps.</translation>
+    </message>
+    <message>
+        <source>あなたの対戦成績 : %1 勝 %2 敗</source>
+        <translation>Your matches: %1 won, %2 lost</translation>
+    </message>
 </context>
 <context>
     <name>kestrins::FrmResults</name>
@@ -1111,6 +1119,10 @@ The game goes on, but it is not recorded.</translation>
     <message>
         <source>記録がまだありません。</source>
         <translation>No games recorded yet.</translation>
+    </message>
+    <message>
+        <source> (あなた)</source>
+        <translation> (you)</translation>
     </message>
 </context>
 <context>
