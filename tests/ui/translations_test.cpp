@@ -21,8 +21,11 @@
 #include "game/part_name.h"
 #include "platform/library_text.h"
 #include "platform/qt_message_boxes.h"
+#include "platform/surface.h"
 #include "platform/translated_text.h"
+#include "support/scripted_dialogs.h"
 #include "ui/frm_option.h"
+#include "ui/frm_parts.h"
 #include "ui/frm_version.h"
 #include "ui/language.h"
 
@@ -143,6 +146,25 @@ TEST_F(InstalledTranslationsTest, EnglishReachesWindowsGameTextsAndLibraryMessag
                        "started."));
     EXPECT_EQ(TranslateLibraryCaption("制限"), QStringLiteral("Limit"));
     EXPECT_EQ(TranslateLibraryText("something else"), QStringLiteral("something else"));
+}
+
+// "You have 2 more drops." read as "2 left": what changed is said as a change, and a column of
+// rates or a rank is not taken for a count.
+TEST_F(InstalledTranslationsTest, EnglishSaysAChangeAsAChangeAndARateOrRankAsSuch) {
+    ASSERT_TRUE(InstallTranslations(*QCoreApplication::instance(), Language::English));
+    MdlMain state;
+    state.Winner = 0;
+    Surface info(520, 20);
+    testing::ScriptedBoxes boxes;
+    FrmParts(state, info, QImage(), boxes, nullptr).accept();
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Text, "Your drops have gone up by 2.");
+    EXPECT_EQ(QCoreApplication::translate("kestrins::FrmRecord", "ブラフ成功率"),
+              QStringLiteral("Bluff success"));
+    EXPECT_EQ(QCoreApplication::translate("kestrins::FrmCoach", "%1 位").arg(2),
+              QStringLiteral("Rank 2"));
+    EXPECT_EQ(QCoreApplication::translate("kestrins::FrmOption", "データ保存の設定 : "),
+              QStringLiteral("Saving : "));
 }
 
 TEST_F(InstalledTranslationsTest, SaveQuestionButtonsSpeakTheLanguageInUse) {

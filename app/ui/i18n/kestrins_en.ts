@@ -136,7 +136,7 @@ and a new settings file has been started.</translation>
     </message>
     <message>
         <source>所持金は次のゲームに持ち越され、終了時に保存できます。新しい対戦では、あなたが %1 $、コンピュータが %2 $ から始めます。あなたの所持金がマイナスになるとゲームオーバー、コンピュータ全員の所持金がマイナスになるとあなたの勝利です。どちらのあとも所持金を初期化して、新しい対戦が始まります。</source>
-        <translation>Money carries over to the next game and can be saved when you quit. A new match starts you with %1 $ and each computer with %2 $. If your money goes below zero, the game is over; if every computer&apos;s money goes below zero, you win. Either way the money is reset and a new match begins.</translation>
+        <translation>Money carries over to the next game and can be saved when you quit. A new match starts you with %1 $ and each computer with %2 $. If your money goes below zero, it is game over; if every computer&apos;s money goes below zero, you win the match. Either way the money is then reset for a new match.</translation>
     </message>
     <message>
         <source>コンピュータの性格</source>
@@ -545,7 +545,7 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
     </message>
     <message>
         <source>%1 位</source>
-        <translation>Best %1</translation>
+        <translation>Rank %1</translation>
     </message>
     <message>
         <source>残すカード</source>
@@ -802,7 +802,7 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
     </message>
     <message>
         <source>データ保存の設定 : </source>
-        <translation>Save money : </translation>
+        <translation>Saving : </translation>
     </message>
     <message>
         <source>カードの模様 : </source>
@@ -877,7 +877,7 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
     </message>
     <message>
         <source>ドロップ可能回数が2回増えました。</source>
-        <translation>You have 2 more drops.</translation>
+        <translation>Your drops have gone up by 2.</translation>
     </message>
     <message>
         <source>情報</source>
@@ -932,7 +932,7 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
     </message>
     <message>
         <source>ブラフ成功率</source>
-        <translation>Bluffs won</translation>
+        <translation>Bluff success</translation>
     </message>
     <message>
         <source>平均の賭け金</source>
