@@ -13,6 +13,7 @@
 #include "game/constants.h"
 #include "hivekit/store_probe.h"
 #include "record/game_recorder.h"
+#include "support/kept_copy_name.h"
 #include "support/record_copies.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_config_home.h"
@@ -155,9 +156,10 @@ TEST_F(RecordStoreTest, DamagedFileIsKeptAsideAndAFreshOneStarted) {
     const std::string garbage(4096, 'x');
     WriteFileBytes(store.Path(), garbage);
 
+    const std::time_t start = std::time(nullptr);
     const AppendResult appended = store.Append(SampleGame());
     EXPECT_NE(appended.Id, 0);
-    ASSERT_FALSE(appended.MovedAside.empty());
+    EXPECT_TRUE(IsKeptCopyName(appended.MovedAside, store.Path(), start, std::time(nullptr)));
     EXPECT_EQ(ReadFileBytes(appended.MovedAside), garbage);
     EXPECT_EQ(store.LatestGames(5).size(), 1u);
 }
