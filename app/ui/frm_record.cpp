@@ -12,6 +12,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
@@ -62,6 +64,11 @@ FrmRecord::FrmRecord(const GameRecorder& recorder, MessageBoxes& boxes, QWidget*
     tabs_ = new QTabWidget(this);
     TxtGames = new QTextBrowser;
     TxtGames->setObjectName(QStringLiteral("TxtGames"));
+    // Every line reads in the window's direction: a document takes a line's direction from its
+    // first letter, also from a right-to-left name set apart in an isolate.
+    QTextOption direction = TxtGames->document()->defaultTextOption();
+    direction.setTextDirection(layoutDirection());
+    TxtGames->document()->setDefaultTextOption(direction);
     tabs_->addTab(TxtGames, tr("今回の対戦"));
     CreateStatsPage();
     auto* layout = new QVBoxLayout(this);

@@ -5,6 +5,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 
 #include "game/constants.h"
 #include "record/game_recorder.h"
@@ -49,6 +52,36 @@ TEST(RecordWindowTest, TheHumanIsOneRowAndTheMatchesWonAndLostAreShown) {
     EXPECT_EQ(stats->item(3, 0)->text(), QString::fromStdString(LongName));
     EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("LblMatches"))->text(),
               QStringLiteral("あなたの対戦成績 : 1 勝 1 敗"));
+}
+
+// A line of the game list that began with a right-to-left name was turned round and set at the
+// right edge, the bet after the name read before it.
+TEST(RecordWindowTest, EveryLineOfTheGamesReadsLeftToRightWhateverNameItBeginsWith) {
+    TempConfigHome home;
+    ScriptedBoxes boxes;
+    GameRecorder recorder(boxes);
+    MdlMain state;
+    const char* names[] = {"Player 0", "علي", "שלום", "Player 3"};
+    for (int seat = 0; seat < SeatCount; ++seat) {
+        state.Players[seat].Name = names[seat];
+    }
+    recorder.GameDealt(state);
+    state.Players[1].Bet = 5;
+    recorder.BetMade(state, 1, BetRaise, false);
+    recorder.BetMade(state, 2, BetCall, false);
+    FrmRecord window(recorder, boxes, nullptr);
+    const QTextDocument& games =
+        *window.findChild<QTextBrowser*>(QStringLiteral("TxtGames"))->document();
+    int rightToLeftLines = 0;
+    int lines = 0;
+    for (QTextBlock block = games.begin(); block.isValid(); block = block.next()) {
+        ++lines;
+        rightToLeftLines += block.textDirection() == Qt::RightToLeft ? 1 : 0;
+    }
+    EXPECT_GT(lines, 6);
+    EXPECT_EQ(rightToLeftLines, 0);
+    EXPECT_TRUE(games.toPlainText().contains(QStringLiteral("\u2068علي\u2069 : レイズ (5 $ に)")))
+        << games.toPlainText().toStdString();
 }
 
 // Cut short to "Playe…", the names could not be matched to their colours.
