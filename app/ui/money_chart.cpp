@@ -5,6 +5,7 @@
 #include <QTextLayout>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "game/embedded_name.h"
 
@@ -28,16 +29,22 @@ QColor LineColour(std::size_t index, std::size_t count) {
 }
 
 // The label in lines no wider than `width`: after spaces where it can, anywhere where it must.
-QStringList WrapLabel(const QString& label, const QFont& font, int width) {
+// A width of 0 lays it out on one line.
+QStringList WrapLabel(const QString& label, const QFont& font, int width,
+                      int* naturalWidth = nullptr) {
     QTextLayout layout(label, font);
     QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setWrapMode(width > 0 ? QTextOption::WrapAtWordBoundaryOrAnywhere : QTextOption::NoWrap);
     layout.setTextOption(option);
     QStringList lines;
     layout.beginLayout();
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(width);
         lines << label.mid(line.textStart(), line.textLength());
+        if (naturalWidth != nullptr) {
+            *naturalWidth =
+                std::max(*naturalWidth, static_cast<int>(std::ceil(line.naturalTextWidth())));
+        }
     }
     layout.endLayout();
     return lines;
@@ -60,11 +67,12 @@ std::vector<MoneyChart::LegendEntry> MoneyChart::Legend() const {
         labels << QString::fromStdString(EmbedName(name.Name)) +
                       (name.Human ? tr(" (あなた)") : QString());
     }
-    // As wide as the widest name, up to half the chart; a wider name takes more lines.
+    // As wide as the widest name, up to half the chart; a wider name takes more lines. Measured
+    // as the lines are laid out, so that the widest name is never broken by a rounding.
     const QFontMetrics metrics = fontMetrics();
     int widest = 1;
     for (const QString& label : labels) {
-        widest = std::max(widest, metrics.horizontalAdvance(label));
+        WrapLabel(label, font(), 0, &widest);
     }
     const int width = std::min(widest, std::max(1, this->width() / 2));
     std::vector<LegendEntry> legend;
@@ -111,6 +119,7 @@ void MoneyChart::paintEvent(QPaintEvent* /*event*/) {
     painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
     painter.drawLine(QPointF(lines.left(), y(0)), QPointF(lines.right(), y(0)));
     painter.setRenderHint(QPainter::Antialiasing);
+    const QFontMetrics metrics = fontMetrics();
     for (std::size_t i = 0; i < legend.size(); ++i) {
         const std::vector<int32_t>& money = stats_[i].Money;
         const LegendEntry& entry = legend[i];
@@ -131,7 +140,13 @@ void MoneyChart::paintEvent(QPaintEvent* /*event*/) {
             painter.drawEllipse(line.back(), 2.5, 2.5);
             painter.setBrush(Qt::NoBrush);
         }
-        painter.drawText(entry.Box, Qt::AlignLeft | Qt::AlignTop, entry.Lines.join(u'\n'));
+        // Line by line at its baseline: fitted into a box a fallback font's taller line once
+        // came out with its right-to-left letters wrongly joined.
+        for (qsizetype k = 0; k < entry.Lines.size(); ++k) {
+            painter.drawText(QPointF(entry.Box.left(), entry.Box.top() + metrics.ascent() +
+                                                           k * metrics.lineSpacing()),
+                             entry.Lines[k]);
+        }
     }
     painter.setPen(Qt::black);
     painter.drawText(lines, Qt::AlignLeft | Qt::AlignTop, QStringLiteral("%1 $").arg(high));

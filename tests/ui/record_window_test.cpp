@@ -118,7 +118,12 @@ TEST(RecordWindowTest, TheChartLegendShowsEveryNameWholeInLinesThatFit) {
                 EXPECT_GT(entry.Box.top(), legend[i - 1].Box.bottom()) << i;
             }
         }
-        EXPECT_GT(legend[1].Lines.size(), 1);
+        // Where the widest name fits in half the chart no name is broken, that one included;
+        // in a narrow chart the long one takes more lines.
+        for (const MoneyChart::LegendEntry& entry : legend) {
+            EXPECT_TRUE(width < 500 || entry.Lines.size() == 1) << entry.Label.toStdString();
+        }
+        EXPECT_TRUE(width >= 500 || legend[1].Lines.size() > 1);
     }
     // Names that find no room are left out, and with them their lines.
     for (int more = 0; more < 12; ++more) {
