@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
@@ -120,6 +121,21 @@ TEST_F(SoundCuesTest, RaiseStepsVictoryAndGameOverEachHaveTheirCues) {
                                          {Chips, 3}, {Lose, 0}, {MatchEnd, 0}};
     // After a match's end the start animation plays again, with its sound.
     EXPECT_EQ(sound.Cues, Joined(Joined({{GameStart, -1}}, DealCues()), gameOver));
+
+    // A hundred raise clicks: the bet stops at 99, and so do the steps' sounds.
+    sound.Cues.clear();
+    DealAcesAgainstNoHands();
+    ScriptCpuCalls();
+    pacer.AtWait.push_back([this] {
+        ScriptCpuCalls(3);
+        for (int click = 0; click < 100; ++click) {
+            window->CmdBet[1]->click();
+        }
+        window->CmdBet[0]->click();
+    });
+    window->CmdChange->click();
+    EXPECT_EQ(state.Players[0].Bet, 99);
+    EXPECT_EQ(std::count(sound.Cues.begin(), sound.Cues.end(), HeardCue{RaiseStep, 0}), 98);
 }
 
 TEST_F(SoundCuesTest, SoundOffSendsNothingYetPlaysTheSameGameAndTheVolumeReachesTheOutput) {
