@@ -16,6 +16,16 @@
 
 namespace kestrins {
 
+namespace {
+
+SoundCue BetCue(int32_t action) {
+    return action == BetRaise  ? SoundCue::Raise
+           : action == BetDrop ? SoundCue::Drop
+                               : SoundCue::Call;
+}
+
+}  // namespace
+
 void Round::DoEvents() {
     painter_.Pace().DoEvents();
 }
@@ -37,6 +47,7 @@ void Round::DealGame() {
 
     painter_.ShowMessage(tr("ゲームスタート！").toStdString());
     if (!StartShown) {
+        painter_.Cue(SoundCue::GameStart, -1);
         PlayGameStartAnimation(painter_.PlayField(), painter_.Pace());
         StartShown = true;
         painter_.Sleep(1000);
@@ -120,8 +131,10 @@ bool Round::CheckMoney() {
     std::array<Player, 4>& players = state_.Players;
     if (players[0].Money < 0) {
         StartShown = false;
+        painter_.Cue(SoundCue::Lose, 0);
         PlayLoseAnimation(painter_.PlayField(), painter_.SpriteSheets(), painter_.Pace());
         painter_.Sleep(2000);
+        painter_.Cue(SoundCue::MatchEnd, 0);
         const MessageAnswer again = boxes_.Show(
             tr("あなたの所持金がマイナスになりました。\r\nゲームオーバーです。続けますか？")
                 .toStdString(),
@@ -139,8 +152,10 @@ bool Round::CheckMoney() {
     if (std::all_of(players.begin() + 1, players.end(),
                     [](const Player& player) { return player.Money < 0; })) {
         StartShown = false;
+        painter_.Cue(SoundCue::Win, 0);
         PlayWinAnimation(painter_.PlayField(), painter_.SpriteSheets(), painter_.Pace());
         painter_.Sleep(2000);
+        painter_.Cue(SoundCue::MatchEnd, 0);
         boxes_.Show(
             tr("コンピュータプレイヤー全員の所持金がマイナスになりました。\r\nあなたの勝利です。")
                 .toStdString(),
@@ -191,6 +206,7 @@ void Round::RunBettingRound() {
             }
             const int32_t action = raised ? BetRaise : player.Dropped ? BetDrop : BetCall;
             observer_->BetMade(state_, seat, action, cpu_.Bluffing[seat]);
+            painter_.Cue(BetCue(action), seat);
             state_.RaiseHistory[state_.RaiseCount] = player.Bet - highBet;
             ++state_.RaiseCount;
             state_.RaiseHistory.resize(state_.RaiseCount + 1);
@@ -254,12 +270,18 @@ void Round::BetButtonPressed(int32_t index) {
             state_.BetAction = human.Bet != TurnCallAmount ? BetRaise : BetCall;
             ResetBetButtons();
             break;
-        case 1:
+        case 1: {
             window_.SetBetButton(3, tr("取り消し").toStdString(), true);
             window_.SetBetButton(0, tr("決定").toStdString(), true);
+            const int32_t before = human.Bet;
             human.Bet = std::min(human.Bet + HumanRaiseStep, BetCap);
             painter_.DrawTable();
+            // At the cap the bet stands still, and so does the sound.
+            if (human.Bet != before) {
+                painter_.Cue(SoundCue::RaiseStep, 0);
+            }
             break;
+        }
         case 2:
             state_.BetAction = BetDrop;
             human.Dropped = true;

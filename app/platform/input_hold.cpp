@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QVariant>
 #include <algorithm>
 
 namespace kestrins {
@@ -65,6 +66,9 @@ bool InputHold::eventFilter(QObject* watched, QEvent* event) {
             closes_.emplace_back(window);
         }
         return true;
+    }
+    if (event->type() == QEvent::Shortcut && watched->property(ActsDuringPause).toBool()) {
+        return false;
     }
     return Acts(*event);
 }

@@ -8,6 +8,10 @@
 
 namespace kestrins {
 
+// A shortcut's action with this property set to true still acts during a pause: one that
+// changes nothing in the game, such as the quick mute.
+inline constexpr char ActsDuringPause[] = "actsDuringPause";
+
 class InputHold final : public QObject {
 public:
     // From Begin to the matching End, mouse and key input is dropped and a window's close

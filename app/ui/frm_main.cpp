@@ -2,7 +2,6 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -13,7 +12,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 #include "game/constants.h"
 #include "render/draw_table.h"
@@ -31,6 +29,8 @@
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
 #include "ui/instant_access_key.h"
+#include "ui/menu_choices.h"
+#include "ui/sound_menu.h"
 #include "ui/surface_view.h"
 #include "ui/table_description.h"
 
@@ -94,23 +94,6 @@ bool MatchOver(const MdlMain& state) {
     const auto below = [](const Player& player) { return player.Money < 0; };
     return below(state.Players[0]) ||
            std::all_of(state.Players.begin() + 1, state.Players.end(), below);
-}
-
-// Exclusive checkable items added to the menu; picking one passes its index to choose.
-template <int32_t Count>
-std::array<QAction*, Count> AddChoices(QMenu& menu, const std::array<QString, Count>& captions,
-                                       QObject* receiver,
-                                       const std::function<void(int32_t)>& choose) {
-    auto* group = new QActionGroup(&menu);
-    std::array<QAction*, Count> actions{};
-    for (int32_t index = 0; index < Count; ++index) {
-        actions[index] = group->addAction(captions[index]);
-        actions[index]->setCheckable(true);
-        menu.addAction(actions[index]);
-        QObject::connect(actions[index], &QAction::triggered, receiver,
-                         [choose, index] { choose(index); });
-    }
-    return actions;
 }
 
 }  // namespace
@@ -248,6 +231,8 @@ void FrmMain::CreateViewMenu() {
     MnuitemCoach->setCheckable(true);
     MnuitemCoach->setChecked(context_.State.ExchangeCoach);
     connect(MnuitemCoach, &QAction::triggered, this, &FrmMain::MnuitemCoach_Click);
+    SoundItems = new SoundMenu(context_.State, *MnuView);
+    painter_.SetSound(SoundItems);
 }
 
 void FrmMain::CreateControls() {
@@ -422,6 +407,7 @@ void FrmMain::MnuitemMark_Click(int column) {
         Card& card = state.Players[0].Cards[column];
         card.Selected = !card.Selected;
         painter_.DrawTable();
+        painter_.Cue(card.Selected ? SoundCue::Mark : SoundCue::Unmark, 0);
         if (coach_ != nullptr) {
             coach_->ShowMarks(state.Players[0].Cards);
         }
@@ -691,6 +677,10 @@ void FrmMain::SaveUnasked() {
                 MnuitemResults->isChecked(), context_.Store);
 }
 
+void FrmMain::SetSoundOutput(SoundOutput* output) {
+    SoundItems->SetOutput(output);
+}
+
 void FrmMain::SetStartEnabled(bool enabled) {
     MnuitemStart->setEnabled(enabled);
 }
@@ -731,6 +721,9 @@ void FrmMain::SetBetButton(int index, const std::string& caption, bool enabled) 
 
 void FrmMain::ShowParts() {
     FrmParts parts(context_.State, info_, context_.Sheets.Winner, context_.Boxes, this);
+    // The pot moves as the sheet shows who won it.
+    const int32_t winner = context_.State.Winner;
+    painter_.Cue(SoundCue::Chips, winner == WinnerDraw ? -1 : winner);
     context_.Modal.Run(parts);
 }
 

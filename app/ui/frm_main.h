@@ -25,6 +25,8 @@ class QTimer;
 namespace kestrins {
 
 class FrmCoach;
+class SoundMenu;
+class SoundOutput;
 class SurfaceView;
 
 class FrmMain final : public QMainWindow, private RoundWindow {
@@ -73,6 +75,8 @@ public:
     // Saves as a close would, without asking: with "ask at exit", every value but the money,
     // which stays as it was stored.
     void SaveUnasked();
+    // Who plays the table's sounds; nullptr (as at first) for nobody.
+    void SetSoundOutput(SoundOutput* output);
 
     QAction* MnuitemStart;
     QAction* MnuitemTitle;
@@ -93,6 +97,8 @@ public:
     QAction* MnuitemHelp;
     QAction* MnuitemHandList;
     QAction* MnuitemCoach;
+    // The sound items at the end of the view menu.
+    SoundMenu* SoundItems;
     // Moves the keyboard into the coach window while it is shown.
     QAction* MnuitemCoachFocus;
     QPushButton* CmdChange;
