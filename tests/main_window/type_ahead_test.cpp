@@ -82,35 +82,36 @@ TEST_F(TypeAheadTest, OnlyTheFirstDecisionInAWaitActs) {
 
 TEST_F(TypeAheadTest, AHeldRaiseStopsDuringThePauseAndWhenThePanelHides) {
     StartGame();
-    // In the pause before the bet the player holds "レイズ" down: it repeats once, which must
-    // not raise, and then stops.
+    // In the pause before the bet the player holds "レイズ" down: it repeats once, which is one
+    // press, kept for the wait, and then stops.
     const auto heldInPause = [this] {
         if (window->PictBet->isVisible() && !window->CmdBet[1]->isDown()) {
             QTest::mousePress(window->CmdBet[1], Qt::LeftButton);
             RepeatTick();
-            EXPECT_EQ(state.Players[0].Bet, 1);
+            EXPECT_EQ(state.Players[0].Bet, 1) << "a press in the pause waits for the wait";
             EXPECT_FALSE(window->CmdBet[1]->isDown());
         }
     };
     pacer.DuringSleep = heldInPause;
     ScriptCpuCalls();
     pacer.AtWait.push_back([this] {
+        EXPECT_EQ(state.Players[0].Bet, 2) << "the press in the pause raised once";
         QTest::mouseRelease(window->CmdBet[1], Qt::LeftButton);
-        EXPECT_EQ(state.Players[0].Bet, 1) << "the release of a stopped button does not click";
+        EXPECT_EQ(state.Players[0].Bet, 2) << "the release of a stopped button does not click";
         // Held while the game listens, it repeats: two ticks, two dollars; then the confirm,
         // by key, hides the panel with the button still held.
         QTest::mousePress(window->CmdBet[1], Qt::LeftButton);
         RepeatTick();
         RepeatTick();
-        EXPECT_EQ(state.Players[0].Bet, 3);
+        EXPECT_EQ(state.Players[0].Bet, 4);
         window->CmdBet[0]->click();
         ScriptCpuCalls(3);
     });
     window->CmdChange->click();
     for (const Player& player : state.Players) {
-        EXPECT_EQ(player.Bet, 3);
+        EXPECT_EQ(player.Bet, 4);
     }
-    EXPECT_EQ(state.Players[0].Money, 109);
+    EXPECT_EQ(state.Players[0].Money, 112);
     EXPECT_FALSE(window->CmdBet[1]->isDown());
 
     // The next game, which the human opens: the button let go does not raise by itself.
@@ -123,7 +124,7 @@ TEST_F(TypeAheadTest, AHeldRaiseStopsDuringThePauseAndWhenThePanelHides) {
         ScriptCpuCalls(3);
     });
     window->CmdChange->click();
-    EXPECT_EQ(state.Players[0].Money, 112);
+    EXPECT_EQ(state.Players[0].Money, 115);
 }
 
 TEST_F(TypeAheadTest, EachAccessKeyPressActsAtOnce) {
