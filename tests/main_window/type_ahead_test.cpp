@@ -40,7 +40,8 @@ protected:
 };
 
 // The first round against three calling seats (seat 3 first): what the human's presses in one
-// wait leave, and the human's money after the pair of aces wins or after the drop.
+// wait leave, and the human's money after the pair of aces wins or after the drop. Presses made
+// on the panel in the second before the wait count as made at its start: nothing waits then.
 TEST_F(TypeAheadTest, OnlyTheFirstDecisionInAWaitActs) {
     const struct {
         const char* name;
@@ -55,28 +56,45 @@ TEST_F(TypeAheadTest, OnlyTheFirstDecisionInAWaitActs) {
         {"raise, confirm, raise", {1, 0, 1}, 2, 106, "プレイヤー 0 はレイズします", 3},
         {"call, then cancel and drop", {0, 3, 2}, 1, 103, "プレイヤー 0 はコールします", 2},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        messages.clear();
-        if (state.GameState == StateTitle) {
-            ChooseTitle(1);
-        }
-        state.Players[0].Money = 100;
-        state.Winner = 3;  // seat 3 opens every game here
-        DealAcesAgainstNoHands();
-        RecordMessages();
-        ScriptCpuCalls();
-        PressAtWait(c.presses);
-        ScriptCpuCalls(c.callsAfter);
-        window->CmdChange->click();
-        pacer.DuringSleep = nullptr;
+    for (const bool ahead : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(::testing::Message() << c.name << (ahead ? ", before the wait" : ""));
+            messages.clear();
+            if (state.GameState == StateTitle) {
+                ChooseTitle(1);
+            }
+            state.Players[0].Money = 100;
+            state.Winner = 3;  // seat 3 opens every game here
+            DealAcesAgainstNoHands();
+            RecordMessages();
+            ScriptCpuCalls();
+            if (ahead) {
+                const auto record = pacer.DuringSleep;
+                pacer.DuringSleep = [this, record, &c, pressed = false]() mutable {
+                    record();
+                    if (window->PictBet->isVisible() && !pressed) {
+                        pressed = true;
+                        for (const int index : c.presses) {
+                            window->CmdBet[index]->click();
+                        }
+                    }
+                };
+            } else {
+                PressAtWait(c.presses);
+            }
+            ScriptCpuCalls(c.callsAfter);
+            const int waits = pacer.WaitCount;
+            window->CmdChange->click();
+            pacer.DuringSleep = nullptr;
 
-        for (int seat = 1; seat < SeatCount; ++seat) {
-            EXPECT_EQ(state.Players[seat].Bet, c.bet) << seat;
+            for (int seat = 1; seat < SeatCount; ++seat) {
+                EXPECT_EQ(state.Players[seat].Bet, c.bet) << seat;
+            }
+            EXPECT_EQ(state.Players[0].Money, c.money);
+            EXPECT_TRUE(Showed(c.message));
+            EXPECT_EQ(random.Left(), 0u);
+            EXPECT_EQ(pacer.WaitCount - waits, ahead ? 0 : 1);
         }
-        EXPECT_EQ(state.Players[0].Money, c.money);
-        EXPECT_TRUE(Showed(c.message));
-        EXPECT_EQ(random.Left(), 0u);
     }
 }
 
