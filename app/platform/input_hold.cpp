@@ -139,8 +139,7 @@ bool InputHold::Release(bool toolWindowsOnly) {
         }
         if (toolWindowsOnly && window->transientParent() == nullptr) {
             closes_.push_back(window);
-        } else if (window->isVisible()) {
-            // One hidden meanwhile has been closed another way: its request is spent.
+        } else {
             window->close();
             released = true;
         }

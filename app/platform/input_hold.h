@@ -24,7 +24,7 @@ public:
     // for the game.
     void End();
     bool Holding() const { return depth_ > 0; }
-    // Hands the held close requests to their windows, where still shown; true when one was.
+    // Hands the held close requests to their windows; true when there was one.
     bool ReleaseCloses() { return Release(false); }
 
 protected:

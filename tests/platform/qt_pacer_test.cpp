@@ -4,12 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
 #include <QMessageBox>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -78,14 +75,17 @@ protected:
 };
 
 // A click and an access key made while a pause holds input back are dropped, not replayed once
-// the pause is over; a close request made then reaches the window at the next checkpoint.
+// the pause is over; a close request made then reaches the window at the next checkpoint, or
+// when the game's sequence ends; a tool window's (the money chart's) when the pause ends.
 TEST(QtPacer, InputDuringAPauseIsDroppedAndACloseWaitsForTheNextCheckpoint) {
     for (const double scale : {1.0, 0.0}) {
         SCOPED_TRACE(scale);
         ClosingWindow window;
+        ClosingWindow tool(&window);
         QPushButton button(QStringLiteral("&Go"), &window);
         button.resize(80, 30);
         window.resize(200, 100);
+        tool.show();
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -98,24 +98,36 @@ TEST(QtPacer, InputDuringAPauseIsDroppedAndACloseWaitsForTheNextCheckpoint) {
         const auto pressAll = [&] {
             click();
             testing::PostKey(window, Qt::Key_G, Qt::AltModifier);
-            QCoreApplication::postEvent(window.windowHandle(), new QCloseEvent);
+            for (QWidget* closed : {static_cast<QWidget*>(&window), static_cast<QWidget*>(&tool)}) {
+                QCoreApplication::postEvent(closed->windowHandle(), new QCloseEvent);
+            }
+        };
+        QtPacer pacer(scale);
+        const auto inPause = [&pacer, scale](const std::function<void()>& input) {
+            if (scale > 0.0) {
+                QTimer::singleShot(0, input);  // inside the pause
+            } else {
+                input();  // before a pause that takes no time
+            }
+            pacer.Sleep(50);
         };
 
-        QtPacer pacer(scale);
-        if (scale > 0.0) {
-            QTimer::singleShot(0, pressAll);  // inside the pause
-        } else {
-            pressAll();  // before a pause that takes no time
-        }
-        pacer.Sleep(50);
+        inPause(pressAll);
         EXPECT_EQ(window.closeRequests, 0);
+        EXPECT_EQ(tool.closeRequests, 1);
         pacer.DoEvents();
         EXPECT_EQ(clicks, 0);
         EXPECT_FALSE(button.isDown());
         EXPECT_EQ(window.closeRequests, 1);
+        EXPECT_FALSE(pacer.EndSequence()) << "handed over once";
 
         click();  // once the pause is over, input acts
         pacer.DoEvents();
+        EXPECT_EQ(clicks, 1);
+
+        inPause(pressAll);
+        EXPECT_TRUE(pacer.EndSequence());
+        EXPECT_EQ(window.closeRequests, 2);
         EXPECT_EQ(clicks, 1);
     }
 }
@@ -161,99 +173,6 @@ TEST(QtPacer, ABoxOpenedInAPauseIsAnsweredByEnterAClickAndItsCloseBox) {
         pacer.Sleep(20);
         EXPECT_EQ(answer, c.want);
     }
-}
-
-// The money chart's close box in a pause closes it as soon as the pause is over; the main
-// window's waits for the game (its next checkpoint, or the end of its deal or game), and is
-// spent if the window has been hidden since.
-TEST(QtPacer, AToolWindowClosesAfterThePauseTheMainWindowAtTheEndOfTheSequence) {
-    ClosingWindow main;
-    ClosingWindow tool(&main);
-    main.show();
-    tool.show();
-    QtPacer pacer(1.0);
-    const auto closeInPause = [&pacer](std::initializer_list<QWidget*> windows) {
-        QTimer::singleShot(0, [windows] {
-            for (QWidget* window : windows) {
-                QCoreApplication::postEvent(window->windowHandle(), new QCloseEvent);
-            }
-        });
-        pacer.Sleep(20);
-    };
-    closeInPause({&main, &tool});
-    EXPECT_EQ(tool.closeRequests, 1);
-    EXPECT_EQ(main.closeRequests, 0);
-    EXPECT_TRUE(pacer.EndSequence());
-    EXPECT_EQ(main.closeRequests, 1);
-    EXPECT_FALSE(pacer.EndSequence()) << "handed over once";
-
-    closeInPause({&main});
-    main.hide();
-    EXPECT_FALSE(pacer.EndSequence());
-    EXPECT_EQ(main.closeRequests, 1);
-}
-
-// Plain keys in a pause: on an ordinary button, Space does not click it and an arrow does not
-// move the focus; on a marked panel they do, and so does a click, while the rest of the window
-// takes nothing. A marked action's shortcut passes, an unmarked one's does not.
-TEST(QtPacer, InAPauseOnlyAMarkedPanelAndActionTakeKeysAndClicks) {
-    QWidget window;
-    QPushButton plain(QStringLiteral("Plain"), &window);
-    QPushButton after(QStringLiteral("After"), &window);
-    QWidget panel(&window);
-    QPushButton first(QStringLiteral("First"), &panel);
-    QPushButton second(QStringLiteral("Second"), &panel);
-    plain.setGeometry(0, 0, 80, 30);
-    after.setGeometry(90, 0, 80, 30);
-    panel.setGeometry(0, 40, 170, 30);
-    first.setGeometry(0, 0, 80, 30);
-    second.setGeometry(90, 0, 80, 30);
-    QAction marked(&window);
-    QAction unmarked(&window);
-    marked.setShortcut(Qt::Key_F7);
-    unmarked.setShortcut(Qt::Key_F8);
-    window.addActions({&marked, &unmarked});
-    window.resize(200, 100);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    TakeInputDuringPauses(panel);
-    TakeInputDuringPauses(marked);
-    int clicks = 0;
-    for (QPushButton* button : {&plain, &after, &first, &second}) {
-        QObject::connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
-    }
-    int triggers = 0;
-    QObject::connect(&marked, &QAction::triggered, [&triggers] { ++triggers; });
-    QObject::connect(&unmarked, &QAction::triggered, [&triggers] { triggers += 10; });
-    QtPacer pacer(1.0);
-    const auto inPause = [&pacer](const std::function<void()>& input) {
-        QTimer::singleShot(0, input);
-        pacer.Sleep(20);
-    };
-
-    plain.setFocus();
-    inPause([&window] {
-        testing::PostKey(window, Qt::Key_Space);
-        testing::PostKey(window, Qt::Key_Right);
-    });
-    EXPECT_EQ(clicks, 0);
-    EXPECT_TRUE(plain.hasFocus());
-
-    first.setFocus();
-    inPause([&] {
-        testing::PostKey(window, Qt::Key_Space);
-        testing::PostKey(window, Qt::Key_Right);
-        for (QPushButton* button : {&plain, &second}) {
-            testing::PostPress(window, testing::CentreInWindow(*button));
-            testing::PostRelease(window, testing::CentreInWindow(*button));
-        }
-        QTest::keyClick(&window, Qt::Key_F7);
-        QTest::keyClick(&window, Qt::Key_F8);
-    });
-    EXPECT_EQ(clicks, 2) << "Space on the first, the click on the second";
-    EXPECT_TRUE(second.hasFocus());
-    EXPECT_EQ(triggers, 1);
 }
 
 }  // namespace
