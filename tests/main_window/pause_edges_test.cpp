@@ -202,9 +202,10 @@ TEST_F(PauseEdgesTest, APressOnTheShownPanelBeforeTheWaitCountsWhenItBegins) {
     }
 }
 
-// A plain key off the panel is input like a click: the arrow that turns the hand list's page
-// does nothing while the cards are dealt, and turns it once the game listens.
-TEST_F(PauseEdgesTest, APlainKeyInAPauseOffThePanelIsDropped) {
+// Off the panel, keys and clicks made while the cards are dealt are dropped, not replayed: a
+// click where "交換" will show and Enter leave the hand waiting for the player, and the arrow
+// that turns the hand list's page does nothing, till the game listens.
+TEST_F(PauseEdgesTest, InputOffThePanelDuringTheDealIsDroppedNotReplayed) {
     window->MnuitemHandList->trigger();
     auto* handList = window->findChild<QWidget*>(QStringLiteral("FrmHandList"));
     ASSERT_NE(handList, nullptr);
@@ -214,6 +215,9 @@ TEST_F(PauseEdgesTest, APlainKeyInAPauseOffThePanelIsDropped) {
     ChooseTitle(1);
     int posted = 0;
     pacer.DuringSleep = [&] {
+        PostPress(*window, CentreInWindow(*window->CmdChange));
+        PostRelease(*window, CentreInWindow(*window->CmdChange));
+        PostKey(*window, Qt::Key_Return);
         PostKey(*handList, Qt::Key_Right);
         PostKey(*handList, Qt::Key_Space);
         ++posted;
@@ -222,6 +226,9 @@ TEST_F(PauseEdgesTest, APlainKeyInAPauseOffThePanelIsDropped) {
     pacer.DuringSleep = nullptr;
     QCoreApplication::processEvents();
     EXPECT_GT(posted, 20);
+    EXPECT_EQ(state.GameState, StateDealt);
+    EXPECT_TRUE(window->CmdChange->isVisible());
+    EXPECT_EQ(window->Info().AltText(), QStringLiteral("取り替えるカードを選んでください"));
     EXPECT_EQ(pages->currentIndex(), 0);
     PostKey(*handList, Qt::Key_Right);
     QCoreApplication::processEvents();

@@ -1,4 +1,4 @@
-// Presses the game did not wait for: several in one wait, made during a pause, a held raise
+// Presses the game did not wait for: several in one wait or in the pause before it, a held raise
 // button, and access keys pressed quickly.
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -7,8 +7,6 @@
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
-#include "support/posted_input.h"
-#include "support/queue_pacer.h"
 
 namespace kestrins::testing {
 namespace {
@@ -164,33 +162,6 @@ TEST_F(TypeAheadTest, EachAccessKeyPressActsAtOnce) {
     for (const Player& player : state.Players) {
         EXPECT_EQ(player.Bet, 7);
     }
-}
-
-// Through the real event queue: a click where "交換" will show, and Enter, made while the cards
-// are dealt, are dropped; the hand waits for the player.
-TEST_F(TypeAheadTest, InputDuringTheDealIsDroppedNotReplayed) {
-    QueuePacer queue(pacer);
-    window = std::make_unique<FrmMain>(
-        GameContext{state, random, queue, boxes, modal, store, sprites}, false);
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    ChooseTitle(1);
-    int posted = 0;
-    pacer.DuringSleep = [this, &posted] {
-        PostPress(*window, CentreInWindow(*window->CmdChange));
-        PostRelease(*window, CentreInWindow(*window->CmdChange));
-        PostKey(*window, Qt::Key_Return);
-        ++posted;
-    };
-    Deal();
-    pacer.DuringSleep = nullptr;
-    QCoreApplication::processEvents();
-    EXPECT_GT(posted, 20);
-    EXPECT_EQ(state.GameState, StateDealt);
-    EXPECT_TRUE(window->CmdChange->isVisible());
-    EXPECT_EQ(window->Info().AltText(), QStringLiteral("取り替えるカードを選んでください"));
-    window.reset();  // before the pacer it uses
 }
 
 }  // namespace
