@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "engine/showdown.h"
 #include "game/bet_message.h"
@@ -32,8 +34,10 @@ void Round::DoEvents() {
 
 void Round::DealGame() {
     // A game that ended in a declined close (No at the game-over box, then Cancel) leaves the
-    // request behind; a new game, dealt after going back to the title, starts without it.
+    // request behind; a new game, dealt after going back to the title, starts without it. So
+    // does a close answered after the last checkpoint: it was for the game that has ended.
     QuitRequested = false;
+    CloseChoice = 0;
     window_.SetStartEnabled(false);
     window_.SetChangeVisible(false);
     window_.SetBetPanelVisible(false);
@@ -64,6 +68,7 @@ void Round::DealGame() {
     painter_.ShowMessage(tr("取り替えるカードを選んでください").toStdString());
     window_.SetChangeVisible(true);
     state_.GameState = StateDealt;
+    painter_.Pace().EndSequence();
 }
 
 void Round::PlayGame() {
@@ -114,7 +119,9 @@ void Round::PlayGame() {
     if (settled) {
         observer_->GameEnded();
     }
-    if (QuitRequested) {
+    // A close held in the pauses after the last checkpoint is acted on now, not in the next
+    // game; it also stands for the close that the game would ask for.
+    if (!painter_.Pace().EndSequence() && QuitRequested) {
         window_.Unload();
     }
 }
@@ -230,9 +237,20 @@ bool Round::OwnPlayerBet(int32_t BeforeBet) {
     TurnCallAmount = BeforeBet;
     TurnStartBet = human.Bet;
     human.Bet = BeforeBet;
+    // The panel is there to be pressed from now on: what is pressed on it during the pause
+    // counts once the wait begins, in order, as what the player saw was the call pre-filled.
+    pressesAhead_.emplace();
     painter_.Sleep(1000);
     painter_.ShowMessage(tr("コール、レイズ、ドロップのどれかをしてください").toStdString());
     painter_.DrawTable();
+    const std::vector<int32_t> ahead = std::move(*pressesAhead_);
+    pressesAhead_.reset();
+    // An end that came meanwhile (a signal) leaves them unplayed, as the turn stops.
+    if (CloseChoice == 0) {
+        for (const int32_t index : ahead) {
+            BetButtonPressed(index);
+        }
+    }
 
     // A close that came during the pause ends the turn before any wait.
     while (state_.BetAction == BetNone && CloseChoice == 0) {
@@ -260,6 +278,10 @@ void Round::ResetBetButtons() {
 }
 
 void Round::BetButtonPressed(int32_t index) {
+    if (pressesAhead_) {
+        pressesAhead_->push_back(index);
+        return;
+    }
     // Once the human has decided, presses delivered with it wait for the next turn in vain.
     if (state_.BetAction != BetNone) {
         return;

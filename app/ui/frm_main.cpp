@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "game/constants.h"
+#include "platform/input_hold.h"
 #include "render/draw_table.h"
 #include "render/show_message.h"
 #include "render/table_geometry.h"
@@ -209,9 +210,11 @@ void FrmMain::CreateKeyMenu(QMenu& parent) {
 
 void FrmMain::CreateViewMenu() {
     QMenu* MnuView = menuBar()->addMenu(tr("表示(&V)"));
-    MnuitemTableSize =
-        AddChoices<TableSizeCount>(*MnuView, {tr("100 %(&1)"), tr("150 %(&5)"), tr("200 %(&2)")},
-                                   this, [this](int32_t size) { MnuitemTableSize_Click(size); });
+    // A size asked for during a pause comes when the pause is over, each in turn.
+    MnuitemTableSize = AddChoices<TableSizeCount>(
+        *MnuView, {tr("100 %(&1)"), tr("150 %(&5)"), tr("200 %(&2)")}, this, [this](int32_t size) {
+            pace_.WhenPauseEnds([this, size] { MnuitemTableSize_Click(size); });
+        });
     MnuitemTableSize[0]->setShortcut(Qt::CTRL | Qt::Key_0);
     MnuView->addSeparator();
     MnuitemZoomIn = MnuView->addAction(tr("拡大(&I)"));
@@ -219,12 +222,20 @@ void FrmMain::CreateViewMenu() {
     MnuitemZoomIn->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(MnuitemZoomIn, &QAction::triggered, this, [this] {
-        MnuitemTableSize_Click(std::min(context_.State.TableSize + 1, TableSizeCount - 1));
+        pace_.WhenPauseEnds([this] {
+            MnuitemTableSize_Click(std::min(context_.State.TableSize + 1, TableSizeCount - 1));
+        });
     });
     MnuitemZoomOut = MnuView->addAction(tr("縮小(&O)"));
     MnuitemZoomOut->setShortcut(Qt::CTRL | Qt::Key_Minus);
-    connect(MnuitemZoomOut, &QAction::triggered, this,
+    connect(MnuitemZoomOut, &QAction::triggered, this, [this] {
+        pace_.WhenPauseEnds(
             [this] { MnuitemTableSize_Click(std::max(context_.State.TableSize - 1, 0)); });
+    });
+    for (QAction* size : {MnuitemTableSize[0], MnuitemTableSize[1], MnuitemTableSize[2],
+                          MnuitemZoomIn, MnuitemZoomOut}) {
+        TakeInputDuringPauses(*size);
+    }
     MnuView->addSeparator();
     MnuitemCoach = MnuView->addAction(tr("交換のヒント(&A)"));
     MnuitemCoach->setShortcut(Qt::Key_F6);
@@ -272,6 +283,8 @@ void FrmMain::CreateControls() {
     PictBet->setObjectName(QStringLiteral("PictBet"));
     PictBet->setAccessibleName(tr("賭け"));
     PictBet->hide();
+    // Shown, it is pressed on what the player sees: the round keeps a press made in its pause.
+    TakeInputDuringPauses(*PictBet);
     // The drop button's caption comes with each round.
     const std::array<QString, 4> captions{WithMnemonic(tr("コール"), BetKeys[0]),
                                           WithMnemonic(tr("レイズ"), BetKeys[1]), QString(),
@@ -453,10 +466,9 @@ void FrmMain::CmdChange_Click() {
 }
 
 void FrmMain::CmdBet_Click(int index) {
-    // Only a held button's repeat gets here during a pause: it stops.
+    // In the pause before the human's wait a held button repeats no more: its press counts once.
     if (pace_.Pausing()) {
         CmdBet[index]->setDown(false);
-        return;
     }
     if (PictBet->isVisible()) {
         round_.BetButtonPressed(index);
@@ -663,6 +675,11 @@ void FrmMain::KeepOpen() {
 }
 
 void FrmMain::EndUnasked() {
+    // The sheet of a won game will not be closed by its OK now: its drops are granted before
+    // the save that follows.
+    if (parts_ != nullptr) {
+        parts_->GrantWinBonus();
+    }
     if (!endingChoice_) {
         endingChoice_ = round_.CloseChoice;
         // Any choice stops the game; what is saved follows endingChoice_.
@@ -672,6 +689,9 @@ void FrmMain::EndUnasked() {
 }
 
 void FrmMain::SaveUnasked() {
+    if (parts_ != nullptr) {
+        parts_->GrantWinBonus();
+    }
     const int32_t pending = endingChoice_.value_or(round_.CloseChoice);
     SaveAtClose(context_.State, pending != 0 ? pending : context_.State.SaveType,
                 MnuitemResults->isChecked(), context_.Store);
@@ -724,6 +744,7 @@ void FrmMain::ShowParts() {
     // The pot moves as the sheet shows who won it.
     const int32_t winner = context_.State.Winner;
     painter_.Cue(SoundCue::Chips, winner == WinnerDraw ? -1 : winner);
+    parts_ = &parts;
     context_.Modal.Run(parts);
 }
 

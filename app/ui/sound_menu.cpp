@@ -23,7 +23,7 @@ SoundMenu::SoundMenu(MdlMain& state, QMenu& view) : QObject(&view), state_(state
     MnuitemSound->setChecked(state_.SoundEffects);
     MnuitemSound->setShortcut(Qt::CTRL | Qt::Key_M);
     // The quick mute works at once, even while the game pauses: it changes nothing in the game.
-    MnuitemSound->setProperty(ActsDuringPause, true);
+    TakeInputDuringPauses(*MnuitemSound);
     connect(MnuitemSound, &QAction::triggered, this, &SoundMenu::MnuitemSound_Click);
     MnuitemVolume = AddChoices<VolumeStepCount>(
         *view.addMenu(tr("音量(&L)")), {tr("小(&S)"), tr("中(&M)"), tr("大(&L)")}, this,

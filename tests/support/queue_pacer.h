@@ -19,6 +19,8 @@ public:
     void DoEvents() override;
     void WaitForEvents() override;
     bool Pausing() const override { return script_.Pausing() || real_.Pausing(); }
+    bool EndSequence() override { return real_.EndSequence(); }
+    void WhenPauseEnds(std::function<void()> task) override;
 
 private:
     ScriptedPacer& script_;
