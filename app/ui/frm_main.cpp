@@ -478,7 +478,7 @@ void FrmMain::CmdBet_Click(int index) {
 }
 
 void FrmMain::MnuitemOption_Click() {
-    FrmOption option(context_.State, context_.Sheets.CardBacks, context_.Boxes, this);
+    FrmOption option(context_.State, context_.Sheets.CardBacks.At(1.0), context_.Boxes, this);
     context_.Modal.Run(option);
     // A changed card back or name shows at once on a table with a game on it.
     switch (context_.State.GameState) {
@@ -495,7 +495,8 @@ void FrmMain::MnuitemOption_Click() {
 }
 
 void FrmMain::OpenResults() {
-    results_ = new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins, this);
+    results_ = new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins.At(1.0),
+                              this);
     connect(results_, &FrmResults::Closed, this, [this] { MnuitemResults->setChecked(false); });
     results_->ShowAtTopLeft();
     MnuitemResults->setChecked(true);
@@ -730,7 +731,7 @@ void FrmMain::SetBetButton(int index, const std::string& caption, bool enabled) 
 }
 
 void FrmMain::ShowParts() {
-    FrmParts parts(context_.State, info_, context_.Sheets.Winner, context_.Boxes, this);
+    FrmParts parts(context_.State, info_, context_.Sheets.Winner.At(1.0), context_.Boxes, this);
     context_.Modal.Run(parts);
 }
 

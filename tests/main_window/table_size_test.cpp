@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "main_window_fixture.h"
+#include "render/draw_table.h"
 #include "render/table_geometry.h"
 #include "settings/settings.h"
 
@@ -27,20 +28,25 @@ TEST_F(MainWindowTest, LargerTableScalesPictureAndClicksAndIsKept) {
     const int lower = h - 50;
     for (const int32_t size : {1, 2}) {
         const double scale = size == 1 ? 1.5 : 2.0;
-        const QImage before = window->PlayField().Image();
+        const QSize before(window->PlayField().Width(), window->PlayField().Height());
         window->MnuitemTableSize[size]->trigger();
         EXPECT_EQ(window->centralWidget()->size(), plainClient * scale);
-        EXPECT_EQ(window->PlayField().Image(), before);  // nothing cut off on the way
+        // The same table, drawn anew at the new scale: nothing cut off on the way.
+        EXPECT_EQ(QSize(window->PlayField().Width(), window->PlayField().Height()), before);
+        EXPECT_EQ(window->PlayField().Scale(), scale);
+        Surface expected = MakePlayField(before.width(), before.height());
+        expected.SetScale(scale);
+        DrawTable(state, expected, sprites, "");
+        EXPECT_EQ(window->PlayField().Image(), expected.Image());
         EXPECT_EQ(window->Info().Height(), 20);
         // The buttons grow with the table, their captions with them.
         EXPECT_EQ(window->CmdBet[3]->geometry(),
                   QRect(QPoint(104, 32) * scale, QSize(105, 33) * scale));
         EXPECT_EQ(window->CmdChange->size(), QSize(105, 33) * scale);
         EXPECT_EQ(QFontInfo(window->CmdBet[0]->font()).pixelSize(), static_cast<int>(12 * scale));
-        const QImage expected = window->PlayField().Image().scaled(
-            PlayFieldWidget().size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        // The view shows the picture pixel for pixel.
         EXPECT_EQ(PlayFieldWidget().grab().toImage().convertToFormat(QImage::Format_RGB32),
-                  expected.convertToFormat(QImage::Format_RGB32));
+                  window->PlayField().Image().copy(QRect(QPoint(), PlayFieldWidget().size())));
 
         ClickTable(Shown(x0 + 50, scale) - 1, Shown(lower, scale));     // card 0's last column
         ClickTable(Shown(x0 + 50, scale), Shown(lower, scale));         // card 1's first
@@ -53,12 +59,14 @@ TEST_F(MainWindowTest, LargerTableScalesPictureAndClicksAndIsKept) {
     }
     window->MnuitemZoomIn->trigger();  // already the largest
     EXPECT_EQ(state.TableSize, 2);
-    const QImage before = window->PlayField().Image();
     window->MnuitemZoomOut->trigger();
     EXPECT_TRUE(window->MnuitemTableSize[1]->isChecked());
     window->MnuitemTableSize[0]->trigger();
     EXPECT_EQ(window->centralWidget()->size(), plainClient);
-    EXPECT_EQ(window->PlayField().Image(), before);
+    // Back at 100 % exactly the table drawn at 1x.
+    Surface plain = MakePlayField(window->PlayField().Width(), window->PlayField().Height());
+    DrawTable(state, plain, sprites, "");
+    EXPECT_EQ(window->PlayField().Image(), plain.Image());
     window->MnuitemZoomIn->trigger();
     window->MnuitemZoomIn->trigger();
 
