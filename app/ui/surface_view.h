@@ -17,6 +17,7 @@ public:
     // Moves the widget to `rect`, where `scale` widget pixels (1, 1.5 or 2) show one surface
     // pixel; the surface keeps the widget's size divided by it and is drawn at that scale.
     void Place(const QRect& rect, double scale);
+    double Scale() const { return scale_; }
 
     // Button (Qt::MouseButton), position on the surface.
     std::function<void(Qt::MouseButton, int, int)> MouseDown;
