@@ -83,7 +83,8 @@ int64_t Surface::Scaled(int64_t at) const {
 }
 
 QSize Surface::PictureSize(int width, int height) const {
-    return {static_cast<int>(std::ceil(width * scale_)), static_cast<int>(std::ceil(height * scale_))};
+    return {static_cast<int>(std::ceil(width * scale_)),
+            static_cast<int>(std::ceil(height * scale_))};
 }
 
 void Surface::SetScale(double scale) {
@@ -91,8 +92,8 @@ void Surface::SetScale(double scale) {
         return;
     }
     scale_ = scale;
-    image_ = image_.scaled(PictureSize(width_, height_), Qt::IgnoreAspectRatio,
-                           Qt::FastTransformation);
+    image_ =
+        image_.scaled(PictureSize(width_, height_), Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 void Surface::Resize(int width, int height) {

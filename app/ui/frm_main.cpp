@@ -513,8 +513,8 @@ void FrmMain::MnuitemOption_Click() {
 }
 
 void FrmMain::OpenResults() {
-    results_ = new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins.At(1.0),
-                              this);
+    results_ =
+        new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins.At(1.0), this);
     connect(results_, &FrmResults::Closed, this, [this] { MnuitemResults->setChecked(false); });
     results_->ShowAtTopLeft();
     MnuitemResults->setChecked(true);
@@ -554,8 +554,8 @@ void FrmMain::MnuitemSpeed_Click(int32_t speed) {
 void FrmMain::MnuitemTableSize_Click(int32_t size) {
     // The window stays on its screen: a size too large for it is not offered.
     const QRect available = screen()->availableGeometry();
-    const QSize around = frameGeometry().size() - QWidget::size() +
-                         QSize(0, menuBar()->sizeHint().height());
+    const QSize around =
+        frameGeometry().size() - QWidget::size() + QSize(0, menuBar()->sizeHint().height());
     const int32_t largest = LargestFittingTableSize(available.size(), around);
     size = std::min(size, largest);
     OfferTableSizes(MnuitemTableSize, *MnuitemZoomIn, size, largest);

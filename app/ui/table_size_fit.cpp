@@ -40,8 +40,8 @@ QPoint KeepOnScreen(const QRect& frame, const QRect& available) {
 
 void OfferTableSizes(const std::array<QAction*, TableSizeCount>& sizes, QAction& zoomIn,
                      int32_t current, int32_t largest) {
-    const QString why = QCoreApplication::translate(
-        "kestrins::FrmMain", "この大きさのテーブルは画面に収まりません。");
+    const QString why = QCoreApplication::translate("kestrins::FrmMain",
+                                                    "この大きさのテーブルは画面に収まりません。");
     const auto offer = [&why](QAction& item, bool offered) {
         item.setEnabled(offered);
         const QString said = offered ? QString() : why;

@@ -14,9 +14,10 @@ namespace {
 
 // The top-left corner that keeps a window of `size` on the screen, as near to `at` as it can.
 QPoint OnScreen(QPoint at, QSize size, const QRect& screen) {
-    const int x = std::clamp(at.x(), screen.left(), std::max(screen.left(), screen.right() + 1 - size.width()));
-    const int y =
-        std::clamp(at.y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
+    const int x = std::clamp(at.x(), screen.left(),
+                             std::max(screen.left(), screen.right() + 1 - size.width()));
+    const int y = std::clamp(at.y(), screen.top(),
+                             std::max(screen.top(), screen.bottom() + 1 - size.height()));
     return {x, y};
 }
 
@@ -84,9 +85,9 @@ void PlaceBesideOwner(QWidget& tool) {
         return;
     }
     // Before it is first shown a window has no frame yet: it will get one like its owner's.
-    const QSize frame = tool.isVisible() ? tool.frameGeometry().size()
-                                         : tool.size() + owner.frameGeometry().size() -
-                                               owner.geometry().size();
+    const QSize frame = tool.isVisible()
+                            ? tool.frameGeometry().size()
+                            : tool.size() + owner.frameGeometry().size() - owner.geometry().size();
     const auto* shows = dynamic_cast<const KeepsInSight*>(&owner);
     tool.move(PlaceToolWindow(owner.frameGeometry(), frame, screen->availableGeometry(),
                               shows != nullptr ? shows->InSight() : std::vector<QRect>{}));

@@ -159,8 +159,8 @@ TEST(Resources, LargeSheetsAreDrawnAtTheirScaleNotEnlarged) {
         }
         EXPECT_GT(detailed, blocks / 50) << detailed << " of " << blocks;
         const QImage half = Sheet(sheet.stem, 1);
-        const QImage enlarged = Sheet(sheet.stem, 0).scaled(half.size(), Qt::IgnoreAspectRatio,
-                                                           Qt::FastTransformation);
+        const QImage enlarged =
+            Sheet(sheet.stem, 0).scaled(half.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
         int differ = 0;
         for (int y = 0; y < half.height(); ++y) {
             for (int x = 0; x < half.width(); ++x) {

@@ -67,7 +67,8 @@ TEST(ScaledSurface, BlockCopiesTakeThePictureOfTheScaleAtPlacesRoundedHalfToEven
         const QImage large = scale == 1.5 ? Numbered(20, 16, 9) : Numbered(28, 20, 9);
         QTemporaryDir folder;
         ASSERT_TRUE(plain.save(folder.filePath(QStringLiteral("s.png"))));
-        const QString name = scale == 1.5 ? QStringLiteral("s@1.5x.png") : QStringLiteral("s@2x.png");
+        const QString name =
+            scale == 1.5 ? QStringLiteral("s@1.5x.png") : QStringLiteral("s@2x.png");
         ASSERT_TRUE(large.save(folder.filePath(name)));
         const ScaledPicture sheet =
             ScaledPicture::FromFiles(folder.filePath(QStringLiteral("s.png")), QSize(7, 5));

@@ -84,8 +84,7 @@ QRgb Pattern(int design, double x, double y, double width, double height) {
 }  // namespace
 
 QImage PaintCardBack(int design, double scale) {
-    QImage card =
-        BlankCard(ScaledLength(CardWidth, scale), ScaledLength(CardHeight, scale), scale);
+    QImage card = BlankCard(ScaledLength(CardWidth, scale), ScaledLength(CardHeight, scale), scale);
     const int margin = ScaledLength(Margin, scale);
     constexpr int Width1x = CardWidth - 2 * Margin;
     constexpr int Height1x = CardHeight - 2 * Margin;
@@ -94,8 +93,8 @@ QImage PaintCardBack(int design, double scale) {
     for (int y = 0; y < card.height() - 2 * margin; ++y) {
         for (int x = 0; x < card.width() - 2 * margin; ++x) {
             card.setPixel(margin + x, margin + y,
-                          Pattern(design, (x + 0.5) / scale - 0.5, (y + 0.5) / scale - 0.5,
-                                  Width1x, Height1x));
+                          Pattern(design, (x + 0.5) / scale - 0.5, (y + 0.5) / scale - 0.5, Width1x,
+                                  Height1x));
         }
     }
     return card;

@@ -71,9 +71,9 @@ void PaintPips(QImage& card, int suit, int number, double scale) {
     const QImage pip =
         PipCoverage(suit, ScaledLength(PipWidth, scale), ScaledLength(PipHeight, scale));
     for (const PipPlace& place : PipLayout(number)) {
-        const QRect box = ScaledBox(CardWidth / 2 + place.column * PipColumnStep - PipWidth / 2,
-                                    PipTop + place.twelfths * PipRowStep, PipWidth, PipHeight,
-                                    scale);
+        const QRect box =
+            ScaledBox(CardWidth / 2 + place.column * PipColumnStep - PipWidth / 2,
+                      PipTop + place.twelfths * PipRowStep, PipWidth, PipHeight, scale);
         // Pips in the lower half face the other player, as on a real card.
         Stamp(card, pip, box.left(), box.top(), SuitColour(suit), place.twelfths > 6);
     }

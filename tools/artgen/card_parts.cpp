@@ -227,9 +227,10 @@ QImage RankGlyph(int number) {
 }
 
 QImage RankCoverage(int number, double scale, const QString& fontFamily) {
-    const int width = ScaledLength(static_cast<int>(Glyphs[static_cast<size_t>(number - 1)][0].size()), scale);
+    const int width =
+        ScaledLength(static_cast<int>(Glyphs[static_cast<size_t>(number - 1)][0].size()), scale);
     const int height = ScaledLength(Glyphs[0].size(), scale);
-    static constexpr std::array<const char*, 13> Ranks = {"A", "2", "3", "4",  "5", "6", "7",
+    static constexpr std::array<const char*, 13> Ranks = {"A", "2", "3",  "4", "5", "6", "7",
                                                           "8", "9", "10", "J", "Q", "K"};
     QFont font(fontFamily);
     font.setPixelSize(100);

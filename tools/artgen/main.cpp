@@ -44,8 +44,8 @@ int main(int argc, char** argv) {
     using namespace kestrins::art;
     QString family;
     QString indexFamily;
-    for (const auto& [file, loaded] : {std::pair{DecorativeFontFile, &family},
-                                       std::pair{IndexFontFile, &indexFamily}}) {
+    for (const auto& [file, loaded] :
+         {std::pair{DecorativeFontFile, &family}, std::pair{IndexFontFile, &indexFamily}}) {
         *loaded = LoadFontFile(QString::fromLatin1(file));
         if (loaded->isEmpty()) {
             std::fprintf(stderr, "artgen: cannot load %s (package fonts-dejavu-core)\n", file);

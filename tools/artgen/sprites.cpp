@@ -41,8 +41,8 @@ QImage WordMask(const QString& word, const QString& fontFamily, double scale) {
     QPainterPath path;
     path.addText(0, 0, font, word);
     const QRectF bounds = path.boundingRect();
-    const double size = std::min((width - 10 * scale) / bounds.width(),
-                                 (height - 8 * scale) / bounds.height());
+    const double size =
+        std::min((width - 10 * scale) / bounds.width(), (height - 8 * scale) / bounds.height());
     QTransform fit;
     fit.translate(width / 2.0, height / 2.0);
     fit.scale(size, size);

@@ -308,7 +308,8 @@ std::optional<std::string> CheckSpriteReads(const MdlMain& state, const Sprites&
     }
     for (int32_t seat = 0; seat < SeatCount; ++seat) {
         for (const Card& card : state.Players[seat].Cards) {
-            if (card.Number != 0 && !sprites.CardFaces.At(1.0).rect().contains(FaceSourceRect(card))) {
+            if (card.Number != 0 &&
+                !sprites.CardFaces.At(1.0).rect().contains(FaceSourceRect(card))) {
                 return Seat(seat) + " has a card that reads outside the face sheet";
             }
         }
