@@ -16,6 +16,7 @@
 #include "record/game_recorder.h"
 #include "ui/frm_results.h"
 #include "ui/game_context.h"
+#include "ui/tool_window_place.h"
 
 class QAction;
 class QMenu;
@@ -30,7 +31,7 @@ class SoundOutput;
 class FrmParts;
 class SurfaceView;
 
-class FrmMain final : public QMainWindow, private RoundWindow {
+class FrmMain final : public QMainWindow, public KeepsInSight, private RoundWindow {
     Q_OBJECT
 
 public:
@@ -58,8 +59,11 @@ public:
     // Back to the title screen between games: start over or continue from there.
     void MnuitemTitle_Click();
     void MnuitemSpeed_Click(int32_t speed);
-    // Shows the table at TableSize `size`; the window grows or shrinks to fit it.
+    // Shows the table at TableSize `size`, or at the largest that fits on the screen; the window
+    // grows or shrinks to fit it, moving up or left as far as it must to stay on the screen.
     void MnuitemTableSize_Click(int32_t size);
+    // The cards, the seats' panels and the buttons over the table, on the screen.
+    std::vector<QRect> InSight() const override;
     void MnuitemHandList_Click();
     void MnuitemRecord_Click();
     // The exchange coach on or off, as the menu item's check mark now says.
@@ -111,6 +115,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The coach follows the table.
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // The title choice by arrows and Enter, and Enter on a focused bet button.
     void keyPressEvent(QKeyEvent* event) override;
 

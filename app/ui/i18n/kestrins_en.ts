@@ -792,6 +792,10 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
         <source>賭け</source>
         <translation>Betting</translation>
     </message>
+    <message>
+        <source>この大きさのテーブルは画面に収まりません。</source>
+        <translation>A table this large does not fit on the screen.</translation>
+    </message>
 </context>
 <context>
     <name>kestrins::FrmOption</name>
