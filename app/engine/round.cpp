@@ -4,13 +4,14 @@
 #include <algorithm>
 #include <array>
 
-#include "engine/showdown.h"
 #include "game/bet_message.h"
+#include "game/betting_round.h"
 #include "game/choose_exchange.h"
 #include "game/constants.h"
 #include "game/decide_bet.h"
 #include "game/deck.h"
 #include "game/evaluate_part.h"
+#include "game/settle_bets.h"
 #include "render/game_start_animation.h"
 #include "render/win_lose_animation.h"
 
@@ -169,42 +170,28 @@ void Round::SetUpDropButton() {
 
 void Round::RunBettingRound() {
     SetUpDropButton();
-    int32_t highBet = 1;
-    int32_t turn = state_.Winner;
-    std::array<bool, 4> acted{};
-    while (!std::all_of(acted.begin(), acted.end(), [](bool a) { return a; }) &&
-           turn < BettingTurnLimit) {
-        const int32_t seat = turn % SeatCount;
+    BettingRound round(state_.Winner);
+    while (!round.Over()) {
+        const int32_t seat = round.Seat();
         Player& player = state_.Players[seat];
-        bool raised = false;
         if (player.Dropped) {
             painter_.Sleep(1000);
             painter_.ShowMessage(tr("%1 はドロップしています")
                                      .arg(QString::fromStdString(player.Name))
                                      .toStdString());
             painter_.DrawTable();
-        } else {
-            raised = seat == 0 ? OwnPlayerBet(highBet)
-                               : DecideBet(state_, cpu_, seat, highBet, random_, painter_);
-            if (CloseChoice != 0) {
-                return;
-            }
-            const int32_t action = raised ? BetRaise : player.Dropped ? BetDrop : BetCall;
-            observer_->BetMade(state_, seat, action, cpu_.Bluffing[seat]);
-            state_.RaiseHistory[state_.RaiseCount] = player.Bet - highBet;
-            ++state_.RaiseCount;
-            state_.RaiseHistory.resize(state_.RaiseCount + 1);
-            if (!player.Dropped) {
-                highBet = player.Bet;
-            }
+            round.Pass();
+            continue;
         }
-        acted[seat] = true;
-        if (raised) {
-            for (int32_t other = 0; other < SeatCount; ++other) {
-                acted[other] = other == seat;
-            }
+        const bool raised = seat == 0
+                                ? OwnPlayerBet(round.HighBet())
+                                : DecideBet(state_, cpu_, seat, round.HighBet(), random_, painter_);
+        if (CloseChoice != 0) {
+            return;
         }
-        ++turn;
+        const int32_t action = raised ? BetRaise : player.Dropped ? BetDrop : BetCall;
+        observer_->BetMade(state_, seat, action, cpu_.Bluffing[seat]);
+        round.Record(state_, raised);
     }
 }
 
