@@ -53,7 +53,7 @@ TEST_F(RecordExchangeTest, OlderRecordIsStillReadAndGainsExchangesOnItsNextWrite
     const GameEntry judged = HumanGame(Behind(25));
     const int64_t id = store.Append(judged).Id;
     ASSERT_NE(id, 0);
-    EXPECT_EQ(RunSql(store.Path(), "PRAGMA user_version").at(0), "2");
+    EXPECT_EQ(RunSql(store.Path(), "PRAGMA user_version").at(0), "3");
     const std::vector<GameEntry> games = store.LatestGames(5);
     ASSERT_EQ(games.size(), 2u);
     EXPECT_EQ(games[0].Exchange, judged.Exchange);
