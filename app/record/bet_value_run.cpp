@@ -26,8 +26,8 @@ BetValueRun::BetValueRun(const BetSituation& situation, QObject* parent) : QObje
             emit Failed();
         }
     });
-    watcher->setFuture(QtConcurrent::run(
-        [situation, cancel = cancel_](QPromise<BetValues>& promise) {
+    watcher->setFuture(
+        QtConcurrent::run([situation, cancel = cancel_](QPromise<BetValues>& promise) {
             ValueBets(situation, BetSeed(situation), *cancel, WindowEffort,
                       [&promise](const BetValues& values) { promise.addResult(values); });
         }));
@@ -57,21 +57,21 @@ BetJudgeRun::BetJudgeRun(std::vector<BetDecision> decisions, QThreadPool& pool, 
         }
         deleteLater();
     });
-    watcher->setFuture(QtConcurrent::run(&pool, [decisions = std::move(decisions),
-                                          cancel = cancel_]() -> Answer {
-        std::vector<BetRating> ratings;
-        for (const BetDecision& decision : decisions) {
-            const std::optional<BetValues> values =
-                ValueBets(decision.Seen, BetSeed(decision.Seen), *cancel, RecordEffort);
-            const std::optional<BetRating> rating =
-                values ? RateBet(*values, decision.Taken) : std::nullopt;
-            if (!rating) {
-                return std::nullopt;
+    watcher->setFuture(
+        QtConcurrent::run(&pool, [decisions = std::move(decisions), cancel = cancel_]() -> Answer {
+            std::vector<BetRating> ratings;
+            for (const BetDecision& decision : decisions) {
+                const std::optional<BetValues> values =
+                    ValueBets(decision.Seen, BetSeed(decision.Seen), *cancel, RecordEffort);
+                const std::optional<BetRating> rating =
+                    values ? RateBet(*values, decision.Taken) : std::nullopt;
+                if (!rating) {
+                    return std::nullopt;
+                }
+                ratings.push_back(*rating);
             }
-            ratings.push_back(*rating);
-        }
-        return ratings;
-    }));
+            return ratings;
+        }));
 }
 
 BetJudgeRun::~BetJudgeRun() {

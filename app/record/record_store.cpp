@@ -124,8 +124,9 @@ int InsertBetRatings(Connection& connection, int64_t gameId,
                      const std::vector<BetRating>& ratings) {
     int decision = 0;
     for (const BetRating& rating : ratings) {
-        Statement insert(connection.Handle(),
-                         "INSERT OR REPLACE INTO bet_ratings VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+        Statement insert(
+            connection.Handle(),
+            "INSERT OR REPLACE INTO bet_ratings VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
         insert.BindInt64(1, gameId);
         insert.BindInt(2, decision++);
         insert.BindInt(3, rating.Action);
@@ -205,8 +206,8 @@ int InsertGame(Connection& connection, const GameEntry& game, int64_t& id) {
 int DropOldGames(Connection& connection, int64_t newestId, int64_t kept) {
     for (const char* sql :
          {"DELETE FROM bets WHERE game_id <= ?1", "DELETE FROM seats WHERE game_id <= ?1",
-          "DELETE FROM exchanges WHERE game_id <= ?1", "DELETE FROM bet_ratings WHERE game_id <= ?1",
-          "DELETE FROM games WHERE id <= ?1"}) {
+          "DELETE FROM exchanges WHERE game_id <= ?1",
+          "DELETE FROM bet_ratings WHERE game_id <= ?1", "DELETE FROM games WHERE id <= ?1"}) {
         Statement remove(connection.Handle(), sql);
         remove.BindInt64(1, newestId - kept);
         if (const int result = remove.Step(); result != SQLITE_DONE) {
@@ -392,15 +393,13 @@ std::string RecordStore::SetAsideDamaged() const {
 }
 
 bool RecordStore::AddExchange(int64_t gameId, const ExchangeRating& rating) const {
-    return AddToGame([&](Connection& connection) {
-        return InsertExchange(connection, gameId, rating);
-    });
+    return AddToGame(
+        [&](Connection& connection) { return InsertExchange(connection, gameId, rating); });
 }
 
 bool RecordStore::AddBetRatings(int64_t gameId, const std::vector<BetRating>& ratings) const {
-    return AddToGame([&](Connection& connection) {
-        return InsertBetRatings(connection, gameId, ratings);
-    });
+    return AddToGame(
+        [&](Connection& connection) { return InsertBetRatings(connection, gameId, ratings); });
 }
 
 bool RecordStore::AddToGame(const std::function<int(hivekit::Connection&)>& insert) const {

@@ -79,10 +79,9 @@ void FrmRecord::CreateStatsPage() {
     auto* layout = new QVBoxLayout(page);
     TblStats = new QTableWidget(0, 10);
     TblStats->setObjectName(QStringLiteral("TblStats"));
-    TblStats->setHorizontalHeaderLabels({tr("名前"), tr("ゲーム数"), tr("勝ち"), tr("ドロップ"),
-                                         tr("レイズ"), tr("ブラフ率"), tr("ブラフ成功率"),
-                                         tr("平均の賭け金"), tr("交換の正確さ"),
-                                         tr("賭けで逃した額")});
+    TblStats->setHorizontalHeaderLabels(
+        {tr("名前"), tr("ゲーム数"), tr("勝ち"), tr("ドロップ"), tr("レイズ"), tr("ブラフ率"),
+         tr("ブラフ成功率"), tr("平均の賭け金"), tr("交換の正確さ"), tr("賭けで逃した額")});
     TblStats->horizontalHeaderItem(8)->setToolTip(
         tr("最近 %1 ゲームで、一番よい残し方か 1 ポイント以内の残し方を選んだ割合")
             .arg(AccuracyGames));

@@ -165,10 +165,9 @@ QString ExchangeLine(const GameEntry& game) {
 
 QString DecisionText(int32_t action, int32_t bet) {
     const QString word = TranslatedText(BetMessageContext, BetActionWord(action));
-    return action == BetRaise ? QCoreApplication::translate("RecordText", "%1 (%2 $ に)")
-                                    .arg(word)
-                                    .arg(bet)
-                              : word;
+    return action == BetRaise
+               ? QCoreApplication::translate("RecordText", "%1 (%2 $ に)").arg(word).arg(bet)
+               : word;
 }
 
 QString SignedDollars(double dollars) {
@@ -188,7 +187,8 @@ QStringList BetLines(const GameEntry& game) {
     for (const BetRating& rating : *game.BetRatings) {
         lines << QCoreApplication::translate("RecordText",
                                              "あなたのベット : %1 %2、一番よいのは%3 %4、差 %5 $")
-                     .arg(DecisionText(rating.Action, rating.Bet), SignedDollars(rating.Value / 100.0),
+                     .arg(DecisionText(rating.Action, rating.Bet),
+                          SignedDollars(rating.Value / 100.0),
                           DecisionText(rating.BestAction, rating.BestBet),
                           SignedDollars(rating.BestValue / 100.0),
                           QString::number(rating.GivenUp() / 100.0, 'f', 1));
