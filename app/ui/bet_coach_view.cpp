@@ -1,11 +1,13 @@
 // Bet coach page: the worker's figures in a table, regrouped every time they firm up.
 #include "ui/bet_coach_view.h"
 
+#include <QFontInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "record/bet_value_run.h"
 #include "ui/accessible_text.h"
@@ -77,7 +79,8 @@ void BetCoachView::Start(const BetSituation& seen) {
     callAmount_ = round ? round->CallAmount : 0;
     startBet_ = round ? round->StartBet : 0;
     pressed_ = callAmount_;
-    LblHand->setText(tr("あなたの手 : %1").arg(CoachHandHtml(seen.Final, font().pixelSize())));
+    LblHand->setText(
+        tr("あなたの手 : %1").arg(CoachHandHtml(seen.Final, QFontInfo(font()).pixelSize())));
     if (!round) {
         failed_ = true;
         Refresh();
@@ -136,10 +139,15 @@ void BetCoachView::Refresh() {
         const std::size_t best = values_->Best();
         const BetOption pressed = pressed_ == callAmount_ ? BetOption{BetCall, callAmount_}
                                                           : BetOption{BetRaise, pressed_};
-        TblBets->setRowCount(static_cast<int>(groups_.size()));
+        // Call and drop first, then the raises, which can be many lines.
+        std::vector<OptionGroup> rows = groups_;
+        std::stable_partition(rows.begin(), rows.end(), [this](const OptionGroup& group) {
+            return values_->Options[group.First].Option.Action != BetRaise;
+        });
+        TblBets->setRowCount(static_cast<int>(rows.size()));
         int pressedRow = -1;
         for (int row = 0; row < TblBets->rowCount(); ++row) {
-            const OptionGroup& group = groups_[static_cast<std::size_t>(row)];
+            const OptionGroup& group = rows[static_cast<std::size_t>(row)];
             const OptionValue& shown = values_->Options[group.Best];
             const bool isBest = group.First <= best && best <= group.Last;
             const QString name = (isBest ? tr("★ ") : QString()) + GroupText(group);

@@ -9,7 +9,7 @@
 namespace kestrins {
 
 // How much larger than the text a suit is drawn.
-inline constexpr double SuitScale = 1.5;
+inline constexpr double SuitScale = 1.75;
 
 // The hand as rich text for a label: "♠A ♥10 …" with the suits coloured and enlarged.
 QString CoachHandHtml(const Hand& cards, int textPixels);
