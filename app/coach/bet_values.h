@@ -41,12 +41,12 @@ struct BetEffort {
     int64_t MaxSamples = 131072;
     double TargetError = 0.45;
     // Tries per seat and sample before the seen play counts as out of reach.
-    int64_t TryLimit = int64_t{1} << 22;
+    int64_t TryLimit = int64_t{1} << 21;
 };
 
 // The window's effort, and the lighter one of the record's judgement after each game.
 inline constexpr BetEffort WindowEffort{};
-inline constexpr BetEffort RecordEffort{1, 512, 1024, 8192, 1.0, int64_t{1} << 22};
+inline constexpr BetEffort RecordEffort{1, 512, 1024, 8192, 1.0, int64_t{1} << 18};
 
 // Each sample draws the computer hands from the unseen cards (HandSampler), then plays the rest
 // of the betting round once for every open option on the same draws: the computer seats by the

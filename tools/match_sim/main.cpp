@@ -107,6 +107,7 @@ int ReportCalibration(const kestrins::Calibration& calibration) {
                     row.Predicted / n, row.Realized / n, gap, error);
         off = off || (row.Decisions >= 30 && std::abs(gap) > 4.0 * error);
     }
+    std::printf("decisions without figures (called, not counted): %lld\n", calibration.Unvalued);
     if (off) {
         std::printf("CALIBRATION OFF by more than four standard errors\n");
     }
@@ -149,6 +150,8 @@ int main(int argc, char** argv) {
             }
         }
         total += match.Tally();
+        std::fprintf(stderr, "seed %u done: %lld games, human net %+lld $\n", seed,
+                     match.Tally().Games, match.Tally().HumanNet);
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();

@@ -23,6 +23,7 @@ Calibration& Calibration::operator+=(const Calibration& other) {
         row.Gaps += more.Gaps;
         row.GapSquares += more.GapSquares;
     }
+    Unvalued += other.Unvalued;
     return *this;
 }
 
@@ -75,6 +76,7 @@ void PolicyHuman::AtBetTurn() {
     const std::atomic<bool> cancel{false};
     const std::optional<BetValues> values = ValueBets(seen, BetSeed(seen), cancel, effort_);
     if (!values) {
+        ++calibration_.Unvalued;
         decisions_.push_back({BetCall, 0});
         window_.CmdBet[0]->click();
         return;
@@ -83,7 +85,7 @@ void PolicyHuman::AtBetTurn() {
                              : std::uniform_int_distribution<int>(0, 1)(random_) == 0
                                  ? RandomOption(*values)
                                  : BetOption{BetCall, values->CallAmount};
-    decisions_.push_back({option.Action, values->Find(option)->Value});
+    decisions_.push_back({option.Action, values->Find(option)->Value, true});
     Make(option);
 }
 
@@ -122,7 +124,7 @@ void PolicyHuman::GameOver(long long net) {
         const bool callsAfter =
             std::all_of(decisions_.begin() + static_cast<std::ptrdiff_t>(i) + 1, decisions_.end(),
                         [](const Decision& later) { return later.Action == BetCall; });
-        if (policy_ != Policy::Calibrate || !callsAfter) {
+        if (policy_ != Policy::Calibrate || !callsAfter || !decisions_[i].Valued) {
             continue;
         }
         Calibration::Row& row = calibration_.Kinds[static_cast<std::size_t>(decisions_[i].Action)];

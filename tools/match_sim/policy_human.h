@@ -29,6 +29,8 @@ struct Calibration {
         double GapSquares = 0;
     };
     std::array<Row, 4> Kinds{};  // indexed by the bet action
+    // Decisions the coach gave no figures for (a seen play it could not match): called.
+    long long Unvalued = 0;
 
     Calibration& operator+=(const Calibration& other);
 };
@@ -49,6 +51,7 @@ private:
     struct Decision {
         int32_t Action = BetCall;
         double Predicted = 0;
+        bool Valued = false;
     };
 
     void AtBetTurn();
