@@ -174,7 +174,8 @@ int main(int argc, char** argv) {
     const double games = static_cast<double>(total.Games);
     const double mean = static_cast<double>(total.HumanNet) / games;
     const double spread = total.HumanNetSquares / games - mean * mean;
-    std::printf("human $ per game %+.2f +- %.2f\n", mean,
-                games > 1 ? std::sqrt(spread / (games - 1)) : 0.0);
+    std::printf("human $ per game %+.2f +- %.2f (games %lld, net %lld, squares %.0f)\n", mean,
+                games > 1 ? std::sqrt(spread / (games - 1)) : 0.0, total.Games, total.HumanNet,
+                total.HumanNetSquares);
     return options.Human == Policy::Calibrate ? ReportCalibration(total.Calibrated) : 0;
 }
