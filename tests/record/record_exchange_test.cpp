@@ -44,7 +44,9 @@ TEST_F(RecordExchangeTest, OlderRecordIsStillReadAndGainsExchangesOnItsNextWrite
     const RecordStore store(home.RecordFolder());
     ASSERT_NE(store.Append(HumanGame(std::nullopt)).Id, 0);
     // The record as the program before the exchanges wrote it.
-    RunSql(store.Path(), "DROP TABLE exchanges; PRAGMA user_version = 1;");
+    RunSql(store.Path(),
+           "DROP TABLE exchanges; DROP TABLE bet_ratings; "
+           "PRAGMA user_version = 1;");
 
     EXPECT_EQ(store.LatestGames(5).size(), 1u);
     ASSERT_EQ(store.Stats().size(), 4u);
