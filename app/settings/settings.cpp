@@ -80,6 +80,11 @@ bool LoadSettings(MdlMain& state, HivekitBinding& store) {
     int32_t coach = 0;
     store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ExchangeCoach", &coach);
     state.ExchangeCoach = coach != 0;
+    int32_t sound = 1;
+    store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "SoundEffects", &sound);
+    state.SoundEffects = sound != 0;
+    store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "SoundVolume", &state.SoundVolume);
+    state.SoundVolume = std::clamp(state.SoundVolume, 0, VolumeStepCount - 1);
 
     int32_t showMoney = 0;
     store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", &showMoney);
@@ -132,6 +137,10 @@ std::vector<std::string> SaveSettings(const MdlMain& state, int32_t saveMode, bo
          QT_TRANSLATE_NOOP("Settings", "表示の大きさ"));
     note(SaveOptionalValue(store, "ExchangeCoach", state.ExchangeCoach ? 1 : 0, 0),
          QT_TRANSLATE_NOOP("Settings", "交換のヒント"));
+    note(SaveOptionalValue(store, "SoundEffects", state.SoundEffects ? 1 : 0, 1),
+         QT_TRANSLATE_NOOP("Settings", "効果音"));
+    note(SaveOptionalValue(store, "SoundVolume", state.SoundVolume, MdlMain{}.SoundVolume),
+         QT_TRANSLATE_NOOP("Settings", "効果音の音量"));
     return unsaved;
 }
 

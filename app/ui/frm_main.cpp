@@ -2,7 +2,6 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -13,9 +12,9 @@
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 #include "game/constants.h"
+#include "platform/input_hold.h"
 #include "render/draw_table.h"
 #include "render/show_message.h"
 #include "render/table_geometry.h"
@@ -31,6 +30,8 @@
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
 #include "ui/instant_access_key.h"
+#include "ui/menu_choices.h"
+#include "ui/sound_menu.h"
 #include "ui/surface_view.h"
 #include "ui/table_description.h"
 
@@ -94,23 +95,6 @@ bool MatchOver(const MdlMain& state) {
     const auto below = [](const Player& player) { return player.Money < 0; };
     return below(state.Players[0]) ||
            std::all_of(state.Players.begin() + 1, state.Players.end(), below);
-}
-
-// Exclusive checkable items added to the menu; picking one passes its index to choose.
-template <int32_t Count>
-std::array<QAction*, Count> AddChoices(QMenu& menu, const std::array<QString, Count>& captions,
-                                       QObject* receiver,
-                                       const std::function<void(int32_t)>& choose) {
-    auto* group = new QActionGroup(&menu);
-    std::array<QAction*, Count> actions{};
-    for (int32_t index = 0; index < Count; ++index) {
-        actions[index] = group->addAction(captions[index]);
-        actions[index]->setCheckable(true);
-        menu.addAction(actions[index]);
-        QObject::connect(actions[index], &QAction::triggered, receiver,
-                         [choose, index] { choose(index); });
-    }
-    return actions;
 }
 
 }  // namespace
@@ -226,9 +210,11 @@ void FrmMain::CreateKeyMenu(QMenu& parent) {
 
 void FrmMain::CreateViewMenu() {
     QMenu* MnuView = menuBar()->addMenu(tr("表示(&V)"));
-    MnuitemTableSize =
-        AddChoices<TableSizeCount>(*MnuView, {tr("100 %(&1)"), tr("150 %(&5)"), tr("200 %(&2)")},
-                                   this, [this](int32_t size) { MnuitemTableSize_Click(size); });
+    // A size asked for during a pause comes when the pause is over, each in turn.
+    MnuitemTableSize = AddChoices<TableSizeCount>(
+        *MnuView, {tr("100 %(&1)"), tr("150 %(&5)"), tr("200 %(&2)")}, this, [this](int32_t size) {
+            pace_.WhenPauseEnds([this, size] { MnuitemTableSize_Click(size); });
+        });
     MnuitemTableSize[0]->setShortcut(Qt::CTRL | Qt::Key_0);
     MnuView->addSeparator();
     MnuitemZoomIn = MnuView->addAction(tr("拡大(&I)"));
@@ -236,18 +222,28 @@ void FrmMain::CreateViewMenu() {
     MnuitemZoomIn->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(MnuitemZoomIn, &QAction::triggered, this, [this] {
-        MnuitemTableSize_Click(std::min(context_.State.TableSize + 1, TableSizeCount - 1));
+        pace_.WhenPauseEnds([this] {
+            MnuitemTableSize_Click(std::min(context_.State.TableSize + 1, TableSizeCount - 1));
+        });
     });
     MnuitemZoomOut = MnuView->addAction(tr("縮小(&O)"));
     MnuitemZoomOut->setShortcut(Qt::CTRL | Qt::Key_Minus);
-    connect(MnuitemZoomOut, &QAction::triggered, this,
+    connect(MnuitemZoomOut, &QAction::triggered, this, [this] {
+        pace_.WhenPauseEnds(
             [this] { MnuitemTableSize_Click(std::max(context_.State.TableSize - 1, 0)); });
+    });
+    for (QAction* size : {MnuitemTableSize[0], MnuitemTableSize[1], MnuitemTableSize[2],
+                          MnuitemZoomIn, MnuitemZoomOut}) {
+        TakeInputDuringPauses(*size);
+    }
     MnuView->addSeparator();
     MnuitemCoach = MnuView->addAction(tr("交換のヒント(&A)"));
     MnuitemCoach->setShortcut(Qt::Key_F6);
     MnuitemCoach->setCheckable(true);
     MnuitemCoach->setChecked(context_.State.ExchangeCoach);
     connect(MnuitemCoach, &QAction::triggered, this, &FrmMain::MnuitemCoach_Click);
+    SoundItems = new SoundMenu(context_.State, *MnuView);
+    painter_.SetSound(SoundItems);
 }
 
 void FrmMain::CreateControls() {
@@ -287,6 +283,8 @@ void FrmMain::CreateControls() {
     PictBet->setObjectName(QStringLiteral("PictBet"));
     PictBet->setAccessibleName(tr("賭け"));
     PictBet->hide();
+    // Shown, it is pressed on what the player sees: the round keeps a press made in its pause.
+    TakeInputDuringPauses(*PictBet);
     // The drop button's caption comes with each round.
     const std::array<QString, 4> captions{WithMnemonic(tr("コール"), BetKeys[0]),
                                           WithMnemonic(tr("レイズ"), BetKeys[1]), QString(),
@@ -422,6 +420,7 @@ void FrmMain::MnuitemMark_Click(int column) {
         Card& card = state.Players[0].Cards[column];
         card.Selected = !card.Selected;
         painter_.DrawTable();
+        painter_.Cue(card.Selected ? SoundCue::Mark : SoundCue::Unmark, 0);
         if (coach_ != nullptr) {
             coach_->ShowMarks(state.Players[0].Cards);
         }
@@ -467,16 +466,12 @@ void FrmMain::CmdChange_Click() {
 }
 
 void FrmMain::CmdBet_Click(int index) {
-    // Only a held button's repeat gets here during a pause: it stops.
+    // In the pause before the human's wait a held button repeats no more: its press counts once.
     if (pace_.Pausing()) {
         CmdBet[index]->setDown(false);
-        return;
     }
     if (PictBet->isVisible()) {
         round_.BetButtonPressed(index);
-        if (coach_ != nullptr) {
-            coach_->ShowPressed(context_.State.Players[0].Bet);
-        }
     }
 }
 
@@ -684,6 +679,11 @@ void FrmMain::KeepOpen() {
 }
 
 void FrmMain::EndUnasked() {
+    // The sheet of a won game will not be closed by its OK now: its drops are granted before
+    // the save that follows.
+    if (parts_ != nullptr) {
+        parts_->GrantWinBonus();
+    }
     if (!endingChoice_) {
         endingChoice_ = round_.CloseChoice;
         // Any choice stops the game; what is saved follows endingChoice_.
@@ -693,9 +693,16 @@ void FrmMain::EndUnasked() {
 }
 
 void FrmMain::SaveUnasked() {
+    if (parts_ != nullptr) {
+        parts_->GrantWinBonus();
+    }
     const int32_t pending = endingChoice_.value_or(round_.CloseChoice);
     SaveAtClose(context_.State, pending != 0 ? pending : context_.State.SaveType,
                 MnuitemResults->isChecked(), context_.Store);
+}
+
+void FrmMain::SetSoundOutput(SoundOutput* output) {
+    SoundItems->SetOutput(output);
 }
 
 void FrmMain::SetStartEnabled(bool enabled) {
@@ -734,11 +741,19 @@ void FrmMain::SetBetButton(int index, const std::string& caption, bool enabled) 
     FitCaption(*CmdBet[index]);
     if (index == 3) {
         MnuitemCancelRaise->setEnabled(enabled);
+        // Every raise step and cancel sets this button, with the human's bet already changed.
+        if (coach_ != nullptr) {
+            coach_->ShowPressed(context_.State.Players[0].Bet);
+        }
     }
 }
 
 void FrmMain::ShowParts() {
     FrmParts parts(context_.State, info_, context_.Sheets.Winner, context_.Boxes, this);
+    // The pot moves as the sheet shows who won it.
+    const int32_t winner = context_.State.Winner;
+    painter_.Cue(SoundCue::Chips, winner == WinnerDraw ? -1 : winner);
+    parts_ = &parts;
     context_.Modal.Run(parts);
 }
 

@@ -25,6 +25,9 @@ class QTimer;
 namespace kestrins {
 
 class FrmCoach;
+class SoundMenu;
+class SoundOutput;
+class FrmParts;
 class SurfaceView;
 
 class FrmMain final : public QMainWindow, private RoundWindow {
@@ -67,12 +70,16 @@ public:
     void UpdateDescription();
     // An end that nobody asked the player about (a signal): a game in progress stops at its next
     // checkpoint as for a close, the window closes without a question, and the event loops end.
-    // The caller then saves with SaveUnasked.
+    // An open result sheet first grants the drops of a won game, as its OK would. The caller
+    // then saves with SaveUnasked.
     void EndUnasked();
     bool EndedUnasked() const { return endingChoice_.has_value(); }
     // Saves as a close would, without asking: with "ask at exit", every value but the money,
-    // which stays as it was stored.
+    // which stays as it was stored. The drops of a won game's open result sheet are granted
+    // first.
     void SaveUnasked();
+    // Who plays the table's sounds; nullptr (as at first) for nobody.
+    void SetSoundOutput(SoundOutput* output);
 
     QAction* MnuitemStart;
     QAction* MnuitemTitle;
@@ -93,6 +100,8 @@ public:
     QAction* MnuitemHelp;
     QAction* MnuitemHandList;
     QAction* MnuitemCoach;
+    // The sound items at the end of the view menu.
+    SoundMenu* SoundItems;
     // Moves the keyboard into the coach window while it is shown.
     QAction* MnuitemCoachFocus;
     QPushButton* CmdChange;
@@ -149,6 +158,8 @@ private:
     QPointer<FrmResults> results_;
     QPointer<QWidget> handList_;
     QPointer<QWidget> record_;
+    // The result sheet while it is open.
+    QPointer<FrmParts> parts_;
     // The pending close's choice when EndUnasked came; nothing before.
     std::optional<int32_t> endingChoice_;
     // Made the first time the coach is needed.

@@ -442,6 +442,21 @@ Make the folder writable, then press “Retry” to save again. “Cancel” goe
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>効果音</source>
+        <translation>sound effects</translation>
+    </message>
+    <message>
+        <source>効果音の音量</source>
+        <translation>the sound volume</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>効果音を鳴らせません (サウンドサーバーか出力装置がありません)。音なしで続けます。</source>
+        <translation>Cannot play sound effects (no sound server or output device). The game goes on without sound.</translation>
+    </message>
 </context>
 <context>
     <name>TableDescription</name>
@@ -1222,6 +1237,29 @@ The game goes on, but it is not recorded.</translation>
     <message>
         <source>記録がまだありません。</source>
         <translation>No games recorded yet.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::SoundMenu</name>
+    <message>
+        <source>効果音(&amp;S)</source>
+        <translation>&amp;Sound effects</translation>
+    </message>
+    <message>
+        <source>音量(&amp;L)</source>
+        <translation>Vo&amp;lume</translation>
+    </message>
+    <message>
+        <source>小(&amp;S)</source>
+        <translation>&amp;Soft</translation>
+    </message>
+    <message>
+        <source>中(&amp;M)</source>
+        <translation>&amp;Medium</translation>
+    </message>
+    <message>
+        <source>大(&amp;L)</source>
+        <translation>&amp;Loud</translation>
     </message>
 </context>
 <context>
