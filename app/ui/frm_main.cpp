@@ -617,11 +617,13 @@ void FrmMain::MnuitemRecord_Click() {
 
 void FrmMain::MnuitemCoach_Click() {
     context_.State.ExchangeCoach = MnuitemCoach->isChecked();
-    UpdateCoach(MnuitemChange->isEnabled());
+    UpdateCoach();
 }
 
-void FrmMain::UpdateCoach(bool choosing) {
-    const bool shown = choosing && context_.State.ExchangeCoach;
+void FrmMain::UpdateCoach() {
+    const bool choosing = MnuitemChange->isEnabled();
+    const bool betting = !PictBet->isHidden();
+    const bool shown = (choosing || betting) && context_.State.ExchangeCoach;
     if (shown && coach_ == nullptr) {
         coach_ = new FrmCoach(this);
         connect(coach_, &FrmCoach::Closed, this, [this] {
@@ -629,8 +631,10 @@ void FrmMain::UpdateCoach(bool choosing) {
             MnuitemCoach_Click();
         });
     }
-    if (shown) {
+    if (shown && choosing) {
         coach_->ShowHand(context_.State.Players[0].Cards);
+    } else if (shown) {
+        coach_->ShowBets(recorder_.Seen());
     } else if (coach_ != nullptr) {
         coach_->Stop();
     }
@@ -754,7 +758,7 @@ void FrmMain::SetChangeVisible(bool visible) {
     for (QAction* mark : MnuitemMark) {
         mark->setEnabled(visible);
     }
-    UpdateCoach(visible);
+    UpdateCoach();
     if (visible) {
         CmdChange->setFocus();
     }
@@ -762,6 +766,7 @@ void FrmMain::SetChangeVisible(bool visible) {
 
 void FrmMain::SetBetPanelVisible(bool visible) {
     PictBet->setVisible(visible);
+    UpdateCoach();
     if (visible) {
         CmdBet[0]->setFocus();
     }
@@ -779,6 +784,10 @@ void FrmMain::SetBetButton(int index, const std::string& caption, bool enabled) 
     FitCaption(*CmdBet[index]);
     if (index == 3) {
         MnuitemCancelRaise->setEnabled(enabled);
+        // Every raise step and cancel sets this button, with the human's bet already changed.
+        if (coach_ != nullptr) {
+            coach_->ShowPressed(context_.State.Players[0].Bet);
+        }
     }
 }
 
