@@ -7,6 +7,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
@@ -35,6 +37,7 @@
 #include "ui/sound_menu.h"
 #include "ui/surface_view.h"
 #include "ui/table_description.h"
+#include "ui/table_size_fit.h"
 
 namespace kestrins {
 
@@ -44,8 +47,6 @@ constexpr int InfoHeight = 20;
 constexpr uint32_t InfoGrey = 0xC0C0C0;
 // How long each pause lasts at each game speed, as a share of its own length.
 constexpr std::array<double, SpeedCount> PauseScale{1.0, 0.5, 0.1};
-// How many window pixels show one pixel of the table at each table size.
-constexpr std::array<double, TableSizeCount> TableScale{1.0, 1.5, 2.0};
 // The bet buttons' mnemonics: call (also "決定"), raise, drop, cancel.
 constexpr std::array<char16_t, 4> BetKeys{u'C', u'R', u'D', u'U'};
 
@@ -203,6 +204,8 @@ void FrmMain::CreateKeyMenu(QMenu& parent) {
 
 void FrmMain::CreateViewMenu() {
     QMenu* MnuView = menuBar()->addMenu(tr("表示(&V)"));
+    // A size the screen has no room for says so on its item.
+    MnuView->setToolTipsVisible(true);
     // A size asked for during a pause comes when the pause is over, each in turn.
     MnuitemTableSize = AddChoices<TableSizeCount>(
         *MnuView, {tr("100 %(&1)"), tr("150 %(&5)"), tr("200 %(&2)")}, this, [this](int32_t size) {
@@ -321,6 +324,21 @@ void FrmMain::resizeEvent(QResizeEvent* event) {
     }
 }
 
+void FrmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (coach_ != nullptr && coach_->isVisible()) {
+        coach_->PlaceBesideParent();
+    }
+}
+
+void FrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Only now has the window its frame: the size is fitted to the screen with it.
+    if (!event->spontaneous()) {
+        MnuitemTableSize_Click(context_.State.TableSize);
+    }
+}
+
 void FrmMain::DrawTitle(int row) {
     title_.Draw(row);
 }
@@ -421,7 +439,7 @@ void FrmMain::CmdBet_Click(int index) {
 }
 
 void FrmMain::MnuitemOption_Click() {
-    FrmOption option(context_.State, context_.Sheets.CardBacks, context_.Boxes, this);
+    FrmOption option(context_.State, context_.Sheets.CardBacks.At(1.0), context_.Boxes, this);
     context_.Modal.Run(option);
     // A changed card back or name shows at once on a table with a game on it.
     switch (context_.State.GameState) {
@@ -438,7 +456,8 @@ void FrmMain::MnuitemOption_Click() {
 }
 
 void FrmMain::OpenResults() {
-    results_ = new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins, this);
+    results_ =
+        new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins.At(1.0), this);
     connect(results_, &FrmResults::Closed, this, [this] { MnuitemResults->setChecked(false); });
     results_->ShowAtTopLeft();
     MnuitemResults->setChecked(true);
@@ -476,15 +495,39 @@ void FrmMain::MnuitemSpeed_Click(int32_t speed) {
 }
 
 void FrmMain::MnuitemTableSize_Click(int32_t size) {
+    // The window stays on its screen: a size too large for it is not offered.
+    const QRect available = screen()->availableGeometry();
+    const QSize around =
+        frameGeometry().size() - QWidget::size() + QSize(0, menuBar()->sizeHint().height());
+    const int32_t largest = LargestFittingTableSize(available.size(), around);
+    size = std::min(size, largest);
+    OfferTableSizes(MnuitemTableSize, *MnuitemZoomIn, size, largest);
     context_.State.TableSize = size;
     MnuitemTableSize[size]->setChecked(true);
     const double scale = TableScale[size];
-    const QSize table(static_cast<int>(520 * scale), static_cast<int>(400 * scale));
+    const QSize table = TableClientSize(size);
     ScaleButtons(scale);
     resize(table.width(), table.height() + menuBar()->sizeHint().height());
+    if (!isMaximized() && !isFullScreen()) {
+        move(KeepOnScreen(QRect(pos(), table + around), available));
+    }
     // The window system may resize the window later, or not at all when it is maximized: till
     // then the views may reach past the window rather than cut the table to the old size.
     Layout(centralWidget()->size().expandedTo(table));
+}
+
+std::vector<QRect> FrmMain::InSight() const {
+    const double scale = PictPlayField->Scale();
+    std::vector<QRect> shown;
+    for (const QRect& place : TableContent(playField_.Width(), playField_.Height())) {
+        shown.emplace_back(PictPlayField->mapToGlobal(QPoint(RoundHalfEven(place.x() * scale),
+                                                             RoundHalfEven(place.y() * scale))),
+                           place.size() * scale);
+    }
+    for (const QWidget* button : {static_cast<QWidget*>(CmdChange), PictBet}) {
+        shown.emplace_back(button->mapToGlobal(QPoint()), button->size());
+    }
+    return shown;
 }
 
 void FrmMain::ScaleButtons(double scale) {
@@ -519,11 +562,13 @@ void FrmMain::MnuitemRecord_Click() {
 
 void FrmMain::MnuitemCoach_Click() {
     context_.State.ExchangeCoach = MnuitemCoach->isChecked();
-    UpdateCoach(MnuitemChange->isEnabled());
+    UpdateCoach();
 }
 
-void FrmMain::UpdateCoach(bool choosing) {
-    const bool shown = choosing && context_.State.ExchangeCoach;
+void FrmMain::UpdateCoach() {
+    const bool choosing = MnuitemChange->isEnabled();
+    const bool betting = !PictBet->isHidden();
+    const bool shown = (choosing || betting) && context_.State.ExchangeCoach;
     if (shown && coach_ == nullptr) {
         coach_ = new FrmCoach(this);
         connect(coach_, &FrmCoach::Closed, this, [this] {
@@ -531,8 +576,10 @@ void FrmMain::UpdateCoach(bool choosing) {
             MnuitemCoach_Click();
         });
     }
-    if (shown) {
+    if (shown && choosing) {
         coach_->ShowHand(context_.State.Players[0].Cards);
+    } else if (shown) {
+        coach_->ShowBets(recorder_.Seen());
     } else if (coach_ != nullptr) {
         coach_->Stop();
     }
@@ -663,7 +710,7 @@ void FrmMain::SetChangeVisible(bool visible) {
     for (QAction* mark : MnuitemMark) {
         mark->setEnabled(visible);
     }
-    UpdateCoach(visible);
+    UpdateCoach();
     if (visible) {
         CmdChange->setFocus();
     }
@@ -671,6 +718,7 @@ void FrmMain::SetChangeVisible(bool visible) {
 
 void FrmMain::SetBetPanelVisible(bool visible) {
     PictBet->setVisible(visible);
+    UpdateCoach();
     if (visible) {
         CmdBet[0]->setFocus();
     }
@@ -688,11 +736,15 @@ void FrmMain::SetBetButton(int index, const std::string& caption, bool enabled) 
     FitCaption(*CmdBet[index]);
     if (index == 3) {
         MnuitemCancelRaise->setEnabled(enabled);
+        // Every raise step and cancel sets this button, with the human's bet already changed.
+        if (coach_ != nullptr) {
+            coach_->ShowPressed(context_.State.Players[0].Bet);
+        }
     }
 }
 
 void FrmMain::ShowParts() {
-    FrmParts parts(context_.State, info_, context_.Sheets.Winner, context_.Boxes, this);
+    FrmParts parts(context_.State, info_, context_.Sheets.Winner.At(1.0), context_.Boxes, this);
     // The pot moves as the sheet shows who won it.
     const int32_t winner = context_.State.Winner;
     painter_.Cue(SoundCue::Chips, winner == WinnerDraw ? -1 : winner);

@@ -17,6 +17,7 @@
 #include "ui/frm_results.h"
 #include "ui/game_context.h"
 #include "ui/title_screen.h"
+#include "ui/tool_window_place.h"
 
 class QAction;
 class QMenu;
@@ -31,7 +32,7 @@ class SoundOutput;
 class FrmParts;
 class SurfaceView;
 
-class FrmMain final : public QMainWindow, private RoundWindow {
+class FrmMain final : public QMainWindow, public KeepsInSight, private RoundWindow {
     Q_OBJECT
 
 public:
@@ -59,8 +60,11 @@ public:
     // Back to the title screen between games: start over or continue from there.
     void MnuitemTitle_Click();
     void MnuitemSpeed_Click(int32_t speed);
-    // Shows the table at TableSize `size`; the window grows or shrinks to fit it.
+    // Shows the table at TableSize `size`, or at the largest that fits on the screen; the window
+    // grows or shrinks to fit it, moving up or left as far as it must to stay on the screen.
     void MnuitemTableSize_Click(int32_t size);
+    // The cards, the seats' panels and the buttons over the table, on the screen.
+    std::vector<QRect> InSight() const override;
     void MnuitemHandList_Click();
     void MnuitemRecord_Click();
     // The exchange coach on or off, as the menu item's check mark now says.
@@ -112,6 +116,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The coach follows the table.
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // The title choice by arrows and Enter, and Enter on a focused bet button.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -120,8 +127,9 @@ private:
     void CreateKeyMenu(QMenu& parent);
     void CreateViewMenu();
     void OpenResults();
-    // Shows the coach for the human's hand while `choosing` and the coach is on; else hides it.
-    void UpdateCoach(bool choosing);
+    // While the coach is on: the exchange coach while cards are chosen, the bet coach while the
+    // bet panel shows; else hides it.
+    void UpdateCoach();
     void CreateControls();
     // Places everything in a client area of this size.
     void Layout(QSize client);

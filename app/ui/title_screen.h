@@ -2,10 +2,10 @@
 #pragma once
 
 #include <QCoreApplication>
-#include <QImage>
 
 #include "game/mdl_main.h"
 #include "platform/message_box.h"
+#include "platform/scaled_picture.h"
 #include "platform/surface.h"
 
 namespace kestrins {
@@ -18,7 +18,8 @@ class TitleScreen {
     Q_DECLARE_TR_FUNCTIONS(kestrins::TitleScreen)
 
 public:
-    TitleScreen(MdlMain& state, Surface& playField, Surface& info, const QImage& title,
+    // title: the logo's sheet, which outlives the screen.
+    TitleScreen(MdlMain& state, Surface& playField, Surface& info, const ScaledPicture& title,
                 MessageBoxes& boxes)
         : state_(state), playField_(playField), info_(info), title_(title), boxes_(boxes) {}
 
@@ -43,7 +44,7 @@ private:
     MdlMain& state_;
     Surface& playField_;
     Surface& info_;
-    QImage title_;
+    const ScaledPicture& title_;
     MessageBoxes& boxes_;
     int row_ = 0;
 };

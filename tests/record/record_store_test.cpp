@@ -116,6 +116,8 @@ TEST_F(RecordStoreTest, TheHumanIsOneRowWhateverTheNameAndMatchesAreCounted) {
         // Only the games under the first name were judged accurate.
         const int32_t win = game.Seats[0].Name == "Player 0" ? 400 : 300;
         game.Exchange = ExchangeRating{3, 7, win, 400};
+        // Each game's one judged bet gave 1 $ away.
+        game.BetRatings = std::vector<BetRating>{{BetCall, 7, 0, BetRaise, 9, 100}};
         ASSERT_NE(store.Append(game).Id, 0);
     }
     const std::vector<NameStats> stats = store.Stats();
@@ -129,6 +131,8 @@ TEST_F(RecordStoreTest, TheHumanIsOneRowWhateverTheNameAndMatchesAreCounted) {
     EXPECT_EQ(stats[0].MatchesLost, 1);
     EXPECT_EQ(stats[0].JudgedExchanges, 6);
     EXPECT_EQ(stats[0].AccurateExchanges, 2);
+    EXPECT_EQ(stats[0].JudgedBetGames, 6);
+    EXPECT_DOUBLE_EQ(stats[0].BetLossPerGame, 1.0);
     for (std::size_t row = 1; row < stats.size(); ++row) {
         EXPECT_FALSE(stats[row].Human) << row;
         EXPECT_EQ(stats[row].Games, 6) << row;
