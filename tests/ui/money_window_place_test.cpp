@@ -12,7 +12,7 @@
 namespace kestrins::testing {
 namespace {
 
-TEST(ToolWindowPlaceTest, TheMoneyWindowOpensAtTheTopLeftOfTheScreenOfTheGame) {
+TEST(MoneyWindowPlaceTest, TheMoneyWindowOpensAtTheTopLeftOfTheScreenOfTheGame) {
     const QList<QScreen*> screens = QGuiApplication::screens();
     ASSERT_EQ(screens.size(), 2) << "the test's desktop has two screens";
     MdlMain state;
