@@ -14,6 +14,7 @@
 #include "platform/scaled_pacer.h"
 #include "platform/surface.h"
 #include "record/game_recorder.h"
+#include "settings/settings.h"
 #include "ui/frm_results.h"
 #include "ui/game_context.h"
 
@@ -110,6 +111,8 @@ private:
     void CreateKeyMenu(QMenu& parent);
     void CreateViewMenu();
     void OpenResults();
+    // Writes what the player just changed, not to lose it to a crash before the exit.
+    void KeepSetting(Setting setting);
     // Shows the coach for the human's hand while `choosing` and the coach is on; else hides it.
     void UpdateCoach(bool choosing);
     void CreateControls();
