@@ -1,6 +1,7 @@
 // fork and exec of the program built beside the tests; readiness read from /proc.
 #include "program_process.h"
 
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,6 +15,7 @@ namespace kestrins::testing {
 namespace {
 
 constexpr std::chrono::milliseconds kPoll{20};
+constexpr std::chrono::seconds kRunLimit{20};
 
 [[noreturn]] void Exec(const std::vector<std::string>& arguments) {
     for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
@@ -86,13 +88,27 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments) {
         Exec(arguments);
     }
     close(out[1]);
+    // A program that never ends (a second copy that took itself for the first) must not hang
+    // the test: past the time it is killed, which ends its output too.
+    const auto end = std::chrono::steady_clock::now() + kRunLimit;
     std::string output;
     char buffer[256];
-    for (ssize_t got; (got = read(out[0], buffer, sizeof buffer)) > 0;) {
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            end - std::chrono::steady_clock::now());
+        pollfd ready{out[0], POLLIN, 0};
+        if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0) {
+            kill(child, SIGKILL);
+            break;
+        }
+        const ssize_t got = read(out[0], buffer, sizeof buffer);
+        if (got <= 0) {
+            break;
+        }
         output.append(buffer, static_cast<std::size_t>(got));
     }
     close(out[0]);
-    return {WaitUpTo(child, std::chrono::seconds(20)), output};
+    return {WaitUpTo(child, kRunLimit), output};
 }
 
 }  // namespace kestrins::testing
