@@ -1,6 +1,7 @@
 // Kestrins: start-up, then the main window's event loop until it closes.
 #include <QApplication>
 #include <cstdio>
+#include <cstring>
 
 #include "command_line.h"
 #include "game/mdl_main.h"
@@ -14,6 +15,8 @@
 #include "render/sprites.h"
 #include "settings/settings.h"
 #include "settings/startup.h"
+#include "sound/effect_player.h"
+#include "sound/sound_player.h"
 #include "ui/frm_main.h"
 #include "ui/translations.h"
 #include "ui/window_font.h"
@@ -21,6 +24,10 @@
 
 int main(int argc, char** argv) {
     using namespace kestrins;
+    // The game runs itself as its sound player; no window, no settings.
+    if (argc == 2 && std::strcmp(argv[1], SoundPlayerOption) == 0) {
+        return RunSoundPlayer(argc, argv);
+    }
     if (const std::optional<int> exitCode = AnswerCommandLine(argc, argv)) {
         return *exitCode;
     }
@@ -70,9 +77,12 @@ int main(int argc, char** argv) {
     QtPacer pacer;
     ExecModalRunner modal;
     const Sprites sprites = LoadSprites();
+    // Before the window, which may still cue while it closes.
+    EffectPlayer sound(QApplication::applicationFilePath());
     FrmMain frmMain(GameContext{state, random, pacer, boxes, modal, store, sprites},
                     loaded.ShowMoney);
     boxes.SetParent(&frmMain);
+    frmMain.SetSoundOutput(&sound);
     // Ends the player did not ask for save as a close would, without a question.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &frmMain, &FrmMain::SaveUnasked);
     QuitSignals quitSignals;

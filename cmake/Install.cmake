@@ -8,6 +8,7 @@ install(TARGETS kestrins RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT k
 install(TARGETS hivekit EXPORT HivekitTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT kestrins NAMELINK_COMPONENT development)
 install(FILES ${PROJECT_SOURCE_DIR}/app/resources/Coins.bmp
+  ${PROJECT_SOURCE_DIR}/app/resources/Coins@1.5x.png ${PROJECT_SOURCE_DIR}/app/resources/Coins@2x.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/kestrins COMPONENT kestrins)
 
 # Desktop integration, all under the application id.

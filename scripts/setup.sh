@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config ninja-build
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev libgl-dev
+  qt6-multimedia-dev libpulse-dev pulseaudio pulseaudio-utils
   qt6-l10n-tools qt6-tools-dev
   libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev

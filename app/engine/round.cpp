@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "engine/showdown.h"
 #include "game/bet_message.h"
@@ -16,14 +18,26 @@
 
 namespace kestrins {
 
+namespace {
+
+SoundCue BetCue(int32_t action) {
+    return action == BetRaise  ? SoundCue::Raise
+           : action == BetDrop ? SoundCue::Drop
+                               : SoundCue::Call;
+}
+
+}  // namespace
+
 void Round::DoEvents() {
     painter_.Pace().DoEvents();
 }
 
 void Round::DealGame() {
     // A game that ended in a declined close (No at the game-over box, then Cancel) leaves the
-    // request behind; a new game, dealt after going back to the title, starts without it.
+    // request behind; a new game, dealt after going back to the title, starts without it. So
+    // does a close answered after the last checkpoint: it was for the game that has ended.
     QuitRequested = false;
+    CloseChoice = 0;
     window_.SetStartEnabled(false);
     window_.SetChangeVisible(false);
     window_.SetBetPanelVisible(false);
@@ -37,6 +51,7 @@ void Round::DealGame() {
 
     painter_.ShowMessage(tr("ゲームスタート！").toStdString());
     if (!StartShown) {
+        painter_.Cue(SoundCue::GameStart, -1);
         PlayGameStartAnimation(painter_.PlayField(), painter_.Pace());
         StartShown = true;
         painter_.Sleep(1000);
@@ -53,6 +68,7 @@ void Round::DealGame() {
     painter_.ShowMessage(tr("取り替えるカードを選んでください").toStdString());
     window_.SetChangeVisible(true);
     state_.GameState = StateDealt;
+    painter_.Pace().EndSequence();
 }
 
 void Round::PlayGame() {
@@ -103,7 +119,9 @@ void Round::PlayGame() {
     if (settled) {
         observer_->GameEnded();
     }
-    if (QuitRequested) {
+    // A close held in the pauses after the last checkpoint is acted on now, not in the next
+    // game; it also stands for the close that the game would ask for.
+    if (!painter_.Pace().EndSequence() && QuitRequested) {
         window_.Unload();
     }
 }
@@ -120,8 +138,10 @@ bool Round::CheckMoney() {
     std::array<Player, 4>& players = state_.Players;
     if (players[0].Money < 0) {
         StartShown = false;
+        painter_.Cue(SoundCue::Lose, 0);
         PlayLoseAnimation(painter_.PlayField(), painter_.SpriteSheets(), painter_.Pace());
         painter_.Sleep(2000);
+        painter_.Cue(SoundCue::MatchEnd, 0);
         const MessageAnswer again = boxes_.Show(
             tr("あなたの所持金がマイナスになりました。\r\nゲームオーバーです。続けますか？")
                 .toStdString(),
@@ -139,8 +159,10 @@ bool Round::CheckMoney() {
     if (std::all_of(players.begin() + 1, players.end(),
                     [](const Player& player) { return player.Money < 0; })) {
         StartShown = false;
+        painter_.Cue(SoundCue::Win, 0);
         PlayWinAnimation(painter_.PlayField(), painter_.SpriteSheets(), painter_.Pace());
         painter_.Sleep(2000);
+        painter_.Cue(SoundCue::MatchEnd, 0);
         boxes_.Show(
             tr("コンピュータプレイヤー全員の所持金がマイナスになりました。\r\nあなたの勝利です。")
                 .toStdString(),
@@ -191,6 +213,7 @@ void Round::RunBettingRound() {
             }
             const int32_t action = raised ? BetRaise : player.Dropped ? BetDrop : BetCall;
             observer_->BetMade(state_, seat, action, cpu_.Bluffing[seat]);
+            painter_.Cue(BetCue(action), seat);
             state_.RaiseHistory[state_.RaiseCount] = player.Bet - highBet;
             ++state_.RaiseCount;
             state_.RaiseHistory.resize(state_.RaiseCount + 1);
@@ -214,9 +237,20 @@ bool Round::OwnPlayerBet(int32_t BeforeBet) {
     TurnCallAmount = BeforeBet;
     TurnStartBet = human.Bet;
     human.Bet = BeforeBet;
+    // The panel is there to be pressed from now on: what is pressed on it during the pause
+    // counts once the wait begins, in order, as what the player saw was the call pre-filled.
+    pressesAhead_.emplace();
     painter_.Sleep(1000);
     painter_.ShowMessage(tr("コール、レイズ、ドロップのどれかをしてください").toStdString());
     painter_.DrawTable();
+    const std::vector<int32_t> ahead = std::move(*pressesAhead_);
+    pressesAhead_.reset();
+    // An end that came meanwhile (a signal) leaves them unplayed, as the turn stops.
+    if (CloseChoice == 0) {
+        for (const int32_t index : ahead) {
+            BetButtonPressed(index);
+        }
+    }
 
     // A close that came during the pause ends the turn before any wait.
     while (state_.BetAction == BetNone && CloseChoice == 0) {
@@ -244,6 +278,10 @@ void Round::ResetBetButtons() {
 }
 
 void Round::BetButtonPressed(int32_t index) {
+    if (pressesAhead_) {
+        pressesAhead_->push_back(index);
+        return;
+    }
     // Once the human has decided, presses delivered with it wait for the next turn in vain.
     if (state_.BetAction != BetNone) {
         return;
@@ -254,12 +292,18 @@ void Round::BetButtonPressed(int32_t index) {
             state_.BetAction = human.Bet != TurnCallAmount ? BetRaise : BetCall;
             ResetBetButtons();
             break;
-        case 1:
+        case 1: {
             window_.SetBetButton(3, tr("取り消し").toStdString(), true);
             window_.SetBetButton(0, tr("決定").toStdString(), true);
+            const int32_t before = human.Bet;
             human.Bet = std::min(human.Bet + HumanRaiseStep, BetCap);
             painter_.DrawTable();
+            // At the cap the bet stands still, and so does the sound.
+            if (human.Bet != before) {
+                painter_.Cue(SoundCue::RaiseStep, 0);
+            }
             break;
+        }
         case 2:
             state_.BetAction = BetDrop;
             human.Dropped = true;

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 #include "engine/round_observer.h"
 #include "engine/round_window.h"
@@ -33,7 +35,7 @@ public:
     // The human's betting turn; true when the human raised.
     bool OwnPlayerBet(int32_t BeforeBet);
     // A bet button of the panel, 0 to 3; anything else, or any press after the human's
-    // decision in this turn, does nothing.
+    // decision in this turn, does nothing. A press in the pause before the wait is kept for it.
     void BetButtonPressed(int32_t index);
 
     // Who is told what happens in each game; nullptr tells nobody.
@@ -67,6 +69,8 @@ private:
     RoundWindow& window_;
     MessageBoxes& boxes_;
     MdlCPUPlayer cpu_;
+    // The bet presses made during the pause that opens the human's turn; nothing otherwise.
+    std::optional<std::vector<int32_t>> pressesAhead_;
     RoundObserver silent_;
     RoundObserver* observer_ = &silent_;
 };

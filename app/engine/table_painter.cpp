@@ -34,6 +34,12 @@ void TablePainter::Sleep(int32_t ms) {
     pacer_.Sleep(ms);
 }
 
+void TablePainter::Cue(SoundCue cue, int32_t seat) {
+    if (sound_ != nullptr) {
+        sound_->Cue(cue, seat);
+    }
+}
+
 void TablePainter::DrawTable(std::string_view mode) {
     shows_ = mode == "Open" ? FieldShows::OpenTable : FieldShows::Table;
     kestrins::DrawTable(state_, playField_, sprites_, mode);

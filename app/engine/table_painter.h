@@ -27,6 +27,8 @@ public:
     void DrawTable() override { DrawTable({}); }
     void ShowMessage(const std::string& text) override;
     void Sleep(int32_t ms) override;
+    // Passes the cue on to the sound, if any.
+    void Cue(SoundCue cue, int32_t seat) override;
     std::string Translate(const char* context, std::string_view text) const override;
 
     // mode "Open" shows every hand face up; anything else keeps the computers' hands face down.
@@ -39,6 +41,9 @@ public:
     // else has drawn on the field since: a deal under way or an animation keeps its picture.
     void Redraw();
 
+    // Who hears the table's cues; nullptr for nobody.
+    void SetSound(SoundCues* sound) { sound_ = sound; }
+
     Surface& PlayField() { return playField_; }
     const Sprites& SpriteSheets() const { return sprites_; }
     Pacer& Pace() { return pacer_; }
@@ -49,6 +54,7 @@ private:
     Surface& info_;
     const Sprites& sprites_;
     Pacer& pacer_;
+    SoundCues* sound_ = nullptr;
     FieldShows shows_ = FieldShows::Other;
     // The field's strokes right after the painter last cleared it or drew the table.
     uint64_t drawnAt_ = 0;

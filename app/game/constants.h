@@ -82,4 +82,7 @@ inline constexpr int32_t SpeedCount = 3;
 // Table sizes (TableSize): the table shown at 100 %, 150 % and 200 %; the game draws the same.
 inline constexpr int32_t TableSizeCount = 3;
 
+// Sound volumes (SoundVolume): quiet, middle, loud.
+inline constexpr int32_t VolumeStepCount = 3;
+
 }  // namespace kestrins

@@ -60,6 +60,7 @@ void DealCards(MdlMain& state, RandomSource& random, TableView& view, int32_t pa
             view.DrawDealtCard(seat, slot);
             view.Sleep(pauseMs);
             view.RefreshField();
+            view.Cue(SoundCue::Deal, seat);
         }
     }
     view.Sleep(2 * pauseMs);
@@ -74,12 +75,17 @@ void DealCards(MdlMain& state, RandomSource& random, TableView& view, int32_t pa
 
 void ExchangeCards(MdlMain& state, int32_t seat, TableView& view) {
     Player& player = Seat(state, seat);
+    bool exchanges = false;
     for (Card& card : player.Cards) {
         if (card.Selected) {
             card.Number = 0;
+            exchanges = true;
         }
     }
     view.DrawTable();
+    if (exchanges) {
+        view.Cue(SoundCue::Throw, seat);
+    }
     view.Sleep(ExchangePauseMs);
 
     for (Card& card : player.Cards) {
@@ -88,6 +94,9 @@ void ExchangeCards(MdlMain& state, int32_t seat, TableView& view) {
         }
     }
     view.DrawTable();
+    if (exchanges) {
+        view.Cue(SoundCue::Draw, seat);
+    }
     view.Sleep(ExchangePauseMs);
 
     // The blink: the seat's places go empty for one picture, then the cards come back.

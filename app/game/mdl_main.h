@@ -29,6 +29,10 @@ struct MdlMain {
     int32_t TableSize = 0;
     // Whether the exchange coach is shown while cards are chosen; kept with the settings.
     bool ExchangeCoach = false;
+    // Whether the table's sounds play, and how loud (below VolumeStepCount); kept with the
+    // settings. Sound changes nothing else.
+    bool SoundEffects = true;
+    int32_t SoundVolume = 1;
 };
 
 }  // namespace kestrins

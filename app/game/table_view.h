@@ -5,17 +5,20 @@
 #include <string>
 #include <string_view>
 
+#include "game/sound_cue.h"
+
 namespace kestrins {
 
 // The game routines decide and change the state; at every step the player should see, they call
 // one of these, in order, with the state already as it must be drawn. The engine implements it
 // with the table painter and the Pacer; tests record the calls.
 //
-// DealCards:     ClearField; 20 x (DrawDealtCard, Sleep(pause), RefreshField) in dealing order;
-//                Sleep(2 x pause); ClearField; RefreshField; Sleep(200); DrawTable (sorted hands).
-// ExchangeCards: DrawTable (marked places empty); Sleep(1000); DrawTable (new cards);
-//                Sleep(1000); DrawTable (the seat's five places empty); Sleep(200);
-//                DrawTable (sorted hand).
+// DealCards:     ClearField; 20 x (DrawDealtCard, Sleep(pause), RefreshField, Cue(Deal)) in
+//                dealing order; Sleep(2 x pause); ClearField; RefreshField; Sleep(200);
+//                DrawTable (sorted hands).
+// ExchangeCards: DrawTable (marked places empty), Cue(Throw); Sleep(1000); DrawTable (new
+//                cards), Cue(Draw); Sleep(1000); DrawTable (the seat's five places empty);
+//                Sleep(200); DrawTable (sorted hand). A seat that marked nothing has no cues.
 // DecideBet:     Sleep(1000); ShowMessage("<name> はコールします", or the raise or drop line);
 //                DrawTable.
 class TableView {
@@ -32,6 +35,8 @@ public:
     // One line in the message strip.
     virtual void ShowMessage(const std::string& text) = 0;
     virtual void Sleep(int32_t ms) = 0;
+    // The sound of what has just been shown; it never waits. Silent by default.
+    virtual void Cue(SoundCue /*cue*/, int32_t /*seat*/) {}
     // A text marked for translation in the context, in the language the player reads; as
     // written where no translation is in use.
     virtual std::string Translate(const char* /*context*/, std::string_view text) const {

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cmath>
 #include <cstdlib>
+#include <utility>
 
 namespace kestrins {
 
@@ -25,6 +26,21 @@ void QtPacer::Sleep(int ms) {
         loop.exec(QEventLoop::AllEvents);
     }
     hold_.End();
+    if (!hold_.Holding()) {
+        std::vector<std::function<void()>> tasks;
+        tasks.swap(afterPause_);
+        for (const std::function<void()>& task : tasks) {
+            task();
+        }
+    }
+}
+
+void QtPacer::WhenPauseEnds(std::function<void()> task) {
+    if (hold_.Holding()) {
+        afterPause_.push_back(std::move(task));
+    } else {
+        task();
+    }
 }
 
 void QtPacer::DoEvents() {

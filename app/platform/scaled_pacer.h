@@ -1,6 +1,8 @@
 // A pacer that lengthens or shortens every pause of another one: the game's speed setting.
 #pragma once
 
+#include <utility>
+
 #include "platform/pacer.h"
 
 namespace kestrins {
@@ -17,6 +19,10 @@ public:
     void DoEvents() override { inner_.DoEvents(); }
     void WaitForEvents() override { inner_.WaitForEvents(); }
     bool Pausing() const override { return inner_.Pausing(); }
+    bool EndSequence() override { return inner_.EndSequence(); }
+    void WhenPauseEnds(std::function<void()> task) override {
+        inner_.WhenPauseEnds(std::move(task));
+    }
 
 private:
     Pacer& inner_;

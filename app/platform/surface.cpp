@@ -30,13 +30,6 @@ QFont SurfaceFont() {
     return font;
 }
 
-QImage AsRgb32(const QImage& image) {
-    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32) {
-        return image;
-    }
-    return image.convertToFormat(QImage::Format_RGB32);
-}
-
 void CombineRow(QRgb* target, const QRgb* source, int count, RasterOp op) {
     switch (op) {
         case RasterOp::SrcCopy:
@@ -74,16 +67,39 @@ int32_t RoundHalfEven(double value) {
     return static_cast<int32_t>(std::nearbyint(value));
 }
 
-Surface::Surface(int width, int height, QColor backColor)
-    : image_(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32),
+Surface::Surface(int width, int height, QColor backColor, double scale)
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      scale_(scale),
+      image_(PictureSize(width_, height_), QImage::Format_RGB32),
       backColor_(backColor),
       font_(SurfaceFont()) {
     font_.setPixelSize(PixelsFromPoints(fontSize_));
     image_.fill(backColor_);
 }
 
+int64_t Surface::Scaled(int64_t at) const {
+    return static_cast<int64_t>(std::nearbyint(static_cast<double>(at) * scale_));
+}
+
+QSize Surface::PictureSize(int width, int height) const {
+    return {static_cast<int>(std::ceil(width * scale_)),
+            static_cast<int>(std::ceil(height * scale_))};
+}
+
+void Surface::SetScale(double scale) {
+    if (scale == scale_) {
+        return;
+    }
+    scale_ = scale;
+    image_ =
+        image_.scaled(PictureSize(width_, height_), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
 void Surface::Resize(int width, int height) {
-    QImage resized(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
+    QImage resized(PictureSize(width_, height_), QImage::Format_RGB32);
     resized.fill(backColor_);
     const int rows = std::min(resized.height(), image_.height());
     const int bytes = std::min(resized.width(), image_.width()) * static_cast<int>(sizeof(QRgb));
@@ -93,36 +109,39 @@ void Surface::Resize(int width, int height) {
     image_ = std::move(resized);
 }
 
-void Surface::SetBackgroundPicture(const QImage& picture) {
-    background_ = picture.isNull() ? QImage() : picture.convertToFormat(QImage::Format_RGB32);
+void Surface::SetBackgroundPicture(const ScaledPicture& picture) {
+    background_ = picture;
 }
 
 void Surface::Clear() {
     ++strokes_;
     image_.fill(backColor_);
-    if (!background_.isNull()) {
-        BitBlt(0, 0, background_.width(), background_.height(), background_, 0, 0,
-               RasterOp::SrcCopy);
+    if (!background_.IsNull()) {
+        const QImage& plain = background_.At(1.0);
+        BitBlt(0, 0, plain.width(), plain.height(), background_, 0, 0, RasterOp::SrcCopy);
     }
 }
 
-void Surface::BitBlt(int x, int y, int width, int height, const QImage& source, int srcX, int srcY,
-                     RasterOp op) {
+void Surface::BitBlt(int x, int y, int width, int height, const ScaledPicture& source, int srcX,
+                     int srcY, RasterOp op) {
     ++strokes_;
+    const QImage& pixels = source.At(scale_);
+    const QRect block = source.ScaledRect(QRect(srcX, srcY, width, height), scale_);
     // Trim the block on each side by whatever falls outside either picture; 64 bits so that
     // far-off positions cannot overflow.
-    const int64_t tx = x;
-    const int64_t ty = y;
-    const int64_t sx = srcX;
-    const int64_t sy = srcY;
+    const int64_t tx = Scaled(x);
+    const int64_t ty = Scaled(y);
+    const int64_t sx = block.x();
+    const int64_t sy = block.y();
     const int64_t left = std::max({int64_t{0}, -tx, -sx});
     const int64_t top = std::max({int64_t{0}, -ty, -sy});
-    const int64_t right = std::min({int64_t{width}, image_.width() - tx, source.width() - sx});
-    const int64_t bottom = std::min({int64_t{height}, image_.height() - ty, source.height() - sy});
+    const int64_t right =
+        std::min({int64_t{block.width()}, image_.width() - tx, pixels.width() - sx});
+    const int64_t bottom =
+        std::min({int64_t{block.height()}, image_.height() - ty, pixels.height() - sy});
     if (left >= right || top >= bottom) {
         return;
     }
-    const QImage pixels = AsRgb32(source);
     for (int64_t row = top; row < bottom; ++row) {
         auto* target = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(ty + row)));
         const auto* from =
@@ -157,6 +176,9 @@ void Surface::DrawText(const QString& text, const QRect& rect, TextFormat format
         }
     }
     QPainter painter(&image_);
+    if (scale_ != 1.0) {
+        painter.scale(scale_, scale_);
+    }
     painter.setClipRect(rect);
     painter.setFont(font_);
     painter.setPen(foreColor_);
@@ -197,8 +219,13 @@ void Surface::LineTo(int x, int y) {
 }
 
 void Surface::SetPixel(int x, int y, QRgb color) {
-    if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height()) {
-        reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = color | OpaqueBits;
+    const int64_t right = std::min<int64_t>(Scaled(int64_t{x} + 1), image_.width());
+    const int64_t bottom = std::min<int64_t>(Scaled(int64_t{y} + 1), image_.height());
+    for (int64_t row = std::max<int64_t>(Scaled(y), 0); row < bottom; ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image_.scanLine(static_cast<int>(row)));
+        for (int64_t column = std::max<int64_t>(Scaled(x), 0); column < right; ++column) {
+            line[column] = color | OpaqueBits;
+        }
     }
 }
 

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/scaled_picture.h"
+
 namespace kestrins {
 
 // Colours are written 0x00BBGGRR throughout the game; this turns one into a QColor.
@@ -38,29 +40,39 @@ inline constexpr TextFormat TextSingleLine = 0x20;
 // One line that ends in "…" where it is wider than the rectangle.
 inline constexpr TextFormat TextEndEllipsis = 0x40;
 
+// Everything is placed in the surface's own pixels (Width() x Height()); at a scale above 1 the
+// picture holds that many more pixels and everything is drawn at their fineness: a place x
+// lies at x times the scale, halves rounded to the even neighbour, and block copies take the
+// source picture drawn at that scale.
 class Surface {
 public:
-    Surface(int width, int height, QColor backColor = Qt::white);
+    Surface(int width, int height, QColor backColor = Qt::white, double scale = 1.0);
 
-    int Width() const { return image_.width(); }
-    int Height() const { return image_.height(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    double Scale() const { return scale_; }
+    // Width() x Height() times the scale, each rounded up.
     const QImage& Image() const { return image_; }
 
     // Keeps the picture at the top-left; new parts get the background colour.
     void Resize(int width, int height);
+    // Draws at `scale` from now on. The picture is kept, enlarged or reduced pixel by pixel,
+    // until it is drawn again.
+    void SetScale(double scale);
 
     QColor BackColor() const { return backColor_; }
     void SetBackColor(QColor color) { backColor_ = color; }
-    // Shown by the next Clear() at the top-left at its own size; a null image removes it.
-    void SetBackgroundPicture(const QImage& picture);
-    bool HasBackgroundPicture() const { return !background_.isNull(); }
+    // Shown by the next Clear() at the top-left at its own size; a null picture removes it.
+    void SetBackgroundPicture(const ScaledPicture& picture);
+    bool HasBackgroundPicture() const { return !background_.IsNull(); }
     // Background colour everywhere, then the background picture when one is set.
     void Clear();
 
-    // Copies the width x height block at (srcX, srcY) of source to (x, y). Parts of the block
-    // outside the source or the target are skipped: the target keeps what it had there.
-    void BitBlt(int x, int y, int width, int height, const QImage& source, int srcX, int srcY,
-                RasterOp op);
+    // Copies the width x height block at (srcX, srcY) of source to (x, y), pixel by pixel of the
+    // source at the surface's scale. Parts of the block outside the source or the target are
+    // skipped: the target keeps what it had there.
+    void BitBlt(int x, int y, int width, int height, const ScaledPicture& source, int srcX,
+                int srcY, RasterOp op);
 
     QColor ForeColor() const { return foreColor_; }
     void SetForeColor(QColor color) { foreColor_ = color; }
@@ -93,11 +105,18 @@ public:
     void Refresh();
 
 private:
+    // One of the surface's pixels, that is every pixel of the picture it covers.
     void SetPixel(int x, int y, QRgb color);
+    // A length or place of the surface's pixels in the picture's.
+    int64_t Scaled(int64_t at) const;
+    QSize PictureSize(int width, int height) const;
 
+    int width_;
+    int height_;
+    double scale_;
     QImage image_;
     QColor backColor_;
-    QImage background_;
+    ScaledPicture background_;
     QColor foreColor_ = Qt::black;
     double fontSize_ = 9;
     QFont font_;

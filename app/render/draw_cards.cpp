@@ -11,7 +11,7 @@ namespace {
 
 constexpr int32_t SidewaysBackX = CardWidth;  // the sideways back sits beside the upright one
 
-void Blit(Surface& target, int32_t x, int32_t y, const QImage& sheet, const QRect& source,
+void Blit(Surface& target, int32_t x, int32_t y, const ScaledPicture& sheet, const QRect& source,
           RasterOp op) {
     target.BitBlt(x, y, source.width(), source.height(), sheet, source.x(), source.y(), op);
 }

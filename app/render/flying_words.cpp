@@ -37,7 +37,7 @@ void StepFlyingWords(FlyingWords& words) {
     }
 }
 
-void DrawFlyingWordsFrame(Surface& playField, const QImage& winLose, int32_t spriteX,
+void DrawFlyingWordsFrame(Surface& playField, const ScaledPicture& winLose, int32_t spriteX,
                           const FlyingWords& words) {
     playField.Clear();
     for (const int32_t top : words.Tops) {
@@ -48,7 +48,8 @@ void DrawFlyingWordsFrame(Surface& playField, const QImage& winLose, int32_t spr
     }
 }
 
-void PlayFlyingWords(Surface& playField, const QImage& winLose, int32_t spriteX, Pacer& pacer) {
+void PlayFlyingWords(Surface& playField, const ScaledPicture& winLose, int32_t spriteX,
+                     Pacer& pacer) {
     FlyingWords words = StartFlyingWords(playField.Width(), playField.Height());
     // Running until every copy rests on the target, not only until the last two reach it,
     // takes one more frame when one of them overshot, so the word that stays is sharp.

@@ -1,8 +1,6 @@
 // Ten copies of a sprite converging on the table's middle from above and below.
 #pragma once
 
-#include <QImage>
-
 #include <array>
 #include <cstdint>
 
@@ -26,10 +24,11 @@ bool FlyingWordsArrived(const FlyingWords& words);
 void StepFlyingWords(FlyingWords& words);
 // Clears the field and puts the ten copies of the sprite at x spriteX of the sheet as masked
 // sprites (mask AND, letters XOR).
-void DrawFlyingWordsFrame(Surface& playField, const QImage& winLose, int32_t spriteX,
+void DrawFlyingWordsFrame(Surface& playField, const ScaledPicture& winLose, int32_t spriteX,
                           const FlyingWords& words);
 
 // Frames 1 ms apart until every copy rests at the target; the last frame stays.
-void PlayFlyingWords(Surface& playField, const QImage& winLose, int32_t spriteX, Pacer& pacer);
+void PlayFlyingWords(Surface& playField, const ScaledPicture& winLose, int32_t spriteX,
+                     Pacer& pacer);
 
 }  // namespace kestrins

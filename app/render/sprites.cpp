@@ -1,27 +1,32 @@
-// Reads the sheets from Qt resources and converts them once, so block copies need no conversion.
+// The sheets' cells, as the art generator packs them at every scale.
 #include "render/sprites.h"
 
 #include <QString>
+
+#include "render/flying_words.h"
+#include "render/table_geometry.h"
 
 namespace kestrins {
 
 namespace {
 
-QImage LoadSheet(const QString& path) {
-    const QImage image(path);
-    return image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+constexpr QSize CoinCell(59, 29);
+
+ScaledPicture Sheet(const char* name, QSize cell = {}) {
+    return ScaledPicture::FromFiles(QStringLiteral(":/art/") + QLatin1String(name), cell);
 }
 
 }  // namespace
 
 Sprites LoadSprites() {
+    const QSize card(CardWidth, CardHeight);
     return Sprites{
-        .CardFaces = LoadSheet(QStringLiteral(":/art/card_faces.png")),
-        .CardBacks = LoadSheet(QStringLiteral(":/art/card_backs.png")),
-        .WinLose = LoadSheet(QStringLiteral(":/art/win_lose.png")),
-        .Coins = LoadSheet(QStringLiteral(":/art/coins.png")),
-        .Title = LoadSheet(QStringLiteral(":/art/title.png")),
-        .Winner = LoadSheet(QStringLiteral(":/art/winner.png")),
+        .CardFaces = Sheet("card_faces.png", card),
+        .CardBacks = Sheet("card_backs.png", card),
+        .WinLose = Sheet("win_lose.png", QSize(WordWidth, WordHeight)),
+        .Coins = Sheet("coins.png", CoinCell),
+        .Title = Sheet("title.png"),
+        .Winner = Sheet("winner.png"),
     };
 }
 

@@ -64,4 +64,23 @@ bool PanelRightAligned(int32_t seat) {
     return seat == 0 || seat == 3;
 }
 
+std::vector<QRect> TableContent(int32_t width, int32_t height) {
+    constexpr int32_t Seats = 4;
+    constexpr int32_t Slots = 5;
+    std::vector<QRect> content;
+    for (int32_t seat = 0; seat < Seats; ++seat) {
+        const bool sideways = seat == 1 || seat == 3;
+        const QSize card = sideways ? QSize(CardHeight, CardWidth) : QSize(CardWidth, CardHeight);
+        QRect cards;
+        for (int32_t slot = 0; slot < Slots; ++slot) {
+            cards |= QRect(CardPlace(seat, slot, width, height), card);
+        }
+        content.push_back(cards);
+    }
+    for (int32_t seat = 0; seat < Seats; ++seat) {
+        content.push_back(PanelLineRect(seat, 0) | PanelLineRect(seat, 2));
+    }
+    return content;
+}
+
 }  // namespace kestrins

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace kestrins {
 
@@ -31,5 +32,9 @@ std::string_view SeatOrientation(int32_t seat);
 // table's size.
 QRect PanelLineRect(int32_t seat, int32_t line);
 bool PanelRightAligned(int32_t seat);
+
+// What a window over the table must leave in sight, in the table's pixels: each seat's five card
+// places as they lie (sideways at the sides), then each seat's panel of three lines.
+std::vector<QRect> TableContent(int32_t width, int32_t height);
 
 }  // namespace kestrins

@@ -17,7 +17,10 @@ constexpr int32_t LoseSpriteX = WordWidth;
 
 void PlayWinAnimation(Surface& playField, const Sprites& sprites, Pacer& pacer,
                       const std::string& folder) {
-    playField.SetBackgroundPicture(QImage(QString::fromStdString(folder + "/Coins.bmp")));
+    const QString stem = QString::fromStdString(folder + "/Coins");
+    playField.SetBackgroundPicture(
+        ScaledPicture::FromFiles({stem + QStringLiteral(".bmp"), stem + QStringLiteral("@1.5x.png"),
+                                  stem + QStringLiteral("@2x.png")}));
     PlayFlyingWords(playField, sprites.WinLose, WinSpriteX, pacer);
 }
 

@@ -10,8 +10,9 @@
 
 namespace kestrins {
 
-// Leaves folder + "/Coins.bmp" set as the field's background picture for the caller to remove;
-// when that file is missing or unreadable the words fly over the plain table.
+// Leaves folder + "/Coins.bmp" set as the field's background picture for the caller to remove
+// (at 150 % and 200 % "Coins@1.5x.png" and "Coins@2x.png" beside it, or Coins.bmp enlarged when
+// they are missing); when Coins.bmp is missing or unreadable the words fly over the plain table.
 void PlayWinAnimation(Surface& playField, const Sprites& sprites, Pacer& pacer,
                       const std::string& folder = DataFolder());
 void PlayLoseAnimation(Surface& playField, const Sprites& sprites, Pacer& pacer);

@@ -158,6 +158,11 @@ LoadedSettings LoadSettings(MdlMain& state, HivekitBinding& store) {
     int32_t coach = 0;
     read(store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ExchangeCoach", &coach));
     state.ExchangeCoach = coach != 0;
+    int32_t sound = 1;
+    read(store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "SoundEffects", &sound));
+    state.SoundEffects = sound != 0;
+    read(store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "SoundVolume", &state.SoundVolume));
+    state.SoundVolume = std::clamp(state.SoundVolume, 0, VolumeStepCount - 1);
 
     int32_t showMoney = 0;
     read(store.GetValueDWORD(HKEY_CURRENT_USER, SettingsKey, "ShowMoney", &showMoney));
@@ -218,6 +223,16 @@ Unsaved SaveSetting(const MdlMain& state, Setting setting, HivekitBinding& store
             unsaved.Note(SaveOptionalValue(store, "ExchangeCoach", state.ExchangeCoach ? 1 : 0, 0),
                          QT_TRANSLATE_NOOP("Settings", "交換のヒント"));
             break;
+        case Setting::SoundEffects:
+            unsaved.Note(SaveOptionalValue(store, "SoundEffects", state.SoundEffects ? 1 : 0,
+                                           MdlMain{}.SoundEffects ? 1 : 0),
+                         QT_TRANSLATE_NOOP("Settings", "効果音"));
+            break;
+        case Setting::SoundVolume:
+            unsaved.Note(
+                SaveOptionalValue(store, "SoundVolume", state.SoundVolume, MdlMain{}.SoundVolume),
+                QT_TRANSLATE_NOOP("Settings", "効果音の音量"));
+            break;
     }
     return unsaved;
 }
@@ -254,7 +269,8 @@ Unsaved SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney,
                  QT_TRANSLATE_NOOP("Settings", "ドロップ可能回数"));
     unsaved.Note(WriteNumber(store, "ShowMoney", showMoney ? 1 : 0),
                  QT_TRANSLATE_NOOP("Settings", "所持金の確認ウィンドウ"));
-    for (Setting setting : {Setting::GameSpeed, Setting::TableSize, Setting::ExchangeCoach}) {
+    for (Setting setting : {Setting::GameSpeed, Setting::TableSize, Setting::ExchangeCoach,
+                            Setting::SoundEffects, Setting::SoundVolume}) {
         unsaved.Add(SaveSetting(state, setting, store));
     }
     return unsaved;

@@ -31,7 +31,17 @@ LoadedSettings LoadSettings(MdlMain& state, HivekitBinding& store);
 // What the player changes outside the game: in the options window and the view and speed menus.
 // Each is written the moment it changes (SaveSetting) and again by every exit save; values beyond
 // the described sixteen are stored only while they differ from their default.
-enum class Setting { Names, Patterns, SaveType, CardType, GameSpeed, TableSize, ExchangeCoach };
+enum class Setting {
+    Names,
+    Patterns,
+    SaveType,
+    CardType,
+    GameSpeed,
+    TableSize,
+    ExchangeCoach,
+    SoundEffects,
+    SoundVolume,
+};
 
 // What the options window's OK changes.
 inline constexpr std::array<Setting, 4> OptionSettings{Setting::Names, Setting::Patterns,
@@ -58,7 +68,8 @@ Unsaved SaveSetting(const MdlMain& state, Setting setting, HivekitBinding& store
 Unsaved DeleteSettings(int32_t saveMode, HivekitBinding& store);
 
 // Writes names, temperaments, policy, card back, drops and the money-window flag, then the
-// game's speed, the table size and the exchange coach; the money only when saveMode is 1.
+// game's speed, the table size, the exchange coach and the sound; the money only when saveMode
+// is 1.
 Unsaved SaveSettings(const MdlMain& state, int32_t saveMode, bool showMoney, HivekitBinding& store);
 
 // The save at the end of a run: with choice 1 or 2 (keep or drop the money) DeleteSettings and

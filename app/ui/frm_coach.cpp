@@ -7,7 +7,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QTableWidget>
 #include <QTextDocumentFragment>
 #include <QVBoxLayout>
@@ -21,6 +20,7 @@
 #include "record/win_odds_run.h"
 #include "ui/accessible_text.h"
 #include "ui/record_text.h"
+#include "ui/tool_window_place.h"
 #include "ui/window_font.h"
 
 namespace kestrins {
@@ -31,8 +31,6 @@ namespace {
 constexpr int ShownBest = 3;
 // The rows above the categories: the cards kept, the chance to win, the chance of a draw.
 constexpr int FirstPartRow = 3;
-// Between the table and the window beside it.
-constexpr int Gap = 8;
 
 QString KeptText(const Hand& cards, KeepMask keep) {
     if (keep == 0) {
@@ -202,19 +200,15 @@ void FrmCoach::Refresh() {
                               TblOdds->verticalHeader()->length() + 2 * TblOdds->frameWidth());
     layout()->activate();
     adjustSize();
+    // Laid out anew it may be wider: its place is measured again.
+    if (isVisible()) {
+        PlaceBesideOwner(*this);
+    }
 }
 
 void FrmCoach::PlaceBesideParent() {
     adjustSize();
-    const QRect table = parentWidget()->frameGeometry();
-    const QRect screen = parentWidget()->screen()->availableGeometry();
-    const int width = frameGeometry().width();
-    int x = table.right() + 1 + Gap;
-    if (x + width > screen.right() + 1 && table.left() - Gap - width >= screen.left()) {
-        x = table.left() - Gap - width;
-    }
-    move(std::clamp(x, screen.left(), std::max(screen.left(), screen.right() + 1 - width)),
-         table.top());
+    PlaceBesideOwner(*this);
 }
 
 void FrmCoach::closeEvent(QCloseEvent* event) {

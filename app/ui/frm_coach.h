@@ -33,7 +33,7 @@ public:
     void ShowMarks(const Hand& cards);
     // No cards to choose: hides, abandoning a run still going.
     void Stop();
-    // Beside the table: right of it, else left of it, as far as the screen allows.
+    // Beside the table on the screen, clear of what the table shows (PlaceBesideOwner).
     void PlaceBesideParent();
 
 signals:

@@ -2,20 +2,21 @@
 #include "ui/frm_main.h"
 
 #include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 #include "game/constants.h"
+#include "platform/input_hold.h"
 #include "render/draw_table.h"
 #include "render/show_message.h"
 #include "render/table_geometry.h"
@@ -31,8 +32,11 @@
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
 #include "ui/instant_access_key.h"
+#include "ui/menu_choices.h"
+#include "ui/sound_menu.h"
 #include "ui/surface_view.h"
 #include "ui/table_description.h"
+#include "ui/table_size_fit.h"
 
 namespace kestrins {
 
@@ -44,8 +48,6 @@ constexpr uint32_t InfoGrey = 0xC0C0C0;
 constexpr int TitleRowGap = 7;
 // How long each pause lasts at each game speed, as a share of its own length.
 constexpr std::array<double, SpeedCount> PauseScale{1.0, 0.5, 0.1};
-// How many window pixels show one pixel of the table at each table size.
-constexpr std::array<double, TableSizeCount> TableScale{1.0, 1.5, 2.0};
 // The bet buttons' mnemonics: call (also "決定"), raise, drop, cancel.
 constexpr std::array<char16_t, 4> BetKeys{u'C', u'R', u'D', u'U'};
 
@@ -104,23 +106,6 @@ bool AtMatchStart(const MdlMain& state) {
     };
     return state.DropCount == StartingDropCount && state.Players[0].Money == StartingMoneyHuman &&
            std::all_of(state.Players.begin() + 1, state.Players.end(), starting);
-}
-
-// Exclusive checkable items added to the menu; picking one passes its index to choose.
-template <int32_t Count>
-std::array<QAction*, Count> AddChoices(QMenu& menu, const std::array<QString, Count>& captions,
-                                       QObject* receiver,
-                                       const std::function<void(int32_t)>& choose) {
-    auto* group = new QActionGroup(&menu);
-    std::array<QAction*, Count> actions{};
-    for (int32_t index = 0; index < Count; ++index) {
-        actions[index] = group->addAction(captions[index]);
-        actions[index]->setCheckable(true);
-        menu.addAction(actions[index]);
-        QObject::connect(actions[index], &QAction::triggered, receiver,
-                         [choose, index] { choose(index); });
-    }
-    return actions;
 }
 
 }  // namespace
@@ -236,9 +221,13 @@ void FrmMain::CreateKeyMenu(QMenu& parent) {
 
 void FrmMain::CreateViewMenu() {
     QMenu* MnuView = menuBar()->addMenu(tr("表示(&V)"));
-    MnuitemTableSize =
-        AddChoices<TableSizeCount>(*MnuView, {tr("100 %(&1)"), tr("150 %(&5)"), tr("200 %(&2)")},
-                                   this, [this](int32_t size) { MnuitemTableSize_Click(size); });
+    // A size the screen has no room for says so on its item.
+    MnuView->setToolTipsVisible(true);
+    // A size asked for during a pause comes when the pause is over, each in turn.
+    MnuitemTableSize = AddChoices<TableSizeCount>(
+        *MnuView, {tr("100 %(&1)"), tr("150 %(&5)"), tr("200 %(&2)")}, this, [this](int32_t size) {
+            pace_.WhenPauseEnds([this, size] { MnuitemTableSize_Click(size); });
+        });
     MnuitemTableSize[0]->setShortcut(Qt::CTRL | Qt::Key_0);
     MnuView->addSeparator();
     MnuitemZoomIn = MnuView->addAction(tr("拡大(&I)"));
@@ -246,18 +235,34 @@ void FrmMain::CreateViewMenu() {
     MnuitemZoomIn->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     connect(MnuitemZoomIn, &QAction::triggered, this, [this] {
-        MnuitemTableSize_Click(std::min(context_.State.TableSize + 1, TableSizeCount - 1));
+        pace_.WhenPauseEnds([this] {
+            MnuitemTableSize_Click(std::min(context_.State.TableSize + 1, TableSizeCount - 1));
+        });
     });
     MnuitemZoomOut = MnuView->addAction(tr("縮小(&O)"));
     MnuitemZoomOut->setShortcut(Qt::CTRL | Qt::Key_Minus);
-    connect(MnuitemZoomOut, &QAction::triggered, this,
+    connect(MnuitemZoomOut, &QAction::triggered, this, [this] {
+        pace_.WhenPauseEnds(
             [this] { MnuitemTableSize_Click(std::max(context_.State.TableSize - 1, 0)); });
+    });
+    for (QAction* size : {MnuitemTableSize[0], MnuitemTableSize[1], MnuitemTableSize[2],
+                          MnuitemZoomIn, MnuitemZoomOut}) {
+        TakeInputDuringPauses(*size);
+    }
     MnuView->addSeparator();
     MnuitemCoach = MnuView->addAction(tr("交換のヒント(&A)"));
     MnuitemCoach->setShortcut(Qt::Key_F6);
     MnuitemCoach->setCheckable(true);
     MnuitemCoach->setChecked(context_.State.ExchangeCoach);
     connect(MnuitemCoach, &QAction::triggered, this, &FrmMain::MnuitemCoach_Click);
+    SoundItems = new SoundMenu(context_.State, *MnuView);
+    // Kept the moment they change, as the other view values (after the menu's own handlers).
+    connect(SoundItems->MnuitemSound, &QAction::triggered, this,
+            [this] { KeepSetting(Setting::SoundEffects); });
+    for (QAction* step : SoundItems->MnuitemVolume) {
+        connect(step, &QAction::triggered, this, [this] { KeepSetting(Setting::SoundVolume); });
+    }
+    painter_.SetSound(SoundItems);
 }
 
 void FrmMain::CreateControls() {
@@ -297,6 +302,8 @@ void FrmMain::CreateControls() {
     PictBet->setObjectName(QStringLiteral("PictBet"));
     PictBet->setAccessibleName(tr("賭け"));
     PictBet->hide();
+    // Shown, it is pressed on what the player sees: the round keeps a press made in its pause.
+    TakeInputDuringPauses(*PictBet);
     // The drop button's caption comes with each round.
     const std::array<QString, 4> captions{WithMnemonic(tr("コール"), BetKeys[0]),
                                           WithMnemonic(tr("レイズ"), BetKeys[1]), QString(),
@@ -336,6 +343,21 @@ void FrmMain::resizeEvent(QResizeEvent* event) {
     // A larger table would grow under the coach.
     if (coach_ != nullptr && coach_->isVisible()) {
         coach_->PlaceBesideParent();
+    }
+}
+
+void FrmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (coach_ != nullptr && coach_->isVisible()) {
+        coach_->PlaceBesideParent();
+    }
+}
+
+void FrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Only now has the window its frame: the size is fitted to the screen with it.
+    if (!event->spontaneous()) {
+        MnuitemTableSize_Click(context_.State.TableSize);
     }
 }
 
@@ -434,6 +456,7 @@ void FrmMain::MnuitemMark_Click(int column) {
         Card& card = state.Players[0].Cards[column];
         card.Selected = !card.Selected;
         painter_.DrawTable();
+        painter_.Cue(card.Selected ? SoundCue::Mark : SoundCue::Unmark, 0);
         if (coach_ != nullptr) {
             coach_->ShowMarks(state.Players[0].Cards);
         }
@@ -479,10 +502,9 @@ void FrmMain::CmdChange_Click() {
 }
 
 void FrmMain::CmdBet_Click(int index) {
-    // Only a held button's repeat gets here during a pause: it stops.
+    // In the pause before the human's wait a held button repeats no more: its press counts once.
     if (pace_.Pausing()) {
         CmdBet[index]->setDown(false);
-        return;
     }
     if (PictBet->isVisible()) {
         round_.BetButtonPressed(index);
@@ -490,7 +512,7 @@ void FrmMain::CmdBet_Click(int index) {
 }
 
 void FrmMain::MnuitemOption_Click() {
-    FrmOption option(context_.State, context_.Sheets.CardBacks, context_.Boxes, this);
+    FrmOption option(context_.State, context_.Sheets.CardBacks.At(1.0), context_.Boxes, this);
     context_.Modal.Run(option);
     if (option.result() == QDialog::Accepted) {
         for (Setting setting : OptionSettings) {
@@ -512,7 +534,8 @@ void FrmMain::MnuitemOption_Click() {
 }
 
 void FrmMain::OpenResults() {
-    results_ = new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins, this);
+    results_ =
+        new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins.At(1.0), this);
     connect(results_, &FrmResults::Closed, this, [this] { MnuitemResults->setChecked(false); });
     results_->ShowAtTopLeft();
     MnuitemResults->setChecked(true);
@@ -554,18 +577,42 @@ void FrmMain::MnuitemSpeed_Click(int32_t speed) {
 }
 
 void FrmMain::MnuitemTableSize_Click(int32_t size) {
+    // The window stays on its screen: a size too large for it is not offered.
+    const QRect available = screen()->availableGeometry();
+    const QSize around =
+        frameGeometry().size() - QWidget::size() + QSize(0, menuBar()->sizeHint().height());
+    const int32_t largest = LargestFittingTableSize(available.size(), around);
+    size = std::min(size, largest);
+    OfferTableSizes(MnuitemTableSize, *MnuitemZoomIn, size, largest);
     if (size != context_.State.TableSize) {
         context_.State.TableSize = size;
         KeepSetting(Setting::TableSize);
     }
     MnuitemTableSize[size]->setChecked(true);
     const double scale = TableScale[size];
-    const QSize table(static_cast<int>(520 * scale), static_cast<int>(400 * scale));
+    const QSize table = TableClientSize(size);
     ScaleButtons(scale);
     resize(table.width(), table.height() + menuBar()->sizeHint().height());
+    if (!isMaximized() && !isFullScreen()) {
+        move(KeepOnScreen(QRect(pos(), table + around), available));
+    }
     // The window system may resize the window later, or not at all when it is maximized: till
     // then the views may reach past the window rather than cut the table to the old size.
     Layout(centralWidget()->size().expandedTo(table));
+}
+
+std::vector<QRect> FrmMain::InSight() const {
+    const double scale = PictPlayField->Scale();
+    std::vector<QRect> shown;
+    for (const QRect& place : TableContent(playField_.Width(), playField_.Height())) {
+        shown.emplace_back(PictPlayField->mapToGlobal(QPoint(RoundHalfEven(place.x() * scale),
+                                                             RoundHalfEven(place.y() * scale))),
+                           place.size() * scale);
+    }
+    for (const QWidget* button : {static_cast<QWidget*>(CmdChange), PictBet}) {
+        shown.emplace_back(button->mapToGlobal(QPoint()), button->size());
+    }
+    return shown;
 }
 
 void FrmMain::ScaleButtons(double scale) {
@@ -707,6 +754,11 @@ void FrmMain::KeepOpen() {
 }
 
 void FrmMain::EndUnasked() {
+    // The sheet of a won game will not be closed by its OK now: its drops are granted before
+    // the save that follows.
+    if (parts_ != nullptr) {
+        parts_->GrantWinBonus();
+    }
     if (!endingChoice_) {
         endingChoice_ = round_.CloseChoice;
         // Any choice stops the game; what is saved follows endingChoice_.
@@ -716,9 +768,16 @@ void FrmMain::EndUnasked() {
 }
 
 void FrmMain::SaveUnasked() {
+    if (parts_ != nullptr) {
+        parts_->GrantWinBonus();
+    }
     const int32_t pending = endingChoice_.value_or(round_.CloseChoice);
     SaveAtClose(context_.State, pending != 0 ? pending : context_.State.SaveType,
                 MnuitemResults->isChecked(), context_.Store);
+}
+
+void FrmMain::SetSoundOutput(SoundOutput* output) {
+    SoundItems->SetOutput(output);
 }
 
 void FrmMain::SetStartEnabled(bool enabled) {
@@ -760,7 +819,11 @@ void FrmMain::SetBetButton(int index, const std::string& caption, bool enabled) 
 }
 
 void FrmMain::ShowParts() {
-    FrmParts parts(context_.State, info_, context_.Sheets.Winner, context_.Boxes, this);
+    FrmParts parts(context_.State, info_, context_.Sheets.Winner.At(1.0), context_.Boxes, this);
+    // The pot moves as the sheet shows who won it.
+    const int32_t winner = context_.State.Winner;
+    painter_.Cue(SoundCue::Chips, winner == WinnerDraw ? -1 : winner);
+    parts_ = &parts;
     context_.Modal.Run(parts);
 }
 

@@ -17,6 +17,7 @@
 #include "settings/settings.h"
 #include "ui/frm_results.h"
 #include "ui/game_context.h"
+#include "ui/tool_window_place.h"
 
 class QAction;
 class QMenu;
@@ -26,9 +27,12 @@ class QTimer;
 namespace kestrins {
 
 class FrmCoach;
+class SoundMenu;
+class SoundOutput;
+class FrmParts;
 class SurfaceView;
 
-class FrmMain final : public QMainWindow, private RoundWindow {
+class FrmMain final : public QMainWindow, public KeepsInSight, private RoundWindow {
     Q_OBJECT
 
 public:
@@ -56,8 +60,11 @@ public:
     // Back to the title screen between games: start over or continue from there.
     void MnuitemTitle_Click();
     void MnuitemSpeed_Click(int32_t speed);
-    // Shows the table at TableSize `size`; the window grows or shrinks to fit it.
+    // Shows the table at TableSize `size`, or at the largest that fits on the screen; the window
+    // grows or shrinks to fit it, moving up or left as far as it must to stay on the screen.
     void MnuitemTableSize_Click(int32_t size);
+    // The cards, the seats' panels and the buttons over the table, on the screen.
+    std::vector<QRect> InSight() const override;
     void MnuitemHandList_Click();
     void MnuitemRecord_Click();
     // The exchange coach on or off, as the menu item's check mark now says.
@@ -68,12 +75,16 @@ public:
     void UpdateDescription();
     // An end that nobody asked the player about (a signal): a game in progress stops at its next
     // checkpoint as for a close, the window closes without a question, and the event loops end.
-    // The caller then saves with SaveUnasked.
+    // An open result sheet first grants the drops of a won game, as its OK would. The caller
+    // then saves with SaveUnasked.
     void EndUnasked();
     bool EndedUnasked() const { return endingChoice_.has_value(); }
     // Saves as a close would, without asking: with "ask at exit", every value but the money,
-    // which stays as it was stored.
+    // which stays as it was stored. The drops of a won game's open result sheet are granted
+    // first.
     void SaveUnasked();
+    // Who plays the table's sounds; nullptr (as at first) for nobody.
+    void SetSoundOutput(SoundOutput* output);
 
     QAction* MnuitemStart;
     QAction* MnuitemTitle;
@@ -94,6 +105,8 @@ public:
     QAction* MnuitemHelp;
     QAction* MnuitemHandList;
     QAction* MnuitemCoach;
+    // The sound items at the end of the view menu.
+    SoundMenu* SoundItems;
     // Moves the keyboard into the coach window while it is shown.
     QAction* MnuitemCoachFocus;
     QPushButton* CmdChange;
@@ -103,6 +116,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The coach follows the table.
+    void moveEvent(QMoveEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     // The title choice by arrows and Enter, and Enter on a focused bet button.
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -151,6 +167,8 @@ private:
     QPointer<FrmResults> results_;
     QPointer<QWidget> handList_;
     QPointer<QWidget> record_;
+    // The result sheet while it is open.
+    QPointer<FrmParts> parts_;
     // The pending close's choice when EndUnasked came; nothing before.
     std::optional<int32_t> endingChoice_;
     // Made the first time the coach is needed.

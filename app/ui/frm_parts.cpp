@@ -98,16 +98,28 @@ void FrmParts::done(int result) {
     QDialog::done(result);
 }
 
+void FrmParts::GrantWinBonus() {
+    if (granted_) {
+        return;
+    }
+    granted_ = true;
+    // At the top of its range the count stays there.
+    constexpr int32_t limit = std::numeric_limits<int32_t>::max();
+    if (state_.Winner == 0 && state_.DropCount < limit) {
+        state_.DropCount =
+            state_.DropCount <= limit - WinDropBonus ? state_.DropCount + WinDropBonus : limit;
+        grew_ = true;
+    }
+}
+
 void FrmParts::Form_QueryUnload() {
     if (unloaded_) {
         return;
     }
     unloaded_ = true;
-    // At the top of its range the count stays there, and a count that did not grow is no news.
-    constexpr int32_t limit = std::numeric_limits<int32_t>::max();
-    if (state_.Winner == 0 && state_.DropCount < limit) {
-        state_.DropCount =
-            state_.DropCount <= limit - WinDropBonus ? state_.DropCount + WinDropBonus : limit;
+    GrantWinBonus();
+    // A count that did not grow is no news.
+    if (grew_) {
         boxes_.Show(tr("ドロップ可能回数が2回増えました。").toStdString(), tr("情報").toStdString(),
                     MessageButtons::Ok, MessageIcon::Information);
     }

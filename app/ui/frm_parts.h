@@ -27,16 +27,22 @@ public:
     // "ドロップ" for a seat that dropped, else the name of its hand's category.
     std::string RetPartName(int32_t seat) const;
 
+    // Grants the two drops of a game the human won, once, however the sheet ends; without a
+    // word, for an end of the program that leaves no one to press OK.
+    void GrantWinBonus();
+
     void done(int result) override;
 
 private:
     void Form_Load(Surface& info);
-    // Grants the drop bonus after a game the human won; runs once, however the sheet closes.
+    // Grants the drop bonus, and says so when the count grew; runs once, however it closes.
     void Form_QueryUnload();
 
     MdlMain& state_;
     MessageBoxes& boxes_;
     bool unloaded_ = false;
+    bool granted_ = false;
+    bool grew_ = false;
     QLabel* ImgWinner;
     std::array<QLabel*, 4> LblPlayerName{};
     std::array<QLabel*, 4> LblPart{};

@@ -1,4 +1,4 @@
-// Shows the surface's kept picture, scaled pixel for pixel; a Refresh of the surface repaints.
+// Shows the surface's kept picture, drawn at the view's scale; a Refresh of the surface repaints.
 #include "ui/surface_view.h"
 
 #include <QMouseEvent>
@@ -22,7 +22,10 @@ void SurfaceView::Place(const QRect& rect, double scale) {
     scale_ = scale;
     setGeometry(rect);
     if (rescaled) {
+        // What was drawn at the old scale is drawn again at the new one.
+        surface_.SetScale(scale);
         FitSurface();
+        emit Resized();
         update();
     }
 }
@@ -30,16 +33,18 @@ void SurfaceView::Place(const QRect& rect, double scale) {
 void SurfaceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), surface_.BackColor());
+    // The surface is drawn at the view's scale: one of its picture's pixels to each of the
+    // widget's.
     const QImage& image = surface_.Image();
     const double ratio = devicePixelRatioF();
-    if (scale_ == 1.0 && ratio == 1.0) {
+    if (ratio == 1.0) {
         painter.drawImage(0, 0, image);
         return;
     }
-    // Scaled here to the screen's own pixels, each surface pixel a block: the painter would
+    // Scaled here to the screen's own pixels, each picture pixel a block: the painter would
     // smooth a scale of its own, and a half step would blur.
-    QImage shown = image.scaled(static_cast<int>(std::lround(image.width() * scale_ * ratio)),
-                                static_cast<int>(std::lround(image.height() * scale_ * ratio)),
+    QImage shown = image.scaled(static_cast<int>(std::lround(image.width() * ratio)),
+                                static_cast<int>(std::lround(image.height() * ratio)),
                                 Qt::IgnoreAspectRatio, Qt::FastTransformation);
     shown.setDevicePixelRatio(ratio);
     painter.drawImage(0, 0, shown);
@@ -72,16 +77,19 @@ void SurfaceView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void SurfaceView::resizeEvent(QResizeEvent* /*event*/) {
-    FitSurface();
-}
-
-void SurfaceView::FitSurface() {
-    const int columns = static_cast<int>(width() / scale_);
-    const int rows = static_cast<int>(height() / scale_);
-    if (columns != surface_.Width() || rows != surface_.Height()) {
-        surface_.Resize(columns, rows);
+    if (FitSurface()) {
         emit Resized();
     }
+}
+
+bool SurfaceView::FitSurface() {
+    const int columns = static_cast<int>(width() / scale_);
+    const int rows = static_cast<int>(height() / scale_);
+    if (columns == surface_.Width() && rows == surface_.Height()) {
+        return false;
+    }
+    surface_.Resize(columns, rows);
+    return true;
 }
 
 }  // namespace kestrins

@@ -1,4 +1,4 @@
-// A widget that shows a Surface, enlarged by a scale, and reports mouse presses and moves on it.
+// A widget that shows a Surface drawn at a scale, and reports mouse presses and moves on it.
 #pragma once
 
 #include <QWidget>
@@ -15,8 +15,9 @@ public:
     SurfaceView(Surface& surface, QWidget* parent);
 
     // Moves the widget to `rect`, where `scale` widget pixels (1, 1.5 or 2) show one surface
-    // pixel; the surface keeps the widget's size divided by it.
+    // pixel; the surface keeps the widget's size divided by it and is drawn at that scale.
     void Place(const QRect& rect, double scale);
+    double Scale() const { return scale_; }
 
     // Button (Qt::MouseButton), position on the surface.
     std::function<void(Qt::MouseButton, int, int)> MouseDown;
@@ -25,7 +26,8 @@ public:
 signals:
     // The surface has just been shown anew by its Refresh.
     void Refreshed();
-    // The surface has just taken a new size: what was drawn for the old one is cut or short.
+    // The surface has just taken a new size or scale: what was drawn for the old one is cut,
+    // short or coarse.
     void Resized();
 
 protected:
@@ -38,7 +40,8 @@ protected:
 private:
     // A widget position as a surface position.
     QPoint OnSurface(const QPointF& at) const;
-    void FitSurface();
+    // Whether the surface had to take a new size.
+    bool FitSurface();
 
     Surface& surface_;
     double scale_ = 1.0;

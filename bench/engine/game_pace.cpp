@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "game/constants.h"
 #include "game/mdl_main.h"
@@ -40,6 +41,10 @@ public:
     }
     void DoEvents() override { real_.DoEvents(); }
     bool Pausing() const override { return real_.Pausing(); }
+    bool EndSequence() override { return real_.EndSequence(); }
+    void WhenPauseEnds(std::function<void()> task) override {
+        real_.WhenPauseEnds(std::move(task));
+    }
     void WaitForEvents() override {
         if (OnWait) {
             OnWait();

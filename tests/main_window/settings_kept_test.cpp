@@ -1,6 +1,6 @@
-// What the player changes in the options window and the view and speed menus is in the store the
-// moment it changes, so a crash before the exit keeps it; the money and the drops wait for the
-// exit; "続きから" with nothing to continue says so.
+// What the player changes in the options window and the view (sound included) and speed menus is in
+// the store the moment it changes, so a crash before the exit keeps it; the money and the drops
+// wait for the exit; "続きから" with nothing to continue says so.
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
@@ -13,6 +13,7 @@
 
 #include "main_window_fixture.h"
 #include "settings/settings.h"
+#include "ui/sound_menu.h"
 
 namespace kestrins::testing {
 namespace {
@@ -42,6 +43,8 @@ TEST_F(MainWindowTest, EveryChangeIsStoredAtOnceAndOutlivesAKill) {
     window->MnuitemSpeed[2]->trigger();
     window->MnuitemZoomIn->trigger();
     window->MnuitemCoach->trigger();
+    window->SoundItems->MnuitemSound->trigger();
+    window->SoundItems->MnuitemVolume[2]->trigger();
     window.reset();
 
     EXPECT_EQ(StoredText(store, "PlayerName0"), "Alice");
@@ -51,6 +54,8 @@ TEST_F(MainWindowTest, EveryChangeIsStoredAtOnceAndOutlivesAKill) {
     EXPECT_EQ(Stored("GameSpeed"), 2);
     EXPECT_EQ(Stored("TableSize"), 1);
     EXPECT_EQ(Stored("ExchangeCoach"), 1);
+    EXPECT_EQ(Stored("SoundEffects"), 0);
+    EXPECT_EQ(Stored("SoundVolume"), 2);
     for (const char* exitOnly : {"PlayerMoney0", "DropCount", "ShowMoney"}) {
         EXPECT_EQ(Stored(exitOnly), std::nullopt) << exitOnly << " is written at exit only";
     }
@@ -63,8 +68,11 @@ TEST_F(MainWindowTest, EveryChangeIsStoredAtOnceAndOutlivesAKill) {
     window->MnuitemSpeed[0]->trigger();
     window->MnuitemTableSize[0]->trigger();
     window->MnuitemCoach->trigger();
+    window->SoundItems->MnuitemSound->trigger();
+    window->SoundItems->MnuitemVolume[1]->trigger();
     window.reset();
-    for (const char* optional : {"GameSpeed", "TableSize", "ExchangeCoach"}) {
+    for (const char* optional :
+         {"GameSpeed", "TableSize", "ExchangeCoach", "SoundEffects", "SoundVolume"}) {
         EXPECT_EQ(Stored(optional), std::nullopt) << optional;
     }
     EXPECT_EQ(StoredText(store, "PlayerName0"), "Alice");

@@ -1,4 +1,4 @@
-// Presses the game did not wait for: several in one wait, made during a pause, a held raise
+// Presses the game did not wait for: several in one wait or in the pause before it, a held raise
 // button, and access keys pressed quickly.
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -7,8 +7,6 @@
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
-#include "support/posted_input.h"
-#include "support/queue_pacer.h"
 
 namespace kestrins::testing {
 namespace {
@@ -40,7 +38,8 @@ protected:
 };
 
 // The first round against three calling seats (seat 3 first): what the human's presses in one
-// wait leave, and the human's money after the pair of aces wins or after the drop.
+// wait leave, and the human's money after the pair of aces wins or after the drop. Presses made
+// on the panel in the second before the wait count as made at its start: nothing waits then.
 TEST_F(TypeAheadTest, OnlyTheFirstDecisionInAWaitActs) {
     const struct {
         const char* name;
@@ -55,62 +54,80 @@ TEST_F(TypeAheadTest, OnlyTheFirstDecisionInAWaitActs) {
         {"raise, confirm, raise", {1, 0, 1}, 2, 106, "プレイヤー 0 はレイズします", 3},
         {"call, then cancel and drop", {0, 3, 2}, 1, 103, "プレイヤー 0 はコールします", 2},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        messages.clear();
-        if (state.GameState == StateTitle) {
-            ChooseTitle(1);
-        }
-        state.Players[0].Money = 100;
-        state.Winner = 3;  // seat 3 opens every game here
-        DealAcesAgainstNoHands();
-        RecordMessages();
-        ScriptCpuCalls();
-        PressAtWait(c.presses);
-        ScriptCpuCalls(c.callsAfter);
-        window->CmdChange->click();
-        pacer.DuringSleep = nullptr;
+    for (const bool ahead : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(::testing::Message() << c.name << (ahead ? ", before the wait" : ""));
+            messages.clear();
+            if (state.GameState == StateTitle) {
+                ChooseTitle(1);
+            }
+            state.Players[0].Money = 100;
+            state.Winner = 3;  // seat 3 opens every game here
+            DealAcesAgainstNoHands();
+            RecordMessages();
+            ScriptCpuCalls();
+            if (ahead) {
+                const auto record = pacer.DuringSleep;
+                pacer.DuringSleep = [this, record, &c, pressed = false]() mutable {
+                    record();
+                    if (window->PictBet->isVisible() && !pressed) {
+                        pressed = true;
+                        for (const int index : c.presses) {
+                            window->CmdBet[index]->click();
+                        }
+                    }
+                };
+            } else {
+                PressAtWait(c.presses);
+            }
+            ScriptCpuCalls(c.callsAfter);
+            const int waits = pacer.WaitCount;
+            window->CmdChange->click();
+            pacer.DuringSleep = nullptr;
 
-        for (int seat = 1; seat < SeatCount; ++seat) {
-            EXPECT_EQ(state.Players[seat].Bet, c.bet) << seat;
+            for (int seat = 1; seat < SeatCount; ++seat) {
+                EXPECT_EQ(state.Players[seat].Bet, c.bet) << seat;
+            }
+            EXPECT_EQ(state.Players[0].Money, c.money);
+            EXPECT_TRUE(Showed(c.message));
+            EXPECT_EQ(random.Left(), 0u);
+            EXPECT_EQ(pacer.WaitCount - waits, ahead ? 0 : 1);
         }
-        EXPECT_EQ(state.Players[0].Money, c.money);
-        EXPECT_TRUE(Showed(c.message));
-        EXPECT_EQ(random.Left(), 0u);
     }
 }
 
 TEST_F(TypeAheadTest, AHeldRaiseStopsDuringThePauseAndWhenThePanelHides) {
     StartGame();
-    // In the pause before the bet the player holds "レイズ" down: it repeats once, which must
-    // not raise, and then stops.
+    // In the pause before the bet the player holds "レイズ" down: it repeats once, which is one
+    // press, kept for the wait, and then stops.
     const auto heldInPause = [this] {
         if (window->PictBet->isVisible() && !window->CmdBet[1]->isDown()) {
             QTest::mousePress(window->CmdBet[1], Qt::LeftButton);
             RepeatTick();
-            EXPECT_EQ(state.Players[0].Bet, 1);
+            EXPECT_EQ(state.Players[0].Bet, 1) << "a press in the pause waits for the wait";
             EXPECT_FALSE(window->CmdBet[1]->isDown());
         }
     };
     pacer.DuringSleep = heldInPause;
     ScriptCpuCalls();
     pacer.AtWait.push_back([this] {
+        EXPECT_EQ(state.Players[0].Bet, 2) << "the press in the pause raised once";
         QTest::mouseRelease(window->CmdBet[1], Qt::LeftButton);
-        EXPECT_EQ(state.Players[0].Bet, 1) << "the release of a stopped button does not click";
+        EXPECT_EQ(state.Players[0].Bet, 2) << "the release of a stopped button does not click";
         // Held while the game listens, it repeats: two ticks, two dollars; then the confirm,
         // by key, hides the panel with the button still held.
         QTest::mousePress(window->CmdBet[1], Qt::LeftButton);
         RepeatTick();
         RepeatTick();
-        EXPECT_EQ(state.Players[0].Bet, 3);
+        EXPECT_EQ(state.Players[0].Bet, 4);
         window->CmdBet[0]->click();
         ScriptCpuCalls(3);
     });
     window->CmdChange->click();
     for (const Player& player : state.Players) {
-        EXPECT_EQ(player.Bet, 3);
+        EXPECT_EQ(player.Bet, 4);
     }
-    EXPECT_EQ(state.Players[0].Money, 109);
+    EXPECT_EQ(state.Players[0].Money, 112);
     EXPECT_FALSE(window->CmdBet[1]->isDown());
 
     // The next game, which the human opens: the button let go does not raise by itself.
@@ -123,7 +140,7 @@ TEST_F(TypeAheadTest, AHeldRaiseStopsDuringThePauseAndWhenThePanelHides) {
         ScriptCpuCalls(3);
     });
     window->CmdChange->click();
-    EXPECT_EQ(state.Players[0].Money, 112);
+    EXPECT_EQ(state.Players[0].Money, 115);
 }
 
 TEST_F(TypeAheadTest, EachAccessKeyPressActsAtOnce) {
@@ -145,33 +162,6 @@ TEST_F(TypeAheadTest, EachAccessKeyPressActsAtOnce) {
     for (const Player& player : state.Players) {
         EXPECT_EQ(player.Bet, 7);
     }
-}
-
-// Through the real event queue: a click where "交換" will show, and Enter, made while the cards
-// are dealt, are dropped; the hand waits for the player.
-TEST_F(TypeAheadTest, InputDuringTheDealIsDroppedNotReplayed) {
-    QueuePacer queue(pacer);
-    window = std::make_unique<FrmMain>(
-        GameContext{state, random, queue, boxes, modal, store, sprites}, false);
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    ChooseTitle(1);
-    int posted = 0;
-    pacer.DuringSleep = [this, &posted] {
-        PostPress(*window, CentreInWindow(*window->CmdChange));
-        PostRelease(*window, CentreInWindow(*window->CmdChange));
-        PostKey(*window, Qt::Key_Return);
-        ++posted;
-    };
-    Deal();
-    pacer.DuringSleep = nullptr;
-    QCoreApplication::processEvents();
-    EXPECT_GT(posted, 20);
-    EXPECT_EQ(state.GameState, StateDealt);
-    EXPECT_TRUE(window->CmdChange->isVisible());
-    EXPECT_EQ(window->Info().AltText(), QStringLiteral("取り替えるカードを選んでください"));
-    window.reset();  // before the pacer it uses
 }
 
 }  // namespace

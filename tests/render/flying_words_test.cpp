@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "render/draw_table.h"
@@ -80,6 +82,42 @@ TEST(WinAnimation, FliesOverTheCoinsPictureWhichTheCallerRemoves) {
     field.SetBackgroundPicture(QImage());
     field.Clear();
     EXPECT_EQ(field.Image(), MakePlayField(520, 400).Image());
+}
+
+// At 150 % the word comes to rest over the larger coins picture beside Coins.bmp, at the
+// table's middle scaled half to even; at 200 %, with no larger picture there, over Coins.bmp
+// enlarged.
+TEST(WinAnimation, AtLargerSizesFliesOverTheLargerCoinsPicture) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QImage coins(60, 40, QImage::Format_RGB32);
+    coins.fill(CoinsColour);
+    ASSERT_TRUE(coins.save(folder.filePath(QStringLiteral("Coins.bmp")), "BMP"));
+    constexpr QRgb LargeCoins = 0xff3050D0;
+    QImage large(90, 60, QImage::Format_RGB32);
+    large.fill(LargeCoins);
+    ASSERT_TRUE(large.save(folder.filePath(QStringLiteral("Coins@1.5x.png"))));
+
+    for (const auto& [scale, background] :
+         {std::pair{1.5, LargeCoins}, std::pair{2.0, CoinsColour}}) {
+        SCOPED_TRACE(scale);
+        Surface field = MakePlayField(520, 400);
+        field.SetScale(scale);
+        testing::ScriptedPacer pacer;
+        PlayWinAnimation(field, SyntheticSprites(), pacer, folder.path().toStdString());
+        const auto at = [scale](int v) { return static_cast<int>(std::nearbyint(v * scale)); };
+        // Word at (186, 172): its letters' box, as the 1x box scales.
+        const QRect letters(QPoint(at(186 + WordLetters.x()), at(172 + WordLetters.y())),
+                            QSize(at(WordLetters.width()), at(WordLetters.height())));
+        for (int y = 0; y < field.Image().height(); y += 3) {
+            for (int x = 0; x < field.Image().width(); x += 3) {
+                const QRgb expected = letters.contains(x, y)     ? WinLetterColour
+                                      : x < at(60) && y < at(40) ? background
+                                                                 : Green;
+                ASSERT_EQ(field.Image().pixel(x, y), expected) << x << "," << y;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -57,9 +57,9 @@ QImage WinLose() {
 
 Sprites SyntheticSprites() {
     Sprites sprites;  // the table code reads no other sheet
-    sprites.CardFaces = CardFaces();
-    sprites.CardBacks = CardBacks();
-    sprites.WinLose = WinLose();
+    sprites.CardFaces = ScaledPicture(CardFaces(), QSize(71, 96));
+    sprites.CardBacks = ScaledPicture(CardBacks(), QSize(71, 96));
+    sprites.WinLose = ScaledPicture(WinLose(), QSize(148, 55));
     return sprites;
 }
 

@@ -106,6 +106,8 @@ TEST_F(SettingsTest, EachSettingWrittenAloneStoresItsOwnValuesAndNoRowForADefaul
     changed.GameSpeed = 2;
     changed.TableSize = 1;
     changed.ExchangeCoach = true;
+    changed.SoundEffects = false;
+    changed.SoundVolume = 2;
     const struct {
         Setting setting;
         std::vector<std::string> rows;
@@ -120,6 +122,8 @@ TEST_F(SettingsTest, EachSettingWrittenAloneStoresItsOwnValuesAndNoRowForADefaul
         {Setting::GameSpeed, {"GameSpeed"}, true},
         {Setting::TableSize, {"TableSize"}, true},
         {Setting::ExchangeCoach, {"ExchangeCoach"}, true},
+        {Setting::SoundEffects, {"SoundEffects"}, true},
+        {Setting::SoundVolume, {"SoundVolume"}, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.rows.front());
@@ -135,6 +139,8 @@ TEST_F(SettingsTest, EachSettingWrittenAloneStoresItsOwnValuesAndNoRowForADefaul
         EXPECT_EQ(loaded.GameSpeed, c.setting == Setting::GameSpeed ? 2 : 0);
         EXPECT_EQ(loaded.TableSize, c.setting == Setting::TableSize ? 1 : 0);
         EXPECT_EQ(loaded.ExchangeCoach, c.setting == Setting::ExchangeCoach);
+        EXPECT_EQ(loaded.SoundEffects, c.setting != Setting::SoundEffects);
+        EXPECT_EQ(loaded.SoundVolume, c.setting == Setting::SoundVolume ? 2 : 1);
 
         EXPECT_TRUE(SaveSetting(MdlMain{}, c.setting, store).Empty());
         EXPECT_EQ(StoredNames(fresh).size(), c.optional ? 0U : c.rows.size());

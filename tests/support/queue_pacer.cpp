@@ -1,6 +1,8 @@
 // Zero-time pacing over the real event queue.
 #include "support/queue_pacer.h"
 
+#include <utility>
+
 namespace kestrins::testing {
 
 void QueuePacer::Sleep(int ms) {
@@ -11,6 +13,14 @@ void QueuePacer::Sleep(int ms) {
 void QueuePacer::DoEvents() {
     script_.DoEvents();
     real_.DoEvents();
+}
+
+void QueuePacer::WhenPauseEnds(std::function<void()> task) {
+    if (script_.Pausing()) {
+        script_.WhenPauseEnds(std::move(task));
+    } else {
+        real_.WhenPauseEnds(std::move(task));
+    }
 }
 
 void QueuePacer::WaitForEvents() {

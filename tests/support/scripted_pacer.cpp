@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace kestrins::testing {
 
 void ScriptedPacer::Sleep(int ms) {
@@ -11,6 +13,19 @@ void ScriptedPacer::Sleep(int ms) {
         pausing_ = true;
         DuringSleep();
         pausing_ = false;
+    }
+    std::vector<std::function<void()>> tasks;
+    tasks.swap(afterPause_);
+    for (const std::function<void()>& task : tasks) {
+        task();
+    }
+}
+
+void ScriptedPacer::WhenPauseEnds(std::function<void()> task) {
+    if (pausing_) {
+        afterPause_.push_back(std::move(task));
+    } else {
+        task();
     }
 }
 

@@ -18,6 +18,10 @@ public:
     // so a missing script ends the game instead of hanging.
     void WaitForEvents() override;
     bool Pausing() const override { return pausing_; }
+    // Holds no closes: a close made in DuringSleep acts at once.
+    bool EndSequence() override { return false; }
+    // Inside DuringSleep the task waits for it to return.
+    void WhenPauseEnds(std::function<void()> task) override;
 
     std::deque<std::function<void()>> AtDoEvents;
     std::deque<std::function<void()>> AtWait;
@@ -31,6 +35,7 @@ public:
 
 private:
     bool pausing_ = false;
+    std::vector<std::function<void()>> afterPause_;
 };
 
 }  // namespace kestrins::testing

@@ -101,7 +101,7 @@ TEST(FrmOptionTest, OkAppliesEveryChangeAndEveryOtherWayOfClosingDiscardsThem) {
         SCOPED_TRACE(way.button ? way.button : "close box");
         MdlMain state = SampleState();
         testing::ScriptedBoxes boxes;
-        FrmOption dialog(state, SyntheticSprites().CardBacks, boxes, nullptr);
+        FrmOption dialog(state, SyntheticSprites().CardBacks.At(1.0), boxes, nullptr);
         dialog.show();
         ChangeEverything(dialog);
         EXPECT_EQ(SpiritCaption(dialog, 1), QStringLiteral("大胆"));
@@ -123,7 +123,7 @@ TEST(FrmOptionTest, DesignSelectorCountsUpwardsAndStopsAtItsEnds) {
         bool up;
         int to;
     } presses[] = {{3, true, 4}, {4, true, 4}, {1, false, 0}, {0, false, 0}};
-    const QImage backs = SyntheticSprites().CardBacks;
+    const QImage backs = SyntheticSprites().CardBacks.At(1.0);
     for (const auto& p : presses) {
         SCOPED_TRACE(::testing::Message() << p.from << (p.up ? " up" : " down"));
         MdlMain state = SampleState();
@@ -156,7 +156,7 @@ TEST(FrmOptionTest, OpensWithTheStateShownClampedToTheRanges) {
         {INT32_MIN, INT32_MIN, INT32_MIN, "慎重", "終了時に確認", 0},
         {INT32_MAX, INT32_MAX, INT32_MAX, "無謀", "一切保存しない", 4},
     };
-    const QImage backs = SyntheticSprites().CardBacks;
+    const QImage backs = SyntheticSprites().CardBacks.At(1.0);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cardType);
         MdlMain state = SampleState();
@@ -187,7 +187,7 @@ TEST(FrmOptionTest, OpensWithTheStateShownClampedToTheRanges) {
 // window there, as the table shows itself; a green inside the outline stays.
 TEST(FrmOptionTest, PreviewCornersShowTheWindowAndTheBackKeepsItsOwnGreen) {
     MdlMain state = SampleState();  // design 2
-    QImage backs = SyntheticSprites().CardBacks;
+    QImage backs = SyntheticSprites().CardBacks.At(1.0);
     const int top = 96 * 2;
     const QRgb green = qRgb(0, 128, 0);
     for (const QPoint at :
@@ -228,7 +228,7 @@ TEST(FrmOptionTest, OkRefusesAnEmptyOrOverlongNameAndSaysWhy) {
         SCOPED_TRACE(c.name.size());
         MdlMain state = SampleState();
         testing::ScriptedBoxes boxes;
-        FrmOption dialog(state, SyntheticSprites().CardBacks, boxes, nullptr);
+        FrmOption dialog(state, SyntheticSprites().CardBacks.At(1.0), boxes, nullptr);
         dialog.show();
         QLineEdit* name = Control<QLineEdit>(dialog, QStringLiteral("TxtPName2"));
         name->setText(c.name);

@@ -49,11 +49,11 @@ TEST(WindowPicturesTest, ResultSheetOptionsAndAbout) {
     MdlMain state = FinishedGame();
     testing::ScriptedBoxes boxes;
     Surface info(520, 20);
-    FrmParts sheet(state, info, sprites.Winner, boxes, nullptr);
+    FrmParts sheet(state, info, sprites.Winner.At(1.0), boxes, nullptr);
     sheet.show();
     EXPECT_TRUE(testing::LooksAsKept(sheet, QStringLiteral("result_sheet")));
 
-    FrmOption options(state, sprites.CardBacks, boxes, nullptr);
+    FrmOption options(state, sprites.CardBacks.At(1.0), boxes, nullptr);
     options.show();
     EXPECT_TRUE(testing::LooksAsKept(options, QStringLiteral("options")));
 

@@ -9,6 +9,9 @@ namespace kestrins::art {
 inline constexpr char DecorativeFontFile[] =
     "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf";
 
+// DejaVu Sans Bold, same package: the card indices above 1x (at 1x they are pixel glyphs).
+inline constexpr char IndexFontFile[] = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+
 // Registers the font file with Qt and returns its family name; empty when it cannot be read.
 QString LoadFontFile(const QString& path);
 

@@ -83,26 +83,34 @@ QRgb Pattern(int design, double x, double y, double width, double height) {
 
 }  // namespace
 
-QImage PaintCardBack(int design) {
-    QImage card = BlankCard(CardWidth, CardHeight);
-    const int width = CardWidth - 2 * Margin;
-    const int height = CardHeight - 2 * Margin;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            card.setPixel(Margin + x, Margin + y, Pattern(design, x, y, width, height));
+QImage PaintCardBack(int design, double scale) {
+    QImage card = BlankCard(ScaledLength(CardWidth, scale), ScaledLength(CardHeight, scale), scale);
+    const int margin = ScaledLength(Margin, scale);
+    constexpr int Width1x = CardWidth - 2 * Margin;
+    constexpr int Height1x = CardHeight - 2 * Margin;
+    // The textures are functions of the 1x position: a larger scale samples them more finely,
+    // at each of its pixels' centres.
+    for (int y = 0; y < card.height() - 2 * margin; ++y) {
+        for (int x = 0; x < card.width() - 2 * margin; ++x) {
+            card.setPixel(margin + x, margin + y,
+                          Pattern(design, (x + 0.5) / scale - 0.5, (y + 0.5) / scale - 0.5, Width1x,
+                                  Height1x));
         }
     }
     return card;
 }
 
-QImage PaintCardBacks() {
-    QImage sheet(CardWidth + CardHeight, BackDesignCount * CardHeight, QImage::Format_RGB32);
+QImage PaintCardBacks(double scale) {
+    const int width = ScaledLength(CardWidth, scale);
+    const int height = ScaledLength(CardHeight, scale);
+    QImage sheet(ScaledPlace(CardWidth + CardHeight, CardWidth, scale), BackDesignCount * height,
+                 QImage::Format_RGB32);
     sheet.fill(TableGreen);
     QPainter painter(&sheet);
     for (int design = 0; design < BackDesignCount; ++design) {
-        const QImage back = PaintCardBack(design);
-        painter.drawImage(0, design * CardHeight, back);
-        painter.drawImage(CardWidth, design * CardHeight, Rotated90(back));
+        const QImage back = PaintCardBack(design, scale);
+        painter.drawImage(0, design * height, back);
+        painter.drawImage(width, design * height, Rotated90(back));
     }
     return sheet;
 }

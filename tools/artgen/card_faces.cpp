@@ -61,31 +61,44 @@ std::vector<PipPlace> PipLayout(int number) {
     }
 }
 
-void PaintPips(QImage& card, int suit, int number) {
-    const QImage pip = PipCoverage(suit, PipWidth, PipHeight);
+// A 1x box of the card at the sheet's scale.
+QRect ScaledBox(int left, int top, int width, int height, double scale) {
+    return {ScaledLength(left, scale), ScaledLength(top, scale), ScaledLength(width, scale),
+            ScaledLength(height, scale)};
+}
+
+void PaintPips(QImage& card, int suit, int number, double scale) {
+    const QImage pip =
+        PipCoverage(suit, ScaledLength(PipWidth, scale), ScaledLength(PipHeight, scale));
     for (const PipPlace& place : PipLayout(number)) {
-        const int left = CardWidth / 2 + place.column * PipColumnStep - PipWidth / 2;
-        const int top = PipTop + place.twelfths * PipRowStep;
+        const QRect box =
+            ScaledBox(CardWidth / 2 + place.column * PipColumnStep - PipWidth / 2,
+                      PipTop + place.twelfths * PipRowStep, PipWidth, PipHeight, scale);
         // Pips in the lower half face the other player, as on a real card.
-        Stamp(card, pip, left, top, SuitColour(suit), place.twelfths > 6);
+        Stamp(card, pip, box.left(), box.top(), SuitColour(suit), place.twelfths > 6);
     }
 }
 
-void PaintAce(QImage& card, int suit) {
+void PaintAce(QImage& card, int suit, double scale) {
     // The ace of spades traditionally carries the largest pip.
-    const int width = suit == SuitSpade ? 37 : 29;
-    const int height = suit == SuitSpade ? 40 : 32;
+    const int width = ScaledLength(suit == SuitSpade ? 37 : 29, scale);
+    const int height = ScaledLength(suit == SuitSpade ? 40 : 32, scale);
     const QImage pip = PipCoverage(suit, width, height);
-    Stamp(card, pip, (CardWidth - width) / 2, (CardHeight - height) / 2, SuitColour(suit), false);
+    Stamp(card, pip, (card.width() - width) / 2, (card.height() - height) / 2, SuitColour(suit),
+          false);
 }
 
 // Index in the top-left corner: rank above a small pip, both centred on one column.
-void PaintIndex(QImage& card, int suit, int number) {
+void PaintIndex(QImage& card, int suit, int number, double scale, const QString& indexFamily) {
     constexpr int IndexCentre = 6;
-    const QImage glyph = RankGlyph(number);
-    Stamp(card, glyph, IndexCentre - (glyph.width() - 1) / 2, 5, SuitColour(suit), false);
-    const QImage pip = PipCoverage(suit, 9, 9);
-    Stamp(card, pip, IndexCentre - 4, 16, SuitColour(suit), false);
+    const QImage pixelGlyph = RankGlyph(number);
+    const QRect glyphBox = ScaledBox(IndexCentre - (pixelGlyph.width() - 1) / 2, 5,
+                                     pixelGlyph.width(), pixelGlyph.height(), scale);
+    Stamp(card, scale == 1.0 ? pixelGlyph : RankCoverage(number, scale, indexFamily),
+          glyphBox.left(), glyphBox.top(), SuitColour(suit), false);
+    const QRect pipBox = ScaledBox(IndexCentre - 4, 16, 9, 9, scale);
+    Stamp(card, PipCoverage(suit, pipBox.width(), pipBox.height()), pipBox.left(), pipBox.top(),
+          SuitColour(suit), false);
 }
 
 // Court frame, inclusive pixel bounds; its halves mirror each other about the card's centre.
@@ -94,7 +107,11 @@ constexpr int FrameTop = 12;
 constexpr int FrameRight = CardWidth - 1 - FrameLeft;
 constexpr int FrameBottom = CardHeight - 1 - FrameTop;
 
-// Figure geometry in the upper half of the frame (43 x 35 pixels, the card's centre below).
+// The upper half inside the frame at 1x: 43 x 35 pixels, the card's centre below.
+constexpr int HalfWidth = FrameRight - FrameLeft - 1;
+constexpr int HalfHeight = (FrameBottom - FrameTop - 1) / 2;
+
+// Figure geometry in the upper half of the frame, in 1x pixels.
 constexpr double HeadX = 21.5;
 constexpr double HeadY = 16.5;
 
@@ -173,26 +190,27 @@ void PaintJackAttire(QPainter& painter, const QColor& suit, const QColor& gold) 
     painter.drawRect(QRectF(14, 9.5, 15.5, 2));
 }
 
-// The upper half of the court picture, inside the frame: a bust with the rank's headpiece.
-QImage PaintCourtHalf(int suit, int number) {
-    const int width = FrameRight - FrameLeft - 1;
-    const int height = (FrameBottom - FrameTop - 1) / 2;
+// The upper half of the court picture, inside the frame: a bust with the rank's headpiece,
+// drawn into width x height pixels from its 1x shapes.
+QImage PaintCourtHalf(int suit, int number, int width, int height, double scale) {
+    constexpr int height1x = HalfHeight;
     QImage half(width, height, QImage::Format_RGB32);
     half.fill(White);
     QPainter painter(&half);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(static_cast<double>(width) / HalfWidth, static_cast<double>(height) / HalfHeight);
     const QColor colour(SuitColour(suit));
     const QColor gold(AccentGold);
     painter.setPen(QPen(colour.darker(150), 0.8));
 
     // Robe with a golden collar and front band; it runs on into the mirrored half below.
     QPainterPath robe;
-    robe.moveTo(3, height + 1);
+    robe.moveTo(3, height1x + 1);
     robe.lineTo(3, 31);
     robe.cubicTo(3, 28, 6, 26.5, 11, 26);
     robe.lineTo(32, 26);
     robe.cubicTo(37, 26.5, 40, 28, 40, 31);
-    robe.lineTo(40, height + 1);
+    robe.lineTo(40, height1x + 1);
     robe.closeSubpath();
     painter.setBrush(colour);
     painter.drawPath(robe);
@@ -206,7 +224,7 @@ QImage PaintCourtHalf(int suit, int number) {
     collar.closeSubpath();
     painter.setBrush(gold);
     painter.drawPath(collar);
-    painter.drawRect(QRectF(20, 33, 3, height - 32));
+    painter.drawRect(QRectF(20, 33, 3, height1x - 32));
     painter.drawEllipse(QPointF(8, 29.5), 3, 1.5);
     painter.drawEllipse(QPointF(35, 29.5), 3, 1.5);
 
@@ -230,51 +248,56 @@ QImage PaintCourtHalf(int suit, int number) {
     }
     painter.end();
 
-    Stamp(half, PipCoverage(suit, 9, 9), 2, 2, SuitColour(suit), false);
+    const QRect pip = ScaledBox(2, 2, 9, 9, scale);
+    Stamp(half, PipCoverage(suit, pip.width(), pip.height()), pip.left(), pip.top(),
+          SuitColour(suit), false);
     return half;
 }
 
-void PaintCourt(QImage& card, int suit, int number) {
-    for (int x = FrameLeft; x <= FrameRight; ++x) {
-        card.setPixel(x, FrameTop, SuitColour(suit));
-        card.setPixel(x, FrameBottom, SuitColour(suit));
-    }
-    for (int y = FrameTop; y <= FrameBottom; ++y) {
-        card.setPixel(FrameLeft, y, SuitColour(suit));
-        card.setPixel(FrameRight, y, SuitColour(suit));
-    }
-    const QImage upper = PaintCourtHalf(suit, number);
-    const QImage lower = Rotated180(upper);
+void PaintCourt(QImage& card, int suit, int number, double scale) {
+    // The frame keeps the same distance from the card's edges all round, whatever the scale.
+    const int left = ScaledLength(FrameLeft, scale);
+    const int top = ScaledLength(FrameTop, scale);
+    const int right = card.width() - 1 - left;
+    const int bottom = card.height() - 1 - top;
+    const int line = ScaledLength(1, scale);
     QPainter painter(&card);
-    painter.drawImage(FrameLeft + 1, FrameTop + 1, upper);
-    painter.drawImage(FrameLeft + 1, FrameTop + 1 + upper.height(), lower);
+    const QColor colour(SuitColour(suit));
+    painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), colour);
+    const QImage upper = PaintCourtHalf(suit, number, right - left + 1 - 2 * line,
+                                        (bottom - top + 1 - 2 * line) / 2, scale);
+    const QImage lower = Rotated180(upper);
+    painter.drawImage(left + line, top + line, upper);
+    painter.drawImage(left + line, top + line + upper.height(), lower);
 }
 
 }  // namespace
 
-QImage PaintCardFace(int suit, int number) {
-    QImage card = BlankCard(CardWidth, CardHeight);
+QImage PaintCardFace(int suit, int number, double scale, const QString& indexFamily) {
+    QImage card = BlankCard(ScaledLength(CardWidth, scale), ScaledLength(CardHeight, scale), scale);
     if (number == 1) {
-        PaintAce(card, suit);
+        PaintAce(card, suit, scale);
     } else if (number <= 10) {
-        PaintPips(card, suit, number);
+        PaintPips(card, suit, number, scale);
     } else {
-        PaintCourt(card, suit, number);
+        PaintCourt(card, suit, number, scale);
     }
     // The second index sits in the opposite corner, turned half round.
-    PaintIndex(card, suit, number);
+    PaintIndex(card, suit, number, scale, indexFamily);
     card = Rotated180(card);
-    PaintIndex(card, suit, number);
+    PaintIndex(card, suit, number, scale, indexFamily);
     return Rotated180(card);
 }
 
-QImage PaintCardFaces() {
-    QImage sheet(13 * CardWidth, SuitCount * CardHeight, QImage::Format_RGB32);
+QImage PaintCardFaces(double scale, const QString& indexFamily) {
+    const int width = ScaledLength(CardWidth, scale);
+    const int height = ScaledLength(CardHeight, scale);
+    QImage sheet(13 * width, SuitCount * height, QImage::Format_RGB32);
     QPainter painter(&sheet);
     for (int suit = 0; suit < SuitCount; ++suit) {
         for (int number = 1; number <= 13; ++number) {
-            painter.drawImage((number - 1) * CardWidth, suit * CardHeight,
-                              PaintCardFace(suit, number));
+            painter.drawImage((number - 1) * width, suit * height,
+                              PaintCardFace(suit, number, scale, indexFamily));
         }
     }
     return sheet;

@@ -1,6 +1,8 @@
 // Rounded card outline, pip paths and the pixel rank glyphs.
 #include "card_parts.h"
 
+#include <QFont>
+#include <QPainter>
 #include <QTransform>
 #include <algorithm>
 #include <array>
@@ -59,6 +61,31 @@ constexpr std::array<std::array<std::string_view, 9>, 13> Glyphs = {{
     {"##...##", "##..##.", "##.##..", "####...", "###....", "####...", "##.##..", "##..##.",
      "##...##"},
 }};
+
+// The clubs of the index (9 x 9) and of the spot cards (11 x 12) at 1x: the path's three lobes
+// run together there into a shape that reads as a spade, so these are set pixel by pixel with a
+// round top lobe and a notch on each side of it.
+constexpr std::array<std::string_view, 9> SmallClub = {
+    "...###...", "..#####..", "..#####..", ".#.###.#.", "#########",
+    "#########", ".##.#.##.", "....#....", "..#####..",
+};
+constexpr std::array<std::string_view, 12> SpotClub = {
+    "....###....", "...#####...", "...#####...", "...#####...", ".##.###.##.", "###########",
+    "###########", "####.#.####", ".##..#..##.", ".....#.....", "....###....", "...#####...",
+};
+
+template <std::size_t Rows>
+QImage FromRows(const std::array<std::string_view, Rows>& rows) {
+    const auto width = static_cast<int>(rows[0].size());
+    QImage image(width, static_cast<int>(Rows), QImage::Format_Alpha8);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < width; ++x) {
+            image.scanLine(y)[x] =
+                rows[static_cast<size_t>(y)][static_cast<size_t>(x)] == '#' ? 255 : 0;
+        }
+    }
+    return image;
+}
 
 QPainterPath SpadePath() {
     QPainterPath path;
@@ -130,8 +157,24 @@ bool InsideCard(int width, int height, int x, int y) {
     return OutlineCell(width, height, x, y) != ' ';
 }
 
-QImage BlankCard(int width, int height) {
+QImage BlankCard(int width, int height, double scale) {
     QImage card(width, height, QImage::Format_RGB32);
+    if (scale != 1.0) {
+        // The same outline drawn as a path: the 1x corner is a circle of about this radius.
+        const double radius = 4.5 * scale;
+        const double border = ScaledLength(1, scale);
+        card.fill(TableGreen);
+        QPainter painter(&card);
+        painter.setRenderHint(QPainter::Antialiasing);
+        QPainterPath outline;
+        outline.addRoundedRect(QRectF(0, 0, width, height), radius, radius);
+        painter.fillPath(outline, QColor(CardBorder));
+        QPainterPath face;
+        face.addRoundedRect(QRectF(border, border, width - 2 * border, height - 2 * border),
+                            radius - border, radius - border);
+        painter.fillPath(face, QColor(White));
+        return card;
+    }
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const char cell = OutlineCell(width, height, x, y);
@@ -159,6 +202,12 @@ QPainterPath PipPath(int suit) {
 }
 
 QImage PipCoverage(int suit, int width, int height) {
+    if (suit == SuitClub && width == 9 && height == 9) {
+        return FromRows(SmallClub);
+    }
+    if (suit == SuitClub && width == 11 && height == 12) {
+        return FromRows(SpotClub);
+    }
     // A little inset keeps the antialiased rim inside the box.
     const QTransform toBox = QTransform::fromTranslate(0.25, 0.25).scale(width - 0.5, height - 0.5);
     QImage coverage = Coverage(toBox.map(PipPath(suit)), width, height);
@@ -174,16 +223,28 @@ QImage PipCoverage(int suit, int width, int height) {
 }
 
 QImage RankGlyph(int number) {
-    const auto& rows = Glyphs[static_cast<size_t>(number - 1)];
-    const auto width = static_cast<int>(rows[0].size());
-    QImage glyph(width, static_cast<int>(rows.size()), QImage::Format_Alpha8);
-    for (int y = 0; y < glyph.height(); ++y) {
-        for (int x = 0; x < width; ++x) {
-            glyph.scanLine(y)[x] =
-                rows[static_cast<size_t>(y)][static_cast<size_t>(x)] == '#' ? 255 : 0;
-        }
-    }
-    return glyph;
+    return FromRows(Glyphs[static_cast<size_t>(number - 1)]);
+}
+
+QImage RankCoverage(int number, double scale, const QString& fontFamily) {
+    const int width =
+        ScaledLength(static_cast<int>(Glyphs[static_cast<size_t>(number - 1)][0].size()), scale);
+    const int height = ScaledLength(Glyphs[0].size(), scale);
+    static constexpr std::array<const char*, 13> Ranks = {"A", "2", "3",  "4", "5", "6", "7",
+                                                          "8", "9", "10", "J", "Q", "K"};
+    QFont font(fontFamily);
+    font.setPixelSize(100);
+    font.setBold(true);
+    QPainterPath path;
+    path.addText(0, 0, font, QString::fromLatin1(Ranks[static_cast<size_t>(number - 1)]));
+    // Fitted to the glyph's box as the pixel glyph fills it: the full height, at most its width.
+    const QRectF bounds = path.boundingRect();
+    const double fit = std::min(width / bounds.width(), height / bounds.height());
+    QTransform toBox;
+    toBox.translate(width / 2.0, height / 2.0);
+    toBox.scale(fit, fit);
+    toBox.translate(-bounds.center().x(), -bounds.center().y());
+    return Coverage(toBox.map(path), width, height);
 }
 
 void Stamp(QImage& target, const QImage& coverage, int left, int top, QRgb colour,

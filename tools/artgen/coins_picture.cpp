@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "pixel_ops.h"
+#include "platform/sheet_layout.h"
 #include "procedural.h"
 
 namespace kestrins::art {
@@ -32,19 +33,24 @@ struct Coin {
 // Coins lie flat and are seen at an angle: a face ellipse this much flatter than round.
 constexpr double Flatness = 0.55;
 
-QImage Cloth() {
-    QImage cloth(CoinsPictureWidth, CoinsPictureHeight, QImage::Format_RGB32);
-    for (int y = 0; y < CoinsPictureHeight; ++y) {
-        for (int x = 0; x < CoinsPictureWidth; ++x) {
-            const double weave =
-                ((x + y) % 4 < 2 ? 0.06 : 0.0) + ((x - y + 4000) % 6 == 0 ? 0.05 : 0.0);
+// The cloth is a function of the 1x position; a larger scale samples it at each of its pixels'
+// centres, so the threads are drawn at that scale's own pixels.
+QImage Cloth(double scale) {
+    QImage cloth(ScaledLength(CoinsPictureWidth, scale), ScaledLength(CoinsPictureHeight, scale),
+                 QImage::Format_RGB32);
+    for (int row = 0; row < cloth.height(); ++row) {
+        for (int column = 0; column < cloth.width(); ++column) {
+            const double x = (column + 0.5) / scale - 0.5;
+            const double y = (row + 0.5) / scale - 0.5;
+            const double weave = (std::fmod(x + y, 4.0) < 2 ? 0.06 : 0.0) +
+                                 (std::fmod(x - y + 4000, 6.0) < 1 ? 0.05 : 0.0);
             const double fibre = FractalNoise(x / 3.0, y / 3.0, 2, 71) * 0.25;
             const double fold = FractalNoise(x / 140.0, y / 140.0, 3, 72) * 0.5;
             const double dx = (x - CoinsPictureWidth / 2.0) / CoinsPictureWidth;
             const double dy = (y - CoinsPictureHeight / 2.0) / CoinsPictureHeight;
             const double vignette = (dx * dx + dy * dy) * 1.6;
             const double shade = std::clamp(0.35 + fold + fibre - weave - vignette, 0.0, 1.0);
-            cloth.setPixel(x, y, Mix(qRgb(2, 30, 10), qRgb(20, 105, 45), shade));
+            cloth.setPixel(column, row, Mix(qRgb(2, 30, 10), qRgb(20, 105, 45), shade));
         }
     }
     return cloth;
@@ -146,10 +152,11 @@ std::vector<Coin> PlaceCoins() {
 
 }  // namespace
 
-QImage PaintCoinsPicture() {
-    QImage picture = Cloth();
+QImage PaintCoinsPicture(double scale) {
+    QImage picture = Cloth(scale);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
     for (const Coin& coin : PlaceCoins()) {
         DrawCoin(painter, coin);
     }

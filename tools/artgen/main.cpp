@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
+#include <utility>
 
 #include "art_fonts.h"
 #include "bmp_writer.h"
@@ -10,6 +11,7 @@
 #include "card_faces.h"
 #include "coins_picture.h"
 #include "icon.h"
+#include "platform/sheet_layout.h"
 #include "sprites.h"
 #include "title.h"
 
@@ -39,29 +41,47 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "artgen: no folder %s\n", argv[1]);
         return 2;
     }
-    const QString family =
-        kestrins::art::LoadFontFile(QString::fromLatin1(kestrins::art::DecorativeFontFile));
-    if (family.isEmpty()) {
-        std::fprintf(stderr, "artgen: cannot load %s (package fonts-dejavu-core)\n",
-                     kestrins::art::DecorativeFontFile);
-        return 1;
+    using namespace kestrins::art;
+    QString family;
+    QString indexFamily;
+    for (const auto& [file, loaded] :
+         {std::pair{DecorativeFontFile, &family}, std::pair{IndexFontFile, &indexFamily}}) {
+        *loaded = LoadFontFile(QString::fromLatin1(file));
+        if (loaded->isEmpty()) {
+            std::fprintf(stderr, "artgen: cannot load %s (package fonts-dejavu-core)\n", file);
+            return 1;
+        }
     }
 
-    using namespace kestrins::art;
-    bool written = SavePng(PaintCardFaces(), folder, QStringLiteral("card_faces.png")) &&
-                   SavePng(PaintCardBacks(), folder, QStringLiteral("card_backs.png")) &&
-                   SavePng(PaintWinLose(family), folder, QStringLiteral("win_lose.png")) &&
-                   SavePng(PaintCoinSprites(), folder, QStringLiteral("coins.png")) &&
-                   SavePng(PaintTitle(family), folder, QStringLiteral("title.png")) &&
-                   SavePng(PaintWinnerMarker(), folder, QStringLiteral("winner.png"));
+    bool written = true;
+    for (std::size_t i = 0; i < kestrins::SheetScales.size(); ++i) {
+        const double scale = kestrins::SheetScales[i];
+        const QString suffix = QString::fromLatin1(kestrins::SheetSuffixes[i]);
+        const auto name = [&suffix](const char* stem) {
+            return QString::fromLatin1(stem) + suffix + QStringLiteral(".png");
+        };
+        written = written &&
+                  SavePng(PaintCardFaces(scale, indexFamily), folder, name("card_faces")) &&
+                  SavePng(PaintCardBacks(scale), folder, name("card_backs")) &&
+                  SavePng(PaintWinLose(family, scale), folder, name("win_lose")) &&
+                  SavePng(PaintCoinSprites(scale), folder, name("coins")) &&
+                  SavePng(PaintTitle(family, scale), folder, name("title")) &&
+                  SavePng(PaintWinnerMarker(scale), folder, name("winner"));
+        // The victory background is read from the program's folder, the large ones as PNG.
+        const QImage coins = PaintCoinsPicture(scale);
+        if (scale == 1.0) {
+            const QString bmpPath = folder.filePath(QStringLiteral("Coins.bmp"));
+            if (written && !WriteBmp24(coins, bmpPath)) {
+                std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(bmpPath));
+                written = false;
+            }
+        } else {
+            written = written && SavePng(coins, folder, name("Coins"));
+        }
+    }
     for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
         written =
             written && SavePng(PaintIcon(size), folder, QStringLiteral("icon_%1.png").arg(size));
-    }
-    const QString bmpPath = folder.filePath(QStringLiteral("Coins.bmp"));
-    if (written && !WriteBmp24(PaintCoinsPicture(), bmpPath)) {
-        std::fprintf(stderr, "artgen: cannot write %s\n", qPrintable(bmpPath));
-        written = false;
     }
     return written ? 0 : 1;
 }

@@ -2,15 +2,18 @@
 #include "sprites.h"
 
 #include <QFont>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <numbers>
 #include <string_view>
 
 #include "palette.h"
 #include "pixel_ops.h"
+#include "platform/sheet_layout.h"
 
 namespace kestrins::art {
 
@@ -29,24 +32,30 @@ struct Ramp {
 };
 
 // The word fitted into the sprite box with a small margin, centred.
-QImage WordMask(const QString& word, const QString& fontFamily) {
+QImage WordMask(const QString& word, const QString& fontFamily, double scale) {
+    const int width = ScaledLength(WordWidth, scale);
+    const int height = ScaledLength(WordHeight, scale);
     QFont font(fontFamily);
     font.setPixelSize(100);
     font.setBold(true);
     QPainterPath path;
     path.addText(0, 0, font, word);
     const QRectF bounds = path.boundingRect();
-    const double scale =
-        std::min((WordWidth - 10) / bounds.width(), (WordHeight - 8) / bounds.height());
+    const double size =
+        std::min((width - 10 * scale) / bounds.width(), (height - 8 * scale) / bounds.height());
     QTransform fit;
-    fit.translate(WordWidth / 2.0, WordHeight / 2.0);
-    fit.scale(scale, scale);
+    fit.translate(width / 2.0, height / 2.0);
+    fit.scale(size, size);
     fit.translate(-bounds.center().x(), -bounds.center().y());
-    return Binary(Coverage(fit.map(path), WordWidth, WordHeight));
+    return Binary(Coverage(fit.map(path), width, height));
 }
 
-// Lettering inside the mask: a dark rim, a bevel lit from the top left, a vertical gradient.
-QImage WordColours(const QImage& mask, const Ramp& ramp, QRgb rim) {
+// Lettering inside the mask: a dark rim, a bevel lit from the top left, a vertical gradient. The
+// rim and the bevel are a 1x pixel wide each, at any scale.
+QImage WordColours(const QImage& mask, const Ramp& ramp, QRgb rim, double scale) {
+    const int rimWidth = ScaledLength(1, scale);
+    const int bevelEnd = 2 * rimWidth;
+    const int probe = ScaledLength(2, scale);
     int top = mask.height();
     int bottom = 0;
     for (int y = 0; y < mask.height(); ++y) {
@@ -64,17 +73,18 @@ QImage WordColours(const QImage& mask, const Ramp& ramp, QRgb rim) {
     colours.fill(Black);
     for (int y = 0; y < mask.height(); ++y) {
         for (int x = 0; x < mask.width(); ++x) {
-            const int edge = DistanceToEdge(mask, x, y, 3);
+            const int edge = DistanceToEdge(mask, x, y, bevelEnd + 1);
             if (edge == 0) {
                 continue;
             }
             double shade = 1.0 - static_cast<double>(y - top) / std::max(1, bottom - top);
-            if (edge == 2 && !on(x - 2, y - 2)) {
+            const bool bevel = edge > rimWidth && edge <= bevelEnd;
+            if (bevel && !on(x - probe, y - probe)) {
                 shade = std::min(1.0, shade + 0.35);
-            } else if (edge == 2 && !on(x + 2, y + 2)) {
+            } else if (bevel && !on(x + probe, y + probe)) {
                 shade = std::max(0.0, shade - 0.3);
             }
-            colours.setPixel(x, y, edge == 1 ? rim : ramp.At(shade));
+            colours.setPixel(x, y, edge <= rimWidth ? rim : ramp.At(shade));
         }
     }
     return colours;
@@ -97,45 +107,54 @@ constexpr double RimDepth = 6.0;
 constexpr double FaceRadiusX = CoinWidth / 2.0;
 constexpr double FaceRadiusY = (CoinHeight - RimDepth) / 2.0;
 
-// Elliptic radius of the pixel's centre seen from the face's centre lowered by drop.
-double FaceRadius(int x, int y, double drop) {
-    const double dx = (x + 0.5 - CoinCentreX) / FaceRadiusX;
-    const double dy = (y + 0.5 - FaceRadiusY - drop) / FaceRadiusY;
+// The centre of pixel (x, y) of a coin sprite of `size` pixels, in the 1x sprite's pixels.
+QPointF CoinPoint(int x, int y, QSize size) {
+    return {(x + 0.5) * CoinWidth / size.width(), (y + 0.5) * CoinHeight / size.height()};
+}
+
+// Elliptic radius of a point seen from the face's centre lowered by drop.
+double FaceRadius(QPointF at, double drop) {
+    const double dx = (at.x() - CoinCentreX) / FaceRadiusX;
+    const double dy = (at.y() - FaceRadiusY - drop) / FaceRadiusY;
     return std::sqrt(dx * dx + dy * dy);
 }
 
-QImage CoinMask() {
-    QImage mask(CoinWidth, CoinHeight, QImage::Format_Alpha8);
-    for (int y = 0; y < CoinHeight; ++y) {
-        for (int x = 0; x < CoinWidth; ++x) {
-            const double dx = std::abs(x + 0.5 - CoinCentreX) / FaceRadiusX;
-            const double centreY = y + 0.5 - FaceRadiusY;
+QImage CoinMask(double scale) {
+    const QSize size(ScaledLength(CoinWidth, scale), ScaledLength(CoinHeight, scale));
+    QImage mask(size, QImage::Format_Alpha8);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const QPointF at = CoinPoint(x, y, size);
+            const double dx = std::abs(at.x() - CoinCentreX) / FaceRadiusX;
+            const double centreY = at.y() - FaceRadiusY;
             const bool side = dx <= 1.0 && centreY >= 0 && centreY <= RimDepth;
-            const bool inside =
-                FaceRadius(x, y, 0) <= 1.0 || FaceRadius(x, y, RimDepth) <= 1.0 || side;
+            const bool inside = FaceRadius(at, 0) <= 1.0 || FaceRadius(at, RimDepth) <= 1.0 || side;
             mask.scanLine(y)[x] = inside ? 255 : 0;
         }
     }
     return mask;
 }
 
-QImage CoinColours(const QImage& mask, const Ramp& ramp) {
+QImage CoinColours(const QImage& mask, const Ramp& ramp, double scale) {
+    const int outline = ScaledLength(1, scale);
     QImage coin(mask.size(), QImage::Format_RGB32);
     coin.fill(Black);
-    for (int y = 0; y < CoinHeight; ++y) {
-        for (int x = 0; x < CoinWidth; ++x) {
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x < mask.width(); ++x) {
             if (mask.constScanLine(y)[x] == 0) {
                 continue;
             }
-            const double nx = (x + 0.5 - CoinCentreX) / FaceRadiusX;
-            const double ny = (y + 0.5 - FaceRadiusY) / FaceRadiusY;
-            const double radius = FaceRadius(x, y, 0);
+            const QPointF at = CoinPoint(x, y, mask.size());
+            const double nx = (at.x() - CoinCentreX) / FaceRadiusX;
+            const double ny = (at.y() - FaceRadiusY) / FaceRadiusY;
+            const double radius = FaceRadius(at, 0);
+            const bool reed = static_cast<int>(std::floor(at.x())) % 2 == 0;
             double shade;
-            if (DistanceToEdge(mask, x, y, 2) == 1) {
+            if (DistanceToEdge(mask, x, y, outline + 1) <= outline) {
                 shade = 0.05;
             } else if (radius > 1.0) {
                 // The milled edge: a lit cylinder with fine reeding.
-                shade = 0.45 - 0.3 * std::abs(nx + 0.25) - (x % 2 == 0 ? 0.08 : 0.0);
+                shade = 0.45 - 0.3 * std::abs(nx + 0.25) - (reed ? 0.08 : 0.0);
             } else if (radius > 0.86) {
                 shade = 0.7 - 0.3 * ny;
             } else if (radius > 0.78) {
@@ -153,40 +172,89 @@ QImage CoinColours(const QImage& mask, const Ramp& ramp) {
 
 }  // namespace
 
-QImage PaintWinLose(const QString& fontFamily) {
+QImage PaintWinLose(const QString& fontFamily, double scale) {
     const Ramp gold{qRgb(150, 80, 0), qRgb(250, 196, 30), qRgb(255, 252, 200)};
     const Ramp steel{qRgb(45, 60, 90), qRgb(110, 130, 165), qRgb(220, 230, 245)};
-    QImage sheet(2 * WordWidth, 2 * WordHeight, QImage::Format_RGB32);
-    const QImage win = WordMask(QStringLiteral("Win"), fontFamily);
-    const QImage lose = WordMask(QStringLiteral("Lose"), fontFamily);
-    PutSprite(sheet, 0, 0, WordHeight, win, WordColours(win, gold, qRgb(90, 40, 0)));
-    PutSprite(sheet, WordWidth, 0, WordHeight, lose, WordColours(lose, steel, qRgb(20, 25, 50)));
+    const int width = ScaledLength(WordWidth, scale);
+    const int height = ScaledLength(WordHeight, scale);
+    QImage sheet(2 * width, 2 * height, QImage::Format_RGB32);
+    const QImage win = WordMask(QStringLiteral("Win"), fontFamily, scale);
+    const QImage lose = WordMask(QStringLiteral("Lose"), fontFamily, scale);
+    PutSprite(sheet, 0, 0, height, win, WordColours(win, gold, qRgb(90, 40, 0), scale));
+    PutSprite(sheet, width, 0, height, lose, WordColours(lose, steel, qRgb(20, 25, 50), scale));
     return sheet;
 }
 
-QImage PaintCoinSprites() {
+QImage PaintCoinSprites(double scale) {
     const std::array<Ramp, 4> metals = {{
         {qRgb(70, 72, 82), qRgb(172, 174, 184), qRgb(252, 252, 255)},  // silver
         {qRgb(95, 12, 12), qRgb(205, 45, 40), qRgb(255, 180, 165)},    // red
         {qRgb(15, 30, 105), qRgb(55, 105, 225), qRgb(190, 215, 255)},  // blue
         {qRgb(10, 72, 22), qRgb(45, 172, 64), qRgb(190, 250, 180)},    // green
     }};
-    QImage sheet(CoinWidth, CoinHeight * 5, QImage::Format_RGB32);
-    const QImage mask = CoinMask();
-    for (int y = 0; y < CoinHeight; ++y) {
-        for (int x = 0; x < CoinWidth; ++x) {
+    const QImage mask = CoinMask(scale);
+    QImage sheet(mask.width(), mask.height() * 5, QImage::Format_RGB32);
+    for (int y = 0; y < mask.height(); ++y) {
+        for (int x = 0; x < mask.width(); ++x) {
             sheet.setPixel(x, y, mask.constScanLine(y)[x] != 0 ? Black : White);
         }
     }
     QPainter painter(&sheet);
     for (size_t metal = 0; metal < metals.size(); ++metal) {
-        painter.drawImage(0, CoinHeight * static_cast<int>(metal + 1),
-                          CoinColours(mask, metals[metal]));
+        painter.drawImage(0, mask.height() * static_cast<int>(metal + 1),
+                          CoinColours(mask, metals[metal], scale));
     }
     return sheet;
 }
 
-QImage PaintWinnerMarker() {
+namespace {
+
+// The star of the 1x marker as a path in its 16 x 16 pixels: five points, centred a little low.
+QPainterPath MarkerStar() {
+    QPainterPath star;
+    for (int point = 0; point < 10; ++point) {
+        const double angle = -std::numbers::pi / 2 + point * std::numbers::pi / 5;
+        const double reach = point % 2 == 0 ? 7.4 : 3.0;
+        const QPointF corner(8.0 + reach * std::cos(angle), 8.6 + reach * std::sin(angle));
+        if (point == 0) {
+            star.moveTo(corner);
+        } else {
+            star.lineTo(corner);
+        }
+    }
+    star.closeSubpath();
+    return star;
+}
+
+// The marker above 1x: the star from its path, bright gold left of the middle, shaded gold
+// right of it, in a silver rim, on black.
+QImage PaintLargeMarker(double scale) {
+    const int size = ScaledLength(16, scale);
+    QImage marker(size, size, QImage::Format_RGB32);
+    marker.fill(Black);
+    QPainter painter(&marker);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(size / 16.0, size / 16.0);
+    QLinearGradient gold(0, 0, 16, 0);
+    gold.setColorAt(0.0, QColor(255, 230, 40));
+    gold.setColorAt(0.5, QColor(255, 230, 40));
+    gold.setColorAt(0.5001, QColor(225, 170, 0));
+    gold.setColorAt(1.0, QColor(225, 170, 0));
+    QLinearGradient silver(0, 0, 16, 16);
+    silver.setColorAt(0.0, QColor(230, 232, 240));
+    silver.setColorAt(1.0, QColor(160, 164, 175));
+    painter.setPen(QPen(QBrush(silver), 1.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(gold);
+    painter.drawPath(MarkerStar());
+    return marker;
+}
+
+}  // namespace
+
+QImage PaintWinnerMarker(double scale) {
+    if (scale != 1.0) {
+        return PaintLargeMarker(scale);
+    }
     // Y bright gold, y shaded gold, S silver rim, s bright silver.
     constexpr std::array<std::string_view, 16> Star = {
         "................", ".......ss.......", "......sYYS......", "......sYyS......",

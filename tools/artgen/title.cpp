@@ -8,20 +8,25 @@
 #include <QRadialGradient>
 
 #include "palette.h"
+#include "platform/sheet_layout.h"
 
 namespace kestrins::art {
 
-QImage PaintTitle(const QString& fontFamily) {
-    QImage title(TitleWidth, TitleHeight, QImage::Format_RGB32);
+QImage PaintTitle(const QString& fontFamily, double scale) {
+    QImage title(ScaledLength(TitleWidth, scale), ScaledLength(TitleHeight, scale),
+                 QImage::Format_RGB32);
+    // A half pixel of a larger scale lies past the 1x shapes: it takes the panel's edge.
+    title.fill(QColor(0, 40, 10));
     QPainter painter(&title);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(scale, scale);
 
     // A darker green than the table, so the logo reads as a plaque lying on it; the program's
     // copy adds a black strip on the right and below, which falls in as the plaque's shadow.
     QRadialGradient panel(TitleWidth / 2.0, TitleHeight / 2.0, TitleWidth / 2.0);
     panel.setColorAt(0.0, QColor(0, 96, 24));
     panel.setColorAt(1.0, QColor(0, 40, 10));
-    painter.fillRect(title.rect(), panel);
+    painter.fillRect(QRectF(0, 0, TitleWidth, TitleHeight), panel);
     painter.setPen(QPen(QColor(AccentGold), 1.0));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(2.5, 2.5, TitleWidth - 5, TitleHeight - 5));
@@ -34,11 +39,11 @@ QImage PaintTitle(const QString& fontFamily) {
     QPainterPath word;
     word.addText(0, 0, font, QStringLiteral("Kestrin"));
     const QRectF bounds = word.boundingRect();
-    const double scale =
+    const double size =
         std::min((TitleWidth - 40) / bounds.width(), (TitleHeight - 26) / bounds.height());
     QTransform fit;
     fit.translate(TitleWidth / 2.0 - 1, TitleHeight / 2.0 - 1);
-    fit.scale(scale, scale);
+    fit.scale(size, size);
     fit.translate(-bounds.center().x(), -bounds.center().y());
     word = fit.map(word);
 

@@ -9,7 +9,8 @@ namespace kestrins::art {
 inline constexpr int TitleWidth = 305;
 inline constexpr int TitleHeight = 90;
 
-// 305 x 90: "Kestrin" in gold on a framed dark green panel.
-QImage PaintTitle(const QString& fontFamily);
+// 305 x 90 at 1x: "Kestrin" in gold on a framed dark green panel; a larger scale draws the same
+// shapes into every length scaled by ScaledLength.
+QImage PaintTitle(const QString& fontFamily, double scale);
 
 }  // namespace kestrins::art

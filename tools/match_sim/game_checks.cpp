@@ -302,13 +302,14 @@ std::optional<std::string> CheckFinishedGame(const MdlMain& state, const GameSta
 
 std::optional<std::string> CheckSpriteReads(const MdlMain& state, const Sprites& sprites) {
     for (const bool sideways : {false, true}) {
-        if (!sprites.CardBacks.rect().contains(BackSourceRect(state.CardType, sideways))) {
+        if (!sprites.CardBacks.At(1.0).rect().contains(BackSourceRect(state.CardType, sideways))) {
             return "card back " + std::to_string(state.CardType) + " reads outside its sheet";
         }
     }
     for (int32_t seat = 0; seat < SeatCount; ++seat) {
         for (const Card& card : state.Players[seat].Cards) {
-            if (card.Number != 0 && !sprites.CardFaces.rect().contains(FaceSourceRect(card))) {
+            if (card.Number != 0 &&
+                !sprites.CardFaces.At(1.0).rect().contains(FaceSourceRect(card))) {
                 return Seat(seat) + " has a card that reads outside the face sheet";
             }
         }

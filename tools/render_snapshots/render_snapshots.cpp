@@ -64,7 +64,7 @@ bool Save(const QDir& folder, const char* name, const Surface& field, const std:
 
 int Run(const QDir& folder) {
     const Sprites sprites = LoadSprites();
-    if (sprites.CardFaces.isNull() || sprites.CardBacks.isNull() || sprites.WinLose.isNull()) {
+    if (sprites.CardFaces.IsNull() || sprites.CardBacks.IsNull() || sprites.WinLose.IsNull()) {
         std::fprintf(stderr, "render_snapshots: the built-in art could not be read\n");
         return 1;
     }

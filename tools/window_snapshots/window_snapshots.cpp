@@ -129,7 +129,7 @@ bool WindowSnapshots(const QDir& folder, const Sprites& sprites, Language langua
 
     QWidget owner;
     QtPacer pacer(0);
-    auto* results = new FrmResults(state, random, pacer, sprites.Coins, &owner);
+    auto* results = new FrmResults(state, random, pacer, sprites.Coins.At(1.0), &owner);
     results->show();
     saved &= Save(results->grab(), folder, "windows_results.png");
     results->resize(297, 471);
@@ -137,7 +137,7 @@ bool WindowSnapshots(const QDir& folder, const Sprites& sprites, Language langua
     saved &= Save(results->grab(), folder, "windows_results_tall.png");
 
     FirstAnswerBoxes boxes;
-    FrmOption option(state, sprites.CardBacks, boxes, nullptr);
+    FrmOption option(state, sprites.CardBacks.At(1.0), boxes, nullptr);
     option.show();
     saved &= Save(option.grab(), folder, "windows_option.png");
 

@@ -474,6 +474,21 @@ Saved in: %3
 %2
 What could not be read starts at its first values.</translation>
     </message>
+    <message>
+        <source>効果音</source>
+        <translation>sound effects</translation>
+    </message>
+    <message>
+        <source>効果音の音量</source>
+        <translation>the sound volume</translation>
+    </message>
+</context>
+<context>
+    <name>Sound</name>
+    <message>
+        <source>効果音を鳴らせません (サウンドサーバーか出力装置がありません)。音なしで続けます。</source>
+        <translation>Cannot play sound effects (no sound server or output device). The game goes on without sound.</translation>
+    </message>
 </context>
 <context>
     <name>TableDescription</name>
@@ -816,6 +831,10 @@ What could not be read starts at its first values.</translation>
     <message>
         <source>続けられる対戦がないため、最初から始めます。</source>
         <translation>There is no match to continue: starting a new one.</translation>
+    </message>
+    <message>
+        <source>この大きさのテーブルは画面に収まりません。</source>
+        <translation>A table this large does not fit on the screen.</translation>
     </message>
 </context>
 <context>
@@ -1175,6 +1194,29 @@ The game goes on, but it is not recorded.</translation>
     <message>
         <source>記録がまだありません。</source>
         <translation>No games recorded yet.</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::SoundMenu</name>
+    <message>
+        <source>効果音(&amp;S)</source>
+        <translation>&amp;Sound effects</translation>
+    </message>
+    <message>
+        <source>音量(&amp;L)</source>
+        <translation>Vo&amp;lume</translation>
+    </message>
+    <message>
+        <source>小(&amp;S)</source>
+        <translation>&amp;Soft</translation>
+    </message>
+    <message>
+        <source>中(&amp;M)</source>
+        <translation>&amp;Medium</translation>
+    </message>
+    <message>
+        <source>大(&amp;L)</source>
+        <translation>&amp;Loud</translation>
     </message>
 </context>
 <context>
