@@ -6,13 +6,14 @@
 #include <utility>
 #include <vector>
 
-#include "engine/showdown.h"
 #include "game/bet_message.h"
+#include "game/betting_round.h"
 #include "game/choose_exchange.h"
 #include "game/constants.h"
 #include "game/decide_bet.h"
 #include "game/deck.h"
 #include "game/evaluate_part.h"
+#include "game/settle_bets.h"
 #include "render/game_start_animation.h"
 #include "render/win_lose_animation.h"
 
@@ -191,43 +192,29 @@ void Round::SetUpDropButton() {
 
 void Round::RunBettingRound() {
     SetUpDropButton();
-    int32_t highBet = 1;
-    int32_t turn = state_.Winner;
-    std::array<bool, 4> acted{};
-    while (!std::all_of(acted.begin(), acted.end(), [](bool a) { return a; }) &&
-           turn < BettingTurnLimit) {
-        const int32_t seat = turn % SeatCount;
+    BettingRound round(state_.Winner);
+    while (!round.Over()) {
+        const int32_t seat = round.Seat();
         Player& player = state_.Players[seat];
-        bool raised = false;
         if (player.Dropped) {
             painter_.Sleep(1000);
             painter_.ShowMessage(tr("%1 はドロップしています")
                                      .arg(QString::fromStdString(player.Name))
                                      .toStdString());
             painter_.DrawTable();
-        } else {
-            raised = seat == 0 ? OwnPlayerBet(highBet)
-                               : DecideBet(state_, cpu_, seat, highBet, random_, painter_);
-            if (CloseChoice != 0) {
-                return;
-            }
-            const int32_t action = raised ? BetRaise : player.Dropped ? BetDrop : BetCall;
-            observer_->BetMade(state_, seat, action, cpu_.Bluffing[seat]);
-            painter_.Cue(BetCue(action), seat);
-            state_.RaiseHistory[state_.RaiseCount] = player.Bet - highBet;
-            ++state_.RaiseCount;
-            state_.RaiseHistory.resize(state_.RaiseCount + 1);
-            if (!player.Dropped) {
-                highBet = player.Bet;
-            }
+            round.Pass();
+            continue;
         }
-        acted[seat] = true;
-        if (raised) {
-            for (int32_t other = 0; other < SeatCount; ++other) {
-                acted[other] = other == seat;
-            }
+        const bool raised = seat == 0
+                                ? OwnPlayerBet(round.HighBet())
+                                : DecideBet(state_, cpu_, seat, round.HighBet(), random_, painter_);
+        if (CloseChoice != 0) {
+            return;
         }
-        ++turn;
+        const int32_t action = raised ? BetRaise : player.Dropped ? BetDrop : BetCall;
+        observer_->BetMade(state_, seat, action, cpu_.Bluffing[seat]);
+        painter_.Cue(BetCue(action), seat);
+        round.Record(state_, raised);
     }
 }
 
@@ -293,10 +280,11 @@ void Round::BetButtonPressed(int32_t index) {
             ResetBetButtons();
             break;
         case 1: {
-            window_.SetBetButton(3, tr("取り消し").toStdString(), true);
-            window_.SetBetButton(0, tr("決定").toStdString(), true);
+            // The bet first: the window tells the coach the bet as the buttons change.
             const int32_t before = human.Bet;
             human.Bet = std::min(human.Bet + HumanRaiseStep, BetCap);
+            window_.SetBetButton(3, tr("取り消し").toStdString(), true);
+            window_.SetBetButton(0, tr("決定").toStdString(), true);
             painter_.DrawTable();
             // At the cap the bet stands still, and so does the sound.
             if (human.Bet != before) {
@@ -312,8 +300,8 @@ void Round::BetButtonPressed(int32_t index) {
             painter_.DrawTable();
             break;
         case 3:
-            ResetBetButtons();
             human.Bet = TurnCallAmount;
+            ResetBetButtons();
             painter_.DrawTable();
             break;
         default:

@@ -92,8 +92,8 @@ Decision Decide(const MdlMain& state, MdlCPUPlayer& cpu, std::size_t seat, int32
 
 }  // namespace
 
-bool DecideBet(MdlMain& state, MdlCPUPlayer& cpu, int32_t seat, int32_t callAmount,
-               RandomSource& random, TableView& view) {
+int32_t DecideBetAction(MdlMain& state, MdlCPUPlayer& cpu, int32_t seat, int32_t callAmount,
+                        RandomSource& random) {
     assert(seat >= 1 && seat < SeatCount);
     const auto index = static_cast<std::size_t>(seat);
     const Decision decision = Decide(state, cpu, index, callAmount, random);
@@ -103,11 +103,17 @@ bool DecideBet(MdlMain& state, MdlCPUPlayer& cpu, int32_t seat, int32_t callAmou
     } else {
         self.Bet = decision.Bet;
     }
+    return decision.Action;
+}
+
+bool DecideBet(MdlMain& state, MdlCPUPlayer& cpu, int32_t seat, int32_t callAmount,
+               RandomSource& random, TableView& view) {
+    const int32_t action = DecideBetAction(state, cpu, seat, callAmount, random);
     view.Sleep(TurnPauseMs);
-    view.ShowMessage(
-        FillName(view.Translate(BetMessageContext, BetMessageFormat(decision.Action)), self.Name));
+    view.ShowMessage(FillName(view.Translate(BetMessageContext, BetMessageFormat(action)),
+                              state.Players[static_cast<std::size_t>(seat)].Name));
     view.DrawTable();
-    return decision.Action == BetRaise;
+    return action == BetRaise;
 }
 
 }  // namespace kestrins

@@ -19,4 +19,10 @@ namespace kestrins {
 bool DecideBet(MdlMain& state, MdlCPUPlayer& cpu, int32_t seat, int32_t callAmount,
                RandomSource& random, TableView& view);
 
+// The deciding half of DecideBet: the same rule, draws and changes to the state, returned as
+// BetRaise, BetCall or BetDrop, with nothing shown and no pause. The coach plays its unseen
+// turns with it.
+int32_t DecideBetAction(MdlMain& state, MdlCPUPlayer& cpu, int32_t seat, int32_t callAmount,
+                        RandomSource& random);
+
 }  // namespace kestrins

@@ -51,6 +51,22 @@ struct ExchangeRating {
     bool operator==(const ExchangeRating&) const = default;
 };
 
+// One of the human's bet decisions as the coach judged it after the game: the decision taken
+// and the best one open at that turn, each with its expected money change in cents.
+struct BetRating {
+    int32_t Action = 0;  // BetRaise, BetCall or BetDrop
+    int32_t Bet = 0;     // the human's Bet after the decision
+    int32_t Value = 0;
+    int32_t BestAction = 0;
+    int32_t BestBet = 0;
+    int32_t BestValue = 0;
+
+    // What the decision gave away against the best one, in cents; never below 0.
+    int32_t GivenUp() const { return BestValue - Value; }
+
+    bool operator==(const BetRating&) const = default;
+};
+
 struct GameEntry {
     int64_t Id = 0;    // the lasting record's id; 0 while not stored
     int64_t Time = 0;  // when it was dealt, seconds since 1970 (UTC)
@@ -59,6 +75,8 @@ struct GameEntry {
     std::array<SeatRecord, 4> Seats{};
     std::vector<BetRecord> Bets;
     std::optional<ExchangeRating> Exchange;  // once the background judgement is in
+    // Every bet decision of the human's in order, once judged after the game.
+    std::optional<std::vector<BetRating>> BetRatings;
 
     bool operator==(const GameEntry&) const = default;
 };

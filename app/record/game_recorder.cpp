@@ -13,6 +13,16 @@
 
 namespace kestrins {
 
+GameRecorder::GameRecorder(MessageBoxes& boxes) : boxes_(boxes) {
+    judgePool_.setMaxThreadCount(1);
+    judgePool_.setThreadPriority(QThread::IdlePriority);
+}
+
+GameRecorder::~GameRecorder() {
+    // Cancelled before the pool waits for its thread, which then stops at its next look.
+    qDeleteAll(findChildren<BetJudgeRun*>(Qt::FindDirectChildrenOnly));
+}
+
 void GameRecorder::GameDealt(const MdlMain& state) {
     GameEntry game;
     game.Time = static_cast<int64_t>(std::time(nullptr));
@@ -26,6 +36,16 @@ void GameRecorder::GameDealt(const MdlMain& state) {
         record.MoneyAfter = player.Money;
     }
     games_.push_back(std::move(game));
+    seen_ = BetSituation{};
+    seen_.Dealt = state.Players[0].Cards;
+    seen_.Final = seen_.Dealt;
+    seen_.Opener = state.Winner;
+    // The drop button is set up from the allowance at the start of the round.
+    seen_.CanDrop = state.DropCount > 0;
+    for (int32_t seat = 0; seat < SeatCount; ++seat) {
+        seen_.Patterns[static_cast<std::size_t>(seat)] = state.Players[seat].Pattern;
+    }
+    decisions_.clear();
     emit Changed();
 }
 
@@ -37,7 +57,10 @@ void GameRecorder::CardsExchanged(const MdlMain& state, int32_t seat, int32_t co
     record.Final = state.Players[seat].Cards;
     record.Exchanged = count;
     if (seat == 0) {
+        seen_.Final = record.Final;
         JudgeExchange(games_.size() - 1);
+    } else {
+        seen_.Exchanged[static_cast<std::size_t>(seat)] = count;
     }
     emit Changed();
 }
@@ -76,7 +99,12 @@ void GameRecorder::BetMade(const MdlMain& state, int32_t seat, int32_t action, b
     if (games_.empty()) {
         return;
     }
-    games_.back().Bets.push_back(BetRecord{seat, action, state.Players[seat].Bet, bluffing});
+    const int32_t bet = state.Players[seat].Bet;
+    games_.back().Bets.push_back(BetRecord{seat, action, bet, bluffing});
+    if (seat == 0) {
+        decisions_.push_back(BetDecision{seen_, BetOption{action, bet}});
+    }
+    seen_.Turns.push_back(SeenTurn{seat, action, bet});
     emit Changed();
 }
 
@@ -105,7 +133,26 @@ void GameRecorder::GameEnded() {
     }
     games_.back().Finished = true;
     Keep(games_.back());
+    if (!decisions_.empty()) {
+        JudgeBets(games_.size() - 1, std::move(decisions_));
+        decisions_.clear();
+    }
     emit Changed();
+}
+
+void GameRecorder::JudgeBets(std::size_t index, std::vector<BetDecision> decisions) {
+    auto* run = new BetJudgeRun(std::move(decisions), judgePool_, this);
+    connect(run, &BetJudgeRun::Finished, this,
+            [this, index](const std::vector<BetRating>& ratings) {
+                GameEntry& game = games_[index];
+                game.BetRatings = ratings;
+                // A game stored before the judgement came in gets it now.
+                if (game.Id != 0 && RecordStore(DefaultRecordFolder().value_or(std::string()))
+                                        .AddBetRatings(game.Id, ratings)) {
+                    emit BetsStored();
+                }
+                emit Changed();
+            });
 }
 
 void GameRecorder::CheckLastingRecord() {

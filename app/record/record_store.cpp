@@ -41,9 +41,16 @@ constexpr const char* Migrations[] = {
     // The human's exchange as the coach judged it, written once the judgement is in.
     "CREATE TABLE exchanges(game_id INTEGER PRIMARY KEY, kept INTEGER NOT NULL, "
     "best INTEGER NOT NULL, win INTEGER NOT NULL, best_win INTEGER NOT NULL);",
+    // The human's bet decisions as the coach judged them, written once the judgement is in.
+    "CREATE TABLE bet_ratings(game_id INTEGER NOT NULL, decision INTEGER NOT NULL, "
+    "action INTEGER NOT NULL, bet INTEGER NOT NULL, value INTEGER NOT NULL, "
+    "best_action INTEGER NOT NULL, best_bet INTEGER NOT NULL, best_value INTEGER NOT NULL, "
+    "PRIMARY KEY(game_id, decision)) WITHOUT ROWID;",
 };
 // The first version with the exchanges table; older files are read without it.
 constexpr int ExchangesVersion = 2;
+// The first version with the bet_ratings table.
+constexpr int BetRatingsVersion = 3;
 constexpr int SchemaVersion = static_cast<int>(std::size(Migrations));
 
 enum class Outcome { Done, Failed, Damaged };
@@ -113,6 +120,28 @@ int InsertExchange(Connection& connection, int64_t gameId, const ExchangeRating&
     return result == SQLITE_DONE ? SQLITE_OK : result;
 }
 
+int InsertBetRatings(Connection& connection, int64_t gameId,
+                     const std::vector<BetRating>& ratings) {
+    int decision = 0;
+    for (const BetRating& rating : ratings) {
+        Statement insert(
+            connection.Handle(),
+            "INSERT OR REPLACE INTO bet_ratings VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)");
+        insert.BindInt64(1, gameId);
+        insert.BindInt(2, decision++);
+        insert.BindInt(3, rating.Action);
+        insert.BindInt(4, rating.Bet);
+        insert.BindInt(5, rating.Value);
+        insert.BindInt(6, rating.BestAction);
+        insert.BindInt(7, rating.BestBet);
+        insert.BindInt(8, rating.BestValue);
+        if (const int result = insert.Step(); result != SQLITE_DONE) {
+            return result;
+        }
+    }
+    return SQLITE_OK;
+}
+
 int InsertGame(Connection& connection, const GameEntry& game, int64_t& id) {
     Statement insert(connection.Handle(),
                      "INSERT INTO games(played_at, winner, bet_count) VALUES(?1, ?2, ?3)");
@@ -164,14 +193,21 @@ int InsertGame(Connection& connection, const GameEntry& game, int64_t& id) {
             return result;
         }
     }
-    return game.Exchange ? InsertExchange(connection, id, *game.Exchange) : SQLITE_OK;
+    if (game.Exchange) {
+        if (const int result = InsertExchange(connection, id, *game.Exchange);
+            result != SQLITE_OK) {
+            return result;
+        }
+    }
+    return game.BetRatings ? InsertBetRatings(connection, id, *game.BetRatings) : SQLITE_OK;
 }
 
 // Keeps the newest games only; ids only grow, so the oldest have the smallest.
 int DropOldGames(Connection& connection, int64_t newestId, int64_t kept) {
     for (const char* sql :
          {"DELETE FROM bets WHERE game_id <= ?1", "DELETE FROM seats WHERE game_id <= ?1",
-          "DELETE FROM exchanges WHERE game_id <= ?1", "DELETE FROM games WHERE id <= ?1"}) {
+          "DELETE FROM exchanges WHERE game_id <= ?1",
+          "DELETE FROM bet_ratings WHERE game_id <= ?1", "DELETE FROM games WHERE id <= ?1"}) {
         Statement remove(connection.Handle(), sql);
         remove.BindInt64(1, newestId - kept);
         if (const int result = remove.Step(); result != SQLITE_DONE) {
@@ -267,6 +303,22 @@ std::vector<ExchangeRating> LatestExchanges(Connection& connection, const std::s
     return ratings;
 }
 
+// The human's last AccuracyGames games under `name` with judged bets: what the bets gave away
+// in each, in cents, newest first.
+std::vector<int64_t> LatestBetLosses(Connection& connection, const std::string& name) {
+    std::vector<int64_t> losses;
+    Statement select(connection.Handle(),
+                     "SELECT sum(r.best_value - r.value) FROM bet_ratings r "
+                     "JOIN seats s ON s.game_id = r.game_id AND s.seat = 0 WHERE s.name = ?1 "
+                     "GROUP BY r.game_id ORDER BY r.game_id DESC LIMIT ?2");
+    select.BindText(1, name);
+    select.BindInt(2, AccuracyGames);
+    while (select.Step() == SQLITE_ROW) {
+        losses.push_back(select.ColumnInt64(0));
+    }
+    return losses;
+}
+
 // Under the folder's lock `attempt` runs again, since another process may have recovered
 // meanwhile; only a file it still finds damaged moves aside (its new name into movedTo), and
 // `attempt` runs once more on the fresh file.
@@ -341,6 +393,16 @@ std::string RecordStore::SetAsideDamaged() const {
 }
 
 bool RecordStore::AddExchange(int64_t gameId, const ExchangeRating& rating) const {
+    return AddToGame(
+        [&](Connection& connection) { return InsertExchange(connection, gameId, rating); });
+}
+
+bool RecordStore::AddBetRatings(int64_t gameId, const std::vector<BetRating>& ratings) const {
+    return AddToGame(
+        [&](Connection& connection) { return InsertBetRatings(connection, gameId, ratings); });
+}
+
+bool RecordStore::AddToGame(const std::function<int(hivekit::Connection&)>& insert) const {
     const std::optional<std::string> resolved = hivekit::WithoutLinks(folder_);
     if (!resolved) {
         return false;
@@ -349,8 +411,7 @@ bool RecordStore::AddExchange(int64_t gameId, const ExchangeRating& rating) cons
     if (BeginWrite(connection, *resolved + "/record.db") != Outcome::Done) {
         return false;
     }
-    return InsertExchange(connection, gameId, rating) == SQLITE_OK &&
-           connection.Exec("COMMIT") == SQLITE_OK;
+    return insert(connection) == SQLITE_OK && connection.Exec("COMMIT") == SQLITE_OK;
 }
 
 std::vector<GameEntry> RecordStore::LatestGames(int count) const {
@@ -403,6 +464,20 @@ std::vector<GameEntry> RecordStore::LatestGames(int count) const {
                 game.Exchange = RatingFrom(exchange);
             }
         }
+        if (version >= BetRatingsVersion) {
+            Statement ratings(connection.Handle(),
+                              "SELECT action, bet, value, best_action, best_bet, best_value "
+                              "FROM bet_ratings WHERE game_id = ?1 ORDER BY decision");
+            ratings.BindInt64(1, game.Id);
+            while (ratings.Step() == SQLITE_ROW) {
+                if (!game.BetRatings) {
+                    game.BetRatings.emplace();
+                }
+                game.BetRatings->push_back(BetRating{ratings.ColumnInt(0), ratings.ColumnInt(1),
+                                                     ratings.ColumnInt(2), ratings.ColumnInt(3),
+                                                     ratings.ColumnInt(4), ratings.ColumnInt(5)});
+            }
+        }
         games.push_back(std::move(game));
     }
     return games;
@@ -445,6 +520,17 @@ std::vector<NameStats> RecordStore::Stats() const {
             const std::vector<ExchangeRating> exchanges = LatestExchanges(connection, name.Name);
             name.JudgedExchanges = static_cast<int64_t>(exchanges.size());
             name.AccurateExchanges = std::ranges::count_if(exchanges, &ExchangeRating::Accurate);
+        }
+        if (name.Human && version >= BetRatingsVersion) {
+            const std::vector<int64_t> losses = LatestBetLosses(connection, name.Name);
+            name.JudgedBetGames = static_cast<int64_t>(losses.size());
+            int64_t cents = 0;
+            for (const int64_t loss : losses) {
+                cents += loss;
+            }
+            name.BetLossPerGame = losses.empty() ? 0.0
+                                                 : static_cast<double>(cents) / 100.0 /
+                                                       static_cast<double>(losses.size());
         }
         stats.push_back(std::move(name));
     }

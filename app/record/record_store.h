@@ -2,11 +2,16 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "record/game_entry.h"
+
+namespace kestrins::hivekit {
+class Connection;
+}
 
 namespace kestrins {
 
@@ -41,6 +46,10 @@ struct NameStats {
     // The human's last AccuracyGames judged exchanges, and how many of them were accurate.
     int64_t JudgedExchanges = 0;
     int64_t AccurateExchanges = 0;
+    // The human's last AccuracyGames games with judged bets, and the $ a game its bets gave
+    // away against the best ones.
+    int64_t JudgedBetGames = 0;
+    double BetLossPerGame = 0.0;
 };
 
 // One bet as the CSV lists it.
@@ -65,6 +74,8 @@ public:
     std::string SetAsideDamaged() const;
     // Keeps the judgement of the human's exchange in stored game `gameId`; false when it cannot.
     bool AddExchange(int64_t gameId, const ExchangeRating& rating) const;
+    // Keeps the judgement of the human's bets in stored game `gameId`; false when it cannot.
+    bool AddBetRatings(int64_t gameId, const std::vector<BetRating>& ratings) const;
 
     // The newest `count` games, newest first.
     std::vector<GameEntry> LatestGames(int count) const;
@@ -75,6 +86,9 @@ public:
     std::string Path() const { return folder_ + "/record.db"; }
 
 private:
+    // One write transaction on the file brought up to date; false when any step fails.
+    bool AddToGame(const std::function<int(hivekit::Connection&)>& insert) const;
+
     std::string folder_;
     int64_t keptGames_;
 };

@@ -1,4 +1,5 @@
-// Coach window: the exact category odds counted on this thread, the win chances from a worker.
+// Coach window: the exact category odds counted on this thread, the win chances and the bets'
+// values from workers.
 #include "ui/frm_coach.h"
 
 #include <QCloseEvent>
@@ -19,6 +20,8 @@
 #include "platform/translated_text.h"
 #include "record/win_odds_run.h"
 #include "ui/accessible_text.h"
+#include "ui/bet_coach_view.h"
+#include "ui/coach_cards.h"
 #include "ui/record_text.h"
 #include "ui/tool_window_place.h"
 #include "ui/window_font.h"
@@ -78,6 +81,7 @@ FrmCoach::FrmCoach(QWidget* parent) : QWidget(parent, Qt::Tool) {
     TblOdds->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TblOdds->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     TblOdds->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    TblOdds->setItemDelegateForRow(0, new SuitColourDelegate(TblOdds));
     QStringList columns{tr("選んだカード")};
     for (int best = 1; best <= ShownBest; ++best) {
         columns << tr("%1 位").arg(best);
@@ -97,11 +101,23 @@ FrmCoach::FrmCoach(QWidget* parent) : QWidget(parent, Qt::Tool) {
     note->setTextFormat(Qt::PlainText);
     note->setWordWrap(true);
 
+    exchangePage_ = new QWidget;
+    auto* exchange = new QVBoxLayout(exchangePage_);
+    exchange->setContentsMargins(0, 0, 0, 0);
+    exchange->addWidget(LblNow);
+    exchange->addWidget(TblOdds);
+    exchange->addWidget(LblRank);
+    exchange->addWidget(note);
+    betPage_ = new BetCoachView;
+    betPage_->hide();
+    connect(betPage_, &BetCoachView::Changed, this, [this] {
+        betPage_->layout()->activate();
+        layout()->activate();
+        adjustSize();
+    });
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(LblNow);
-    layout->addWidget(TblOdds);
-    layout->addWidget(LblRank);
-    layout->addWidget(note);
+    layout->addWidget(exchangePage_);
+    layout->addWidget(betPage_);
 
     tableBuilt_ = new QFutureWatcher<void>(this);
     connect(tableBuilt_, &QFutureWatcher<void>::finished, this, &FrmCoach::CountParts);
@@ -111,6 +127,10 @@ FrmCoach::FrmCoach(QWidget* parent) : QWidget(parent, Qt::Tool) {
 FrmCoach::~FrmCoach() = default;
 
 void FrmCoach::ShowHand(const Hand& cards) {
+    betPage_->Stop();
+    betPage_->hide();
+    exchangePage_->show();
+    setWindowTitle(tr("交換のヒント"));
     delete run_;
     cards_ = cards;
     dealt_ = true;
@@ -147,10 +167,31 @@ void FrmCoach::ShowMarks(const Hand& cards) {
     Refresh();
 }
 
+void FrmCoach::ShowBets(const BetSituation& seen) {
+    delete run_;
+    run_ = nullptr;
+    dealt_ = false;
+    exchangePage_->hide();
+    betPage_->show();
+    setWindowTitle(tr("賭けのヒント"));
+    betPage_->Start(seen);
+    if (!isVisible()) {
+        PlaceBesideParent();
+        show();
+    }
+}
+
+void FrmCoach::ShowPressed(int32_t bet) {
+    if (betPage_->isVisibleTo(this)) {
+        betPage_->ShowPressed(bet);
+    }
+}
+
 void FrmCoach::Stop() {
     delete run_;
     run_ = nullptr;
     dealt_ = false;
+    betPage_->Stop();
     hide();
 }
 
@@ -198,6 +239,7 @@ void FrmCoach::Refresh() {
                               TblOdds->horizontalHeader()->length() + 2 * TblOdds->frameWidth(),
                           TblOdds->horizontalHeader()->height() +
                               TblOdds->verticalHeader()->length() + 2 * TblOdds->frameWidth());
+    exchangePage_->layout()->activate();
     layout()->activate();
     adjustSize();
     // Laid out anew it may be wider: its place is measured again.

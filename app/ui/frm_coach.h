@@ -1,11 +1,13 @@
-// The exchange coach: the hand's category, the odds of the keep marked now and of the three best
-// keeps, shown beside the table while the human chooses the cards to exchange.
+// The coach: while the human chooses the cards to exchange, the hand's category and the odds of
+// the keep marked now and of the three best keeps; at the human's betting turn, every open bet's
+// value. Shown beside the table.
 #pragma once
 
 #include <QWidget>
 #include <array>
 #include <optional>
 
+#include "coach/bet_situation.h"
 #include "coach/exact_odds.h"
 #include "coach/win_odds.h"
 
@@ -16,6 +18,7 @@ class QFutureWatcher;
 
 namespace kestrins {
 
+class BetCoachView;
 class WinOddsRun;
 
 class FrmCoach final : public QWidget {
@@ -31,7 +34,11 @@ public:
     void ShowHand(const Hand& cards);
     // The marks changed: the figures of the keep marked now.
     void ShowMarks(const Hand& cards);
-    // No cards to choose: hides, abandoning a run still going.
+    // The human's betting turn, from what the human has seen: the bets' values as they firm up.
+    void ShowBets(const BetSituation& seen);
+    // The raise steps pressed so far in the betting turn: the human's Bet now.
+    void ShowPressed(int32_t bet);
+    // Nothing to choose: hides, abandoning a run still going.
     void Stop();
     // Beside the table on the screen, clear of what the table shows (PlaceBesideOwner).
     void PlaceBesideParent();
@@ -58,6 +65,8 @@ private:
     WinOddsRun* run_ = nullptr;
     // The shared hand table, built once on a worker thread so the table never waits for it.
     QFutureWatcher<void>* tableBuilt_;
+    QWidget* exchangePage_;
+    BetCoachView* betPage_;
     QLabel* LblNow;
     QTableWidget* TblOdds;
     QLabel* LblRank;

@@ -648,7 +648,7 @@ void FrmMain::MnuitemRecord_Click() {
 void FrmMain::MnuitemCoach_Click() {
     context_.State.ExchangeCoach = MnuitemCoach->isChecked();
     KeepSetting(Setting::ExchangeCoach);
-    UpdateCoach(MnuitemChange->isEnabled());
+    UpdateCoach();
 }
 
 void FrmMain::KeepSetting(Setting setting) {
@@ -656,8 +656,10 @@ void FrmMain::KeepSetting(Setting setting) {
     SaveSetting(context_.State, setting, context_.Store);
 }
 
-void FrmMain::UpdateCoach(bool choosing) {
-    const bool shown = choosing && context_.State.ExchangeCoach;
+void FrmMain::UpdateCoach() {
+    const bool choosing = MnuitemChange->isEnabled();
+    const bool betting = !PictBet->isHidden();
+    const bool shown = (choosing || betting) && context_.State.ExchangeCoach;
     if (shown && coach_ == nullptr) {
         coach_ = new FrmCoach(this);
         connect(coach_, &FrmCoach::Closed, this, [this] {
@@ -665,8 +667,10 @@ void FrmMain::UpdateCoach(bool choosing) {
             MnuitemCoach_Click();
         });
     }
-    if (shown) {
+    if (shown && choosing) {
         coach_->ShowHand(context_.State.Players[0].Cards);
+    } else if (shown) {
+        coach_->ShowBets(recorder_.Seen());
     } else if (coach_ != nullptr) {
         coach_->Stop();
     }
@@ -790,7 +794,7 @@ void FrmMain::SetChangeVisible(bool visible) {
     for (QAction* mark : MnuitemMark) {
         mark->setEnabled(visible);
     }
-    UpdateCoach(visible);
+    UpdateCoach();
     if (visible) {
         CmdChange->setFocus();
     }
@@ -798,6 +802,7 @@ void FrmMain::SetChangeVisible(bool visible) {
 
 void FrmMain::SetBetPanelVisible(bool visible) {
     PictBet->setVisible(visible);
+    UpdateCoach();
     if (visible) {
         CmdBet[0]->setFocus();
     }
@@ -815,6 +820,10 @@ void FrmMain::SetBetButton(int index, const std::string& caption, bool enabled) 
     FitCaption(*CmdBet[index]);
     if (index == 3) {
         MnuitemCancelRaise->setEnabled(enabled);
+        // Every raise step and cancel sets this button, with the human's bet already changed.
+        if (coach_ != nullptr) {
+            coach_->ShowPressed(context_.State.Players[0].Bet);
+        }
     }
 }
 

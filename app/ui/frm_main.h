@@ -129,8 +129,9 @@ private:
     void OpenResults();
     // Writes what the player just changed, not to lose it to a crash before the exit.
     void KeepSetting(Setting setting);
-    // Shows the coach for the human's hand while `choosing` and the coach is on; else hides it.
-    void UpdateCoach(bool choosing);
+    // While the coach is on: the exchange coach while cards are chosen, the bet coach while the
+    // bet panel shows; else hides it.
+    void UpdateCoach();
     void CreateControls();
     // Places everything in a client area of this size.
     void Layout(QSize client);

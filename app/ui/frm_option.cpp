@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "game/constants.h"
-#include "render/draw_table.h"
 #include "hivekit.h"
+#include "render/draw_table.h"
 #include "ui/dialog_body.h"
 #include "ui/surface_view.h"
 #include "ui/window_font.h"

@@ -68,6 +68,7 @@ FrmRecord::FrmRecord(const GameRecorder& recorder, MessageBoxes& boxes, QWidget*
     resize(640, 560);
     connect(&recorder_, &GameRecorder::Changed, this, &FrmRecord::ShowGames);
     connect(&recorder_, &GameRecorder::ExchangeStored, this, &FrmRecord::ShowStats);
+    connect(&recorder_, &GameRecorder::BetsStored, this, &FrmRecord::ShowStats);
     ShowStats();
     shownGameId_ = recorder_.Games().empty() ? 0 : recorder_.Games().back().Id;
     ShowGames();
@@ -76,13 +77,17 @@ FrmRecord::FrmRecord(const GameRecorder& recorder, MessageBoxes& boxes, QWidget*
 void FrmRecord::CreateStatsPage() {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
-    TblStats = new QTableWidget(0, 9);
+    TblStats = new QTableWidget(0, 10);
     TblStats->setObjectName(QStringLiteral("TblStats"));
-    TblStats->setHorizontalHeaderLabels({tr("名前"), tr("ゲーム数"), tr("勝ち"), tr("ドロップ"),
-                                         tr("レイズ"), tr("ブラフ率"), tr("ブラフ成功率"),
-                                         tr("平均の賭け金"), tr("交換の正確さ")});
+    TblStats->setHorizontalHeaderLabels(
+        {tr("名前"), tr("ゲーム数"), tr("勝ち"), tr("ドロップ"), tr("レイズ"), tr("ブラフ率"),
+         tr("ブラフ成功率"), tr("平均の賭け金"), tr("交換の正確さ"), tr("賭けで逃した額")});
     TblStats->horizontalHeaderItem(8)->setToolTip(
         tr("最近 %1 ゲームで、一番よい残し方か 1 ポイント以内の残し方を選んだ割合")
+            .arg(AccuracyGames));
+    TblStats->horizontalHeaderItem(9)->setToolTip(
+        tr("最近 %1 ゲームで、あなたの賭けが一番よい賭け方より 1 ゲームあたり平均で何 $ "
+           "少なく見込まれたか")
             .arg(AccuracyGames));
     TblStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TblStats->verticalHeader()->hide();
@@ -118,7 +123,10 @@ void FrmRecord::ShowStats() {
             bluffWins,
             QStringLiteral("%1 $").arg(name.AverageBet, 0, 'f', 1),
             name.Human ? Percent(name.AccurateExchanges, name.JudgedExchanges)
-                       : QStringLiteral("-")};
+                       : QStringLiteral("-"),
+            name.Human && name.JudgedBetGames > 0
+                ? tr("%1 $ / ゲーム").arg(name.BetLossPerGame, 0, 'f', 2)
+                : QStringLiteral("-")};
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(column == 0 ? Qt::AlignLeft | Qt::AlignVCenter

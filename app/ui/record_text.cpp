@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QStringList>
+#include <cmath>
 
 #include "game/bet_message.h"
 #include "game/constants.h"
@@ -162,6 +163,39 @@ QString ExchangeLine(const GameEntry& game) {
              points(rating.BestWin - rating.Win));
 }
 
+QString DecisionText(int32_t action, int32_t bet) {
+    const QString word = TranslatedText(BetMessageContext, BetActionWord(action));
+    return action == BetRaise
+               ? QCoreApplication::translate("RecordText", "%1 (%2 $ に)").arg(word).arg(bet)
+               : word;
+}
+
+QString SignedDollars(double dollars) {
+    // Rounded first, so that -0.04 reads as 0.0, not as -0.0.
+    const double tenths = std::round(dollars * 10.0) / 10.0;
+    const QString amount = QString::number(std::abs(tenths), 'f', 1);
+    return tenths > 0   ? QStringLiteral("+%1 $").arg(amount)
+           : tenths < 0 ? QStringLiteral("-%1 $").arg(amount)
+                        : QStringLiteral("%1 $").arg(amount);
+}
+
+QStringList BetLines(const GameEntry& game) {
+    QStringList lines;
+    if (!game.BetRatings) {
+        return lines;
+    }
+    for (const BetRating& rating : *game.BetRatings) {
+        lines << QCoreApplication::translate("RecordText",
+                                             "あなたのベット : %1 %2、一番よいのは%3 %4、差 %5 $")
+                     .arg(DecisionText(rating.Action, rating.Bet),
+                          SignedDollars(rating.Value / 100.0),
+                          DecisionText(rating.BestAction, rating.BestBet),
+                          SignedDollars(rating.BestValue / 100.0),
+                          QString::number(rating.GivenUp() / 100.0, 'f', 1));
+    }
+    return lines;
+}
+
 QString GameText(const GameEntry& game, int number) {
     const QString time =
         QDateTime::fromSecsSinceEpoch(game.Time).toString(QStringLiteral("HH:mm:ss"));
@@ -180,6 +214,9 @@ QString GameText(const GameEntry& game, int number) {
     text += QStringLiteral("<table cellspacing=4>") + SeatRows(game) + QStringLiteral("</table>");
     if (game.Exchange) {
         text += QStringLiteral("<p>%1</p>").arg(ExchangeLine(game));
+    }
+    if (const QStringList bets = BetLines(game); !bets.isEmpty()) {
+        text += QStringLiteral("<p>%1</p>").arg(bets.join(QStringLiteral("<br>")));
     }
     return text + BetList(game);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "record/game_entry.h"
 
@@ -15,6 +16,16 @@ QString BluffLine(const GameEntry& game);
 
 // The human's keep against the best one, once judged; empty before that.
 QString ExchangeLine(const GameEntry& game);
+
+// One line per bet decision of the human's, against the best option at that turn, once judged;
+// none before that.
+QStringList BetLines(const GameEntry& game);
+
+// A decision as the coach and the bet lines name it: "コール", "ドロップ", "レイズ (13 $ に)".
+QString DecisionText(int32_t action, int32_t bet);
+
+// An amount of money with its sign and one decimal: "+3.2 $", "-1.0 $", "0.0 $".
+QString SignedDollars(double dollars);
 
 // "コール", "レイズ" or "ドロップ" with the amount, as the record lists a bet. A drop loses its
 // stake, except in a drawn game (`drawn`), where every bet comes back.

@@ -1,5 +1,5 @@
 // The winner scan (dropped seats, ties, seat order) and the settlement at the 32-bit limits.
-#include "engine/showdown.h"
+#include "game/settle_bets.h"
 
 #include <gtest/gtest.h>
 

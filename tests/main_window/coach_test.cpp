@@ -1,8 +1,10 @@
-// The exchange coach from the main window: kept in the store only while on, shown only while
-// cards are chosen and following the marks, and the same game with it on as with it off.
+// The coach from the main window: kept in the store only while on, shown while cards are chosen
+// following the marks and at the human's bet turn following the raise steps, and the same game
+// with it on as with it off.
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTest>
 #include <functional>
@@ -31,6 +33,25 @@ QString Cell(const FrmMain& window, int row, int column) {
         ->findChild<QTableWidget*>(QStringLiteral("TblOdds"))
         ->item(row, column)
         ->text();
+}
+
+// The bet coach's table: one line per row, its three cells joined by " | ".
+QStringList BetRows(const FrmMain& window) {
+    const auto* table = Coach(window)->findChild<QTableWidget*>(QStringLiteral("TblBets"));
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        rows << QStringLiteral("%1 | %2 | %3")
+                    .arg(table->item(row, 0)->text(), table->item(row, 1)->text(),
+                         table->item(row, 2)->text());
+    }
+    return rows;
+}
+
+// Lets the bet coach's first figures come in.
+void WaitForBetFigures(const FrmMain& window) {
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&window] { return Label(window, "LblStatus").contains(QStringLiteral("通りの手で")); },
+        25000));
 }
 
 // Lets the worker's answer come in, as the running program would between two frames.
@@ -101,6 +122,58 @@ TEST_F(CoachTest, ShownWhileChoosingFollowsTheMarksAndGoesAwayAtTheExchange) {
     EXPECT_FALSE(Coach(*window)->isVisible());
 }
 
+// The traced game's bet turn: seat 3 raised to 13, the human's call is 13 $.
+TEST_F(CoachTest, AtTheBetTurnShowsEveryBetAndFollowsTheRaiseSteps) {
+    window->MnuitemCoach->trigger();
+    ChooseTitle(1);
+    DealAcesAgainstNoHands();
+    random.Push(0.99f);
+    random.Push(0.0f, 2);
+    ScriptCpuCalls(2);
+    pacer.AtWait.push_back([this] {
+        ASSERT_TRUE(Coach(*window)->isVisible());
+        EXPECT_EQ(Coach(*window)->windowTitle(), QStringLiteral("賭けのヒント"));
+        EXPECT_TRUE(window->MnuitemCoachFocus->isEnabled()) << "Ctrl+F6 reaches the bet coach";
+        EXPECT_EQ(Label(*window, "LblSituation"),
+                  QStringLiteral("コールは 13 $、このターンの前のあなたの賭け金は 1 $ です。"));
+        WaitForBetFigures(*window);
+        const QStringList rows = BetRows(*window);
+        ASSERT_GE(rows.size(), 3);
+        static const QRegularExpression value(
+            QStringLiteral("^(★ )?(.+) \\| [+-]?\\d+\\.\\d \\$ ± \\d+\\.\\d \\| \\d+\\.\\d %$"));
+        for (const QString& row : rows) {
+            EXPECT_TRUE(value.match(row).hasMatch()) << row.toStdString();
+        }
+        // Call and drop first; then the raises from 14 to 99 $, in groups.
+        EXPECT_TRUE(rows[0].contains(QStringLiteral("コール |"))) << rows[0].toStdString();
+        EXPECT_TRUE(rows[1].contains(QStringLiteral("ドロップ |"))) << rows[1].toStdString();
+        EXPECT_TRUE(rows[2].contains(QStringLiteral("レイズ (14"))) << rows[2].toStdString();
+        EXPECT_TRUE(rows.back().contains(QStringLiteral("99 $ に)"))) << rows.back().toStdString();
+        EXPECT_EQ(rows.filter(QStringLiteral("★ ")).size(), 1) << "one best line";
+        EXPECT_TRUE(
+            Label(*window, "LblPressed").startsWith(QStringLiteral("今押してある分 : コール : ")));
+        EXPECT_TRUE(Label(*window, "LblBest").startsWith(QStringLiteral("一番よいのは ")));
+
+        for (int i = 0; i < 3; ++i) {
+            window->CmdBet[1]->click();
+        }
+        EXPECT_TRUE(Label(*window, "LblPressed")
+                        .startsWith(QStringLiteral("今押してある分 : レイズ (16 $ に) : ")))
+            << Label(*window, "LblPressed").toStdString();
+        window->CmdBet[3]->click();
+        EXPECT_TRUE(
+            Label(*window, "LblPressed").startsWith(QStringLiteral("今押してある分 : コール : ")));
+        const QString spoken = Coach(*window)
+                                   ->findChild<QTableWidget*>(QStringLiteral("TblBets"))
+                                   ->accessibleDescription();
+        EXPECT_TRUE(spoken.contains(QStringLiteral("コール : "))) << spoken.toStdString();
+        EXPECT_TRUE(spoken.contains(QStringLiteral("勝つ確率")));
+        window->CmdBet[0]->click();
+    });
+    window->CmdChange->click();
+    EXPECT_FALSE(Coach(*window)->isVisible()) << "gone once the bet is made";
+}
+
 TEST_F(CoachTest, SameGameWithTheCoachOnAsOff) {
     ChooseTitle(1);
     const MdlMain start = state;
@@ -110,8 +183,15 @@ TEST_F(CoachTest, SameGameWithTheCoachOnAsOff) {
         if (window->MnuitemCoach->isChecked() != coach) {
             window->MnuitemCoach->trigger();
         }
-        // The worker's answers come in during the pauses, as they would in play.
-        GameTrace trace = TraceGame([] { QApplication::processEvents(); }, [] {});
+        // The worker's answers come in during the pauses, as they would in play; at the bet
+        // turn the bet coach has its first figures before the human calls.
+        GameTrace trace = TraceGame([] { QApplication::processEvents(); },
+                                    [&] {
+                                        if (coach) {
+                                            WaitForBetFigures(*window);
+                                            EXPECT_FALSE(BetRows(*window).isEmpty());
+                                        }
+                                    });
         EXPECT_EQ(Coach(*window) != nullptr, coach) << "the coach is made when first shown";
         return trace;
     };

@@ -44,7 +44,9 @@ TEST_F(RecordExchangeTest, OlderRecordIsStillReadAndGainsExchangesOnItsNextWrite
     const RecordStore store(home.RecordFolder());
     ASSERT_NE(store.Append(HumanGame(std::nullopt)).Id, 0);
     // The record as the program before the exchanges wrote it.
-    RunSql(store.Path(), "DROP TABLE exchanges; PRAGMA user_version = 1;");
+    RunSql(store.Path(),
+           "DROP TABLE exchanges; DROP TABLE bet_ratings; "
+           "PRAGMA user_version = 1;");
 
     EXPECT_EQ(store.LatestGames(5).size(), 1u);
     ASSERT_EQ(store.Stats().size(), 4u);
@@ -53,7 +55,7 @@ TEST_F(RecordExchangeTest, OlderRecordIsStillReadAndGainsExchangesOnItsNextWrite
     const GameEntry judged = HumanGame(Behind(25));
     const int64_t id = store.Append(judged).Id;
     ASSERT_NE(id, 0);
-    EXPECT_EQ(RunSql(store.Path(), "PRAGMA user_version").at(0), "2");
+    EXPECT_EQ(RunSql(store.Path(), "PRAGMA user_version").at(0), "3");
     const std::vector<GameEntry> games = store.LatestGames(5);
     ASSERT_EQ(games.size(), 2u);
     EXPECT_EQ(games[0].Exchange, judged.Exchange);

@@ -1,5 +1,5 @@
 // The game record's text: a name that looks like markup or holds a placeholder shows as written,
-// and every column after it keeps its own value.
+// and every column after it keeps its own value; the judged bets' lines with their signs.
 #include "ui/record_text.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +32,30 @@ TEST(RecordTextTest, NamesShowAsWrittenAndLeaveTheOtherColumnsAlone) {
         << text.toStdString();
     EXPECT_TRUE(text.contains(shown + QStringLiteral(" の勝ちです。")));
     EXPECT_TRUE(text.contains(QStringLiteral("<li>") + shown + QStringLiteral(" : ")));
+}
+
+TEST(RecordTextTest, BetLinesNameEachDecisionWithItsSignAndWhatItGaveUp) {
+    GameEntry game;
+    game.Finished = true;
+    EXPECT_TRUE(BetLines(game).isEmpty()) << "nothing before the judgement";
+    game.BetRatings = std::vector<BetRating>{
+        {BetCall, 5, 120, BetDrop, 1, 200},
+        {BetRaise, 13, -50, BetCall, 13, -4},
+        {BetDrop, 13, -1300, BetDrop, 13, -1300},
+    };
+    const QStringList lines = BetLines(game);
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(
+        lines[0],
+        QStringLiteral("あなたのベット : コール +1.2 $、一番よいのはドロップ +2.0 $、差 0.8 $"));
+    // -0.04 $ rounds to nothing: no "-0.0".
+    EXPECT_EQ(lines[1],
+              QStringLiteral("あなたのベット : レイズ (13 $ に) -0.5 $、一番よいのはコール "
+                             "0.0 $、差 0.5 $"));
+    EXPECT_EQ(lines[2], QStringLiteral("あなたのベット : ドロップ -13.0 $、一番よいのはドロップ "
+                                       "-13.0 $、差 0.0 $"));
+    const QString text = GameText(game, 1);
+    EXPECT_TRUE(text.contains(lines[0] + QStringLiteral("<br>") + lines[1])) << text.toStdString();
 }
 
 }  // namespace

@@ -43,10 +43,13 @@ MatchTally& MatchTally::operator+=(const MatchTally& other) {
     TypedAheadPauses += other.TypedAheadPauses;
     PotTotal += other.PotTotal;
     HumanNet += other.HumanNet;
+    HumanNetSquares += other.HumanNetSquares;
+    Calibrated += other.Calibrated;
     return *this;
 }
 
-MatchRunner::MatchRunner(uint32_t seed, const Sprites& sprites, bool typeAhead)
+MatchRunner::MatchRunner(uint32_t seed, const Sprites& sprites, bool typeAhead, Policy policy,
+                         const BetEffort& effort)
     : random_(seed), typeAhead_(typeAhead), sprites_(sprites) {
     StartUp(state_, store_);
     Pacer& pace = typeAhead ? static_cast<Pacer&>(queuePacer_) : pacer_;
@@ -73,7 +76,15 @@ MatchRunner::MatchRunner(uint32_t seed, const Sprites& sprites, bool typeAhead)
         }
         view->repaint();
     });
-    human_ = std::make_unique<SimulatedHuman>(*window_, pacer_, boxes_, HumanSeed(seed), typeAhead);
+    if (policy == Policy::Random) {
+        human_ =
+            std::make_unique<SimulatedHuman>(*window_, pacer_, boxes_, HumanSeed(seed), typeAhead);
+    } else {
+        auto human =
+            std::make_unique<PolicyHuman>(*window_, pacer_, policy, HumanSeed(seed), effort);
+        policyHuman_ = human.get();
+        human_ = std::move(human);
+    }
     human_->ChooseTitle();
 }
 
@@ -120,13 +131,20 @@ void MatchRunner::Count() {
     const std::vector<BetRecord>& bets = window_->Recorder().Games().back().Bets;
     tally_.HumanTurns +=
         std::count_if(bets.begin(), bets.end(), [](const BetRecord& bet) { return bet.Seat == 0; });
+    long long net = 0;
     if (state_.Winner != WinnerDraw) {
         long long pot = 0;
         for (const Player& player : state_.Players) {
             pot += player.Bet;
         }
         tally_.PotTotal += pot;
-        tally_.HumanNet += (state_.Winner == 0 ? pot : 0) - state_.Players[0].Bet;
+        net = (state_.Winner == 0 ? pot : 0) - state_.Players[0].Bet;
+    }
+    tally_.HumanNet += net;
+    tally_.HumanNetSquares += static_cast<double>(net) * static_cast<double>(net);
+    human_->GameOver(net);
+    if (policyHuman_ != nullptr) {
+        tally_.Calibrated = policyHuman_->Calibrated();
     }
 }
 

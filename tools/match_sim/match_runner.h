@@ -10,6 +10,7 @@
 #include "game/random_source.h"
 #include "game_checks.h"
 #include "platform/hivekit_binding.h"
+#include "policy_human.h"
 #include "render/sprites.h"
 #include "simulated_human.h"
 #include "support/queue_pacer.h"
@@ -35,6 +36,8 @@ struct MatchTally {
     // Every pot settled, and the human's money won minus lost, outside the match resets.
     long long PotTotal = 0;
     long long HumanNet = 0;
+    double HumanNetSquares = 0;  // of each game's net, for its standard error
+    Calibration Calibrated;
 
     MatchTally& operator+=(const MatchTally& other);
 };
@@ -43,7 +46,9 @@ class MatchRunner {
 public:
     // The game draws from a MersenneRandom seeded with `seed`; the player from its own stream.
     // Typing ahead, the player's input goes through the event queue and the real pacer.
-    MatchRunner(uint32_t seed, const Sprites& sprites, bool typeAhead);
+    // `policy` other than Random: a PolicyHuman valuing bets with `effort`.
+    MatchRunner(uint32_t seed, const Sprites& sprites, bool typeAhead,
+                Policy policy = Policy::Random, const BetEffort& effort = WindowEffort);
     ~MatchRunner();
     MatchRunner(const MatchRunner&) = delete;
     MatchRunner& operator=(const MatchRunner&) = delete;
@@ -69,7 +74,8 @@ private:
     HivekitBinding store_{DefaultHivekitPaths()};
     const Sprites& sprites_;
     std::unique_ptr<FrmMain> window_;
-    std::unique_ptr<SimulatedHuman> human_;
+    std::unique_ptr<MatchHuman> human_;
+    PolicyHuman* policyHuman_ = nullptr;
     std::optional<std::string> spriteViolation_;
     MatchTally tally_;
 };

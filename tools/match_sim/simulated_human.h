@@ -6,13 +6,14 @@
 #include <cstdint>
 #include <random>
 
+#include "match_human.h"
 #include "support/scripted_dialogs.h"
 #include "support/scripted_pacer.h"
 #include "ui/frm_main.h"
 
 namespace kestrins {
 
-class SimulatedHuman {
+class SimulatedHuman final : public MatchHuman {
 public:
     // Stays ready at every checkpoint and betting wait of the pacer from now on, and at every
     // pause when typing ahead.
@@ -20,20 +21,20 @@ public:
                    uint32_t seed, bool typeAhead);
 
     // Clicks "最初から" or "続きから" on the title screen.
-    void ChooseTitle();
+    void ChooseTitle() override;
     // Now and then asks to close between games, and cancels.
-    void BetweenGames();
+    void BetweenGames() override;
     // Clicks some of its cards, and now and then the table beside them.
-    void MarkCards();
+    void MarkCards() override;
     // Asks to close the window and cancels at the save question; false if the window closed
     // or no question came.
     bool RequestCloseAndCancel();
 
-    int CloseRequests() const { return closeRequests_; }
+    int CloseRequests() const override { return closeRequests_; }
     // The pauses in which it clicked or typed.
-    long long TypedAhead() const { return typedAhead_; }
+    long long TypedAhead() const override { return typedAhead_; }
     // A request that did not end in a cancelled question.
-    int FailedCloseRequests() const { return failedCloseRequests_; }
+    int FailedCloseRequests() const override { return failedCloseRequests_; }
 
 private:
     void AtCheckpoint();

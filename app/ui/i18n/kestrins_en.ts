@@ -296,6 +296,10 @@ and a new settings file has been started.</translation>
         <source>%1 (%2 $ は引き分けで戻る)</source>
         <translation>%1 (%2 $, returned by the draw)</translation>
     </message>
+    <message>
+        <source>あなたのベット : %1 %2、一番よいのは%3 %4、差 %5 $</source>
+        <translation>Your bet: %1 %2; the best was %3 %4, %5 $ better</translation>
+    </message>
 </context>
 <context>
     <name>Round</name>
@@ -581,6 +585,73 @@ What could not be read starts at its first values.</translation>
     </message>
 </context>
 <context>
+    <name>kestrins::BetCoachView</name>
+    <message>
+        <source>賭け方ごとの見込み</source>
+        <translation>Expected result of each bet</translation>
+    </message>
+    <message>
+        <source>賭け方</source>
+        <translation>Bet</translation>
+    </message>
+    <message>
+        <source>増減の見込み</source>
+        <translation>Expected change</translation>
+    </message>
+    <message>
+        <source>勝つ確率</source>
+        <translation>Chance to win</translation>
+    </message>
+    <message>
+        <source>この後のあなたの番は、いつもコールするものとして計算しています。増減は、このゲームの精算で所持金がどれだけ変わるかの見込みです (勝って増えるドロップの回数は数えません)。± はその誤差です。</source>
+        <translation>Your later turns in this game are counted as calls. The change is what your money is expected to gain or lose when this game is settled (the drops a win brings are not counted). ± is its error.</translation>
+    </message>
+    <message>
+        <source>あなたの手 : %1</source>
+        <translation>Your hand: %1</translation>
+    </message>
+    <message>
+        <source>レイズ (%1〜%2 $ に)</source>
+        <translation>Raise (to %1–%2 $)</translation>
+    </message>
+    <message>
+        <source>コールは %1 $、このターンの前のあなたの賭け金は %2 $ です。</source>
+        <translation>A call is %1 $; your bet before this turn was %2 $.</translation>
+    </message>
+    <message>
+        <source>計算中…</source>
+        <translation>computing…</translation>
+    </message>
+    <message>
+        <source>これまでの賭けに合うコンピュータの手が見つからず、計算できませんでした。</source>
+        <translation>No computer hands that fit the bets so far were found; nothing could be worked out.</translation>
+    </message>
+    <message>
+        <source>★ </source>
+        <translation>★ </translation>
+    </message>
+    <message>
+        <source>%1 : %2、勝つ確率 %3</source>
+        <translation>%1: %2, chance to win %3</translation>
+    </message>
+    <message>
+        <source>今押してある分 : %1 : %2、勝つ確率 %3</source>
+        <translation>As pressed now: %1: %2, chance to win %3</translation>
+    </message>
+    <message>
+        <source>一番よいのは %1 (%2) です。</source>
+        <translation>The best is %1 (%2).</translation>
+    </message>
+    <message>
+        <source>計算済み (%1 通りの手で)</source>
+        <translation>Done (over %1 hands)</translation>
+    </message>
+    <message>
+        <source>計算中… (%1 通りの手で)</source>
+        <translation>computing… (over %1 hands)</translation>
+    </message>
+</context>
+<context>
     <name>kestrins::FrmCoach</name>
     <message>
         <source>交換のヒント</source>
@@ -633,6 +704,10 @@ What could not be read starts at its first values.</translation>
     <message>
         <source>勝つ確率を計算中…</source>
         <translation>Computing the chances to win…</translation>
+    </message>
+    <message>
+        <source>賭けのヒント</source>
+        <translation>Bet coach</translation>
     </message>
 </context>
 <context>
@@ -1066,6 +1141,18 @@ What could not be read starts at its first values.</translation>
         <translation>Written as CSV.
 Bets: %1
 Games and hands: %2</translation>
+    </message>
+    <message>
+        <source>賭けで逃した額</source>
+        <translation>Given up by bets</translation>
+    </message>
+    <message>
+        <source>最近 %1 ゲームで、あなたの賭けが一番よい賭け方より 1 ゲームあたり平均で何 $ 少なく見込まれたか</source>
+        <translation>Over the last %1 games: how many $ a game your bets were expected to bring less than the best bets</translation>
+    </message>
+    <message>
+        <source>%1 $ / ゲーム</source>
+        <translation>%1 $ / game</translation>
     </message>
 </context>
 <context>

@@ -1,4 +1,4 @@
-// How the bets are settled after the showdown; the winner rule itself lives in game.
+// How the bets are settled after the showdown, for the game and for the coach's played-out games.
 #pragma once
 
 #include <cstdint>

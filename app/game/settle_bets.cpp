@@ -1,5 +1,5 @@
 // The settlement, with money kept inside 32 bits.
-#include "engine/showdown.h"
+#include "game/settle_bets.h"
 
 #include <algorithm>
 #include <limits>
