@@ -98,6 +98,16 @@ bool MatchOver(const MdlMain& state) {
            std::all_of(state.Players.begin() + 1, state.Players.end(), below);
 }
 
+// Nothing to continue: money and drops as a new match starts them (a first start, or nothing was
+// kept).
+bool AtMatchStart(const MdlMain& state) {
+    const auto starting = [](const Player& player) {
+        return player.Money == StartingMoneyComputer;
+    };
+    return state.DropCount == StartingDropCount && state.Players[0].Money == StartingMoneyHuman &&
+           std::all_of(state.Players.begin() + 1, state.Players.end(), starting);
+}
+
 }  // namespace
 
 FrmMain::FrmMain(GameContext context, bool showMoney)
@@ -246,6 +256,12 @@ void FrmMain::CreateViewMenu() {
     MnuitemCoach->setChecked(context_.State.ExchangeCoach);
     connect(MnuitemCoach, &QAction::triggered, this, &FrmMain::MnuitemCoach_Click);
     SoundItems = new SoundMenu(context_.State, *MnuView);
+    // Kept the moment they change, as the other view values (after the menu's own handlers).
+    connect(SoundItems->MnuitemSound, &QAction::triggered, this,
+            [this] { KeepSetting(Setting::SoundEffects); });
+    for (QAction* step : SoundItems->MnuitemVolume) {
+        connect(step, &QAction::triggered, this, [this] { KeepSetting(Setting::SoundVolume); });
+    }
     painter_.SetSound(SoundItems);
 }
 
@@ -406,16 +422,18 @@ void FrmMain::PictPlayField_MouseDown(Qt::MouseButton button, int x, int y) {
 void FrmMain::ChooseTitleRow(int row) {
     MdlMain& state = context_.State;
     if (state.GameState == StateTitle) {
-        // A finished match has nothing to continue: it starts over, and says why.
+        // A finished match, or none kept, has nothing to continue: it starts over, and says why.
         const bool over = row == 2 && MatchOver(state);
-        if (row == 1 || over) {
+        const bool none = row == 2 && AtMatchStart(state);
+        if (row == 1 || over || none) {
             state.Players[0].Money = StartingMoneyHuman;
             for (int seat = 1; seat < SeatCount; ++seat) {
                 state.Players[seat].Money = StartingMoneyComputer;
             }
             state.DropCount = StartingDropCount;
-            const QString said =
-                over ? tr("この対戦は終わっています。最初から始めます。") : tr("初期化しました。");
+            const QString said = over ? tr("この対戦は終わっています。最初から始めます。")
+                                 : none ? tr("続けられる対戦がないため、最初から始めます。")
+                                        : tr("初期化しました。");
             context_.Boxes.Show(said.toStdString(), "Kestrin", MessageButtons::Ok,
                                 MessageIcon::Information);
         } else if (row == 2) {
@@ -496,6 +514,11 @@ void FrmMain::CmdBet_Click(int index) {
 void FrmMain::MnuitemOption_Click() {
     FrmOption option(context_.State, context_.Sheets.CardBacks.At(1.0), context_.Boxes, this);
     context_.Modal.Run(option);
+    if (option.result() == QDialog::Accepted) {
+        for (Setting setting : OptionSettings) {
+            KeepSetting(setting);
+        }
+    }
     // A changed card back or name shows at once on a table with a game on it.
     switch (context_.State.GameState) {
         case StateGameOver:
@@ -544,9 +567,13 @@ void FrmMain::MnuitemTitle_Click() {
 }
 
 void FrmMain::MnuitemSpeed_Click(int32_t speed) {
+    const bool changed = speed != context_.State.GameSpeed;
     context_.State.GameSpeed = speed;
     MnuitemSpeed[speed]->setChecked(true);
     pace_.SetScale(PauseScale[speed]);
+    if (changed) {
+        KeepSetting(Setting::GameSpeed);
+    }
 }
 
 void FrmMain::MnuitemTableSize_Click(int32_t size) {
@@ -557,7 +584,10 @@ void FrmMain::MnuitemTableSize_Click(int32_t size) {
     const int32_t largest = LargestFittingTableSize(available.size(), around);
     size = std::min(size, largest);
     OfferTableSizes(MnuitemTableSize, *MnuitemZoomIn, size, largest);
-    context_.State.TableSize = size;
+    if (size != context_.State.TableSize) {
+        context_.State.TableSize = size;
+        KeepSetting(Setting::TableSize);
+    }
     MnuitemTableSize[size]->setChecked(true);
     const double scale = TableScale[size];
     const QSize table = TableClientSize(size);
@@ -617,7 +647,13 @@ void FrmMain::MnuitemRecord_Click() {
 
 void FrmMain::MnuitemCoach_Click() {
     context_.State.ExchangeCoach = MnuitemCoach->isChecked();
+    KeepSetting(Setting::ExchangeCoach);
     UpdateCoach();
+}
+
+void FrmMain::KeepSetting(Setting setting) {
+    // A value that cannot be written now is written again at exit, which tells the player.
+    SaveSetting(context_.State, setting, context_.Store);
 }
 
 void FrmMain::UpdateCoach() {
@@ -686,9 +722,9 @@ bool FrmMain::Form_QueryUnload() {
     }
     // A failed save would lose the money: the player may mend the folder and try again.
     for (;;) {
-        const std::vector<std::string> unsaved =
+        const Unsaved unsaved =
             SaveAtClose(state, choice, MnuitemResults->isChecked(), context_.Store);
-        if (unsaved.empty() || !canSave) {
+        if (unsaved.Empty() || !canSave) {
             break;
         }
         const MessageAnswer answer =
