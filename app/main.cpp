@@ -1,5 +1,6 @@
 // Kestrins: start-up, then the main window's event loop until it closes.
 #include <QApplication>
+#include <cstdio>
 #include <cstring>
 
 #include "command_line.h"
@@ -10,7 +11,9 @@
 #include "platform/qt_message_boxes.h"
 #include "platform/qt_pacer.h"
 #include "platform/quit_signals.h"
+#include "platform/single_instance.h"
 #include "render/sprites.h"
+#include "settings/settings.h"
 #include "settings/startup.h"
 #include "sound/effect_player.h"
 #include "sound/sound_player.h"
@@ -29,6 +32,17 @@ int main(int argc, char** argv) {
         return *exitCode;
     }
     QApplication app(argc, argv);
+    // Two copies over one store would each play the stored match and overwrite the other's.
+    SingleInstance instance(QString::fromStdString(SettingsStoreFile()));
+    if (!instance.Claim()) {
+        if (instance.AskFirstToShow(5000)) {
+            std::printf("Kestrins is already running: its window was brought to the front.\n");
+            return 0;
+        }
+        std::fprintf(stderr, "kestrins: another copy is running but did not answer.\n");
+        return 1;
+    }
+    QObject::connect(&instance, &SingleInstance::ShowRequested, &BringToFront);
     QApplication::setFont(WindowFont());
     // Desktops match the window to its desktop entry and icon by this name.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(KestrinsAppId));
@@ -55,13 +69,18 @@ int main(int argc, char** argv) {
         boxes.Show(text.toStdString(), "Kestrin", MessageButtons::Ok, MessageIcon::Error);
     });
 
-    const bool showMoney = StartUp(state, store);
+    const LoadedSettings loaded = StartUp(state, store);
+    if (loaded.Cause != 0) {
+        boxes.Show(LoadFailureMessage(loaded.Cause), "Kestrin", MessageButtons::Ok,
+                   MessageIcon::Error);
+    }
     QtPacer pacer;
     ExecModalRunner modal;
     const Sprites sprites = LoadSprites();
     // Before the window, which may still cue while it closes.
     EffectPlayer sound(QApplication::applicationFilePath());
-    FrmMain frmMain(GameContext{state, random, pacer, boxes, modal, store, sprites}, showMoney);
+    FrmMain frmMain(GameContext{state, random, pacer, boxes, modal, store, sprites},
+                    loaded.ShowMoney);
     boxes.SetParent(&frmMain);
     frmMain.SetSoundOutput(&sound);
     // Ends the player did not ask for save as a close would, without a question.

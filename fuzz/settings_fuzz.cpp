@@ -229,7 +229,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     messages.Clear();
 
     kestrins::MdlMain state;
-    const bool showMoney = kestrins::StartUp(state, binding);
+    const bool showMoney = kestrins::StartUp(state, binding).ShowMoney;
     bool expectedShowMoney = false;
     const kestrins::MdlMain expected = ExpectedLoad(stored, expectedShowMoney);
     if (state.Players != expected.Players) {

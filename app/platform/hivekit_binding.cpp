@@ -3,6 +3,8 @@
 
 #include <dlfcn.h>
 
+#include <cerrno>
+
 #include "platform/install_paths.h"
 #include "platform/program_folder.h"
 
@@ -72,6 +74,16 @@ void* HivekitBinding::Function(const char* name, void*& cache) {
     return cache;
 }
 
+unsigned char HivekitBinding::Finish(unsigned char result) {
+    lastError_ = result != 0 ? 0 : errno;
+    return result;
+}
+
+unsigned char HivekitBinding::Unavailable() {
+    lastError_ = ENOSYS;
+    return 0;
+}
+
 bool HivekitBinding::CanWrite() {
     return Function("SetValueDWORD", setValueDWORD_) != nullptr &&
            Function("SetValueText", setValueText_) != nullptr &&
@@ -80,31 +92,35 @@ bool HivekitBinding::CanWrite() {
 
 unsigned char HivekitBinding::DeleteValue(HKEY root, const char* keyPath, const char* valueName) {
     void* fn = Function("DeleteValue", deleteValue_);
-    return fn != nullptr ? As<DeleteValueFn>(fn)(root, keyPath, valueName) : 0;
+    return fn != nullptr ? Finish(As<DeleteValueFn>(fn)(root, keyPath, valueName)) : Unavailable();
 }
 
 unsigned char HivekitBinding::GetValueDWORD(HKEY root, const char* keyPath, const char* valueName,
                                             int32_t* value) {
     void* fn = Function("GetValueDWORD", getValueDWORD_);
-    return fn != nullptr ? As<GetValueDWORDFn>(fn)(root, keyPath, valueName, value) : 0;
+    return fn != nullptr ? Finish(As<GetValueDWORDFn>(fn)(root, keyPath, valueName, value))
+                         : Unavailable();
 }
 
 unsigned char HivekitBinding::GetValueText(HKEY root, const char* keyPath, const char* valueName,
                                            char* buffer) {
     void* fn = Function("GetValueText", getValueText_);
-    return fn != nullptr ? As<GetValueTextFn>(fn)(root, keyPath, valueName, buffer) : 0;
+    return fn != nullptr ? Finish(As<GetValueTextFn>(fn)(root, keyPath, valueName, buffer))
+                         : Unavailable();
 }
 
 unsigned char HivekitBinding::SetValueDWORD(HKEY root, const char* keyPath, const char* valueName,
                                             int32_t value) {
     void* fn = Function("SetValueDWORD", setValueDWORD_);
-    return fn != nullptr ? As<SetValueDWORDFn>(fn)(root, keyPath, valueName, value) : 0;
+    return fn != nullptr ? Finish(As<SetValueDWORDFn>(fn)(root, keyPath, valueName, value))
+                         : Unavailable();
 }
 
 unsigned char HivekitBinding::SetValueText(HKEY root, const char* keyPath, const char* valueName,
                                            const char* text) {
     void* fn = Function("SetValueText", setValueText_);
-    return fn != nullptr ? As<SetValueTextFn>(fn)(root, keyPath, valueName, text) : 0;
+    return fn != nullptr ? Finish(As<SetValueTextFn>(fn)(root, keyPath, valueName, text))
+                         : Unavailable();
 }
 
 std::vector<std::string> DefaultHivekitPaths() {

@@ -41,8 +41,15 @@ public:
     unsigned char SetValueText(HKEY root, const char* keyPath, const char* valueName,
                                const char* text);
 
+    // Why the last call failed, as the library left it in errno (ENOSPC, EACCES, ENOENT...);
+    // ENOSYS when the library or the function is missing, 0 after a call that succeeded.
+    int LastError() const { return lastError_; }
+
 private:
     void* Function(const char* name, void*& cache);
+    // Keeps errno as the call left it, before anything else can change it.
+    unsigned char Finish(unsigned char result);
+    unsigned char Unavailable();
     void ReportUnavailable(std::string_view missingFunction);
 
     std::vector<std::string> candidates_;
@@ -51,6 +58,7 @@ private:
     void* handle_ = nullptr;
     bool loadTried_ = false;
     bool reported_ = false;
+    int lastError_ = 0;
     void* deleteValue_ = nullptr;
     void* getValueDWORD_ = nullptr;
     void* getValueText_ = nullptr;

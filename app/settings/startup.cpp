@@ -2,15 +2,14 @@
 #include "settings/startup.h"
 
 #include "game/constants.h"
-#include "settings/settings.h"
 
 namespace kestrins {
 
-bool StartUp(MdlMain& state, HivekitBinding& store) {
-    const bool showMoney = LoadSettings(state, store);
+LoadedSettings StartUp(MdlMain& state, HivekitBinding& store) {
+    const LoadedSettings loaded = LoadSettings(state, store);
     state.Winner = FirstOpener;
     state.RaiseHistory.resize(1);
-    return showMoney;
+    return loaded;
 }
 
 }  // namespace kestrins

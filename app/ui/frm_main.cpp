@@ -239,6 +239,12 @@ void FrmMain::CreateViewMenu() {
     MnuitemCoach->setChecked(context_.State.ExchangeCoach);
     connect(MnuitemCoach, &QAction::triggered, this, &FrmMain::MnuitemCoach_Click);
     SoundItems = new SoundMenu(context_.State, *MnuView);
+    // Kept the moment they change, as the other view values (after the menu's own handlers).
+    connect(SoundItems->MnuitemSound, &QAction::triggered, this,
+            [this] { KeepSetting(Setting::SoundEffects); });
+    for (QAction* step : SoundItems->MnuitemVolume) {
+        connect(step, &QAction::triggered, this, [this] { KeepSetting(Setting::SoundVolume); });
+    }
     painter_.SetSound(SoundItems);
 }
 
@@ -441,6 +447,11 @@ void FrmMain::CmdBet_Click(int index) {
 void FrmMain::MnuitemOption_Click() {
     FrmOption option(context_.State, context_.Sheets.CardBacks.At(1.0), context_.Boxes, this);
     context_.Modal.Run(option);
+    if (option.result() == QDialog::Accepted) {
+        for (Setting setting : OptionSettings) {
+            KeepSetting(setting);
+        }
+    }
     // A changed card back or name shows at once on a table with a game on it.
     switch (context_.State.GameState) {
         case StateGameOver:
@@ -489,9 +500,13 @@ void FrmMain::MnuitemTitle_Click() {
 }
 
 void FrmMain::MnuitemSpeed_Click(int32_t speed) {
+    const bool changed = speed != context_.State.GameSpeed;
     context_.State.GameSpeed = speed;
     MnuitemSpeed[speed]->setChecked(true);
     pace_.SetScale(PauseScale[speed]);
+    if (changed) {
+        KeepSetting(Setting::GameSpeed);
+    }
 }
 
 void FrmMain::MnuitemTableSize_Click(int32_t size) {
@@ -502,7 +517,10 @@ void FrmMain::MnuitemTableSize_Click(int32_t size) {
     const int32_t largest = LargestFittingTableSize(available.size(), around);
     size = std::min(size, largest);
     OfferTableSizes(MnuitemTableSize, *MnuitemZoomIn, size, largest);
-    context_.State.TableSize = size;
+    if (size != context_.State.TableSize) {
+        context_.State.TableSize = size;
+        KeepSetting(Setting::TableSize);
+    }
     MnuitemTableSize[size]->setChecked(true);
     const double scale = TableScale[size];
     const QSize table = TableClientSize(size);
@@ -562,7 +580,13 @@ void FrmMain::MnuitemRecord_Click() {
 
 void FrmMain::MnuitemCoach_Click() {
     context_.State.ExchangeCoach = MnuitemCoach->isChecked();
+    KeepSetting(Setting::ExchangeCoach);
     UpdateCoach();
+}
+
+void FrmMain::KeepSetting(Setting setting) {
+    // A value that cannot be written now is written again at exit, which tells the player.
+    SaveSetting(context_.State, setting, context_.Store);
 }
 
 void FrmMain::UpdateCoach() {
@@ -632,9 +656,9 @@ bool FrmMain::Form_QueryUnload() {
     }
     // A failed save would lose the money: the player may mend the folder and try again.
     for (;;) {
-        const std::vector<std::string> unsaved =
+        const Unsaved unsaved =
             SaveAtClose(state, choice, MnuitemResults->isChecked(), context_.Store);
-        if (unsaved.empty() || !canSave) {
+        if (unsaved.Empty() || !canSave) {
             break;
         }
         const MessageAnswer answer =

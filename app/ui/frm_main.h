@@ -14,6 +14,7 @@
 #include "platform/scaled_pacer.h"
 #include "platform/surface.h"
 #include "record/game_recorder.h"
+#include "settings/settings.h"
 #include "ui/frm_results.h"
 #include "ui/game_context.h"
 #include "ui/title_screen.h"
@@ -127,6 +128,8 @@ private:
     void CreateKeyMenu(QMenu& parent);
     void CreateViewMenu();
     void OpenResults();
+    // Writes what the player just changed, not to lose it to a crash before the exit.
+    void KeepSetting(Setting setting);
     // While the coach is on: the exchange coach while cards are chosen, the bet coach while the
     // bet panel shows; else hides it.
     void UpdateCoach();

@@ -32,16 +32,20 @@ void StartOver(MdlMain& state) {
     state.DropCount = StartingDropCount;
 }
 
+// Nothing to continue: money and drops as a new match starts them (a first start, or nothing
+// was kept).
+bool AtMatchStart(const MdlMain& state) {
+    const auto starting = [](const Player& player) {
+        return player.Money == StartingMoneyComputer;
+    };
+    return state.DropCount == StartingDropCount && state.Players[0].Money == StartingMoneyHuman &&
+           std::all_of(state.Players.begin() + 1, state.Players.end(), starting);
+}
+
 }  // namespace
 
 bool MatchToContinue(const MdlMain& state) {
-    const auto startingMoney = [&state](int seat) {
-        return state.Players[seat].Money ==
-               (seat == 0 ? StartingMoneyHuman : StartingMoneyComputer);
-    };
-    const bool asNew = state.DropCount == StartingDropCount && startingMoney(0) &&
-                       startingMoney(1) && startingMoney(2) && startingMoney(3);
-    return !MatchOver(state) && !asNew;
+    return !MatchOver(state) && !AtMatchStart(state);
 }
 
 void TitleScreen::Draw(int row) {
@@ -84,8 +88,9 @@ void TitleScreen::MoveByKey(int key) {
 }
 
 bool TitleScreen::Choose(int row, bool byKeys) {
-    // A finished match has nothing to continue: it starts over, and says why.
+    // A finished match, or none kept, has nothing to continue: it starts over, and says why.
     const bool over = row == 2 && MatchOver(state_);
+    const bool none = row == 2 && AtMatchStart(state_);
     if (row == 1 && byKeys && MatchToContinue(state_) &&
         boxes_.Show(tr("今の対戦の所持金とドロップ可能回数を初期化して、最初から始めますか？")
                         .toStdString(),
@@ -93,10 +98,11 @@ bool TitleScreen::Choose(int row, bool byKeys) {
                     MessageIcon::Question) != MessageAnswer::Yes) {
         return false;
     }
-    if (row == 1 || over) {
+    if (row == 1 || over || none) {
         StartOver(state_);
-        const QString said =
-            over ? tr("この対戦は終わっています。最初から始めます。") : tr("初期化しました。");
+        const QString said = over ? tr("この対戦は終わっています。最初から始めます。")
+                             : none ? tr("続けられる対戦がないため、最初から始めます。")
+                                    : tr("初期化しました。");
         boxes_.Show(said.toStdString(), "Kestrin", MessageButtons::Ok, MessageIcon::Information);
     } else if (row == 2) {
         boxes_.Show(tr("続きから始めます。").toStdString(), "Kestrin", MessageButtons::Ok,

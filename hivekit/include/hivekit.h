@@ -32,7 +32,13 @@ typedef struct HivekitRoot* HKEY;
 /* Key paths separate their levels with backslashes; key paths and value names compare without
  * regard to ASCII case; a NULL value name is the key's default value. Text is UTF-8 (any bytes
  * but zero are kept). A NULL key path, text, buffer or number pointer fails (0). Each root is one
- * store file in $XDG_CONFIG_HOME/hivekit/ (or ~/.config/hivekit/). */
+ * store file in $XDG_CONFIG_HOME/hivekit/ (or ~/.config/hivekit/).
+ * A call that fails leaves the cause in errno: ENOENT for a value, key or store that is not
+ * there (or a value of the other type), ENOSPC or EDQUOT for a full disk, EACCES, EPERM or EROFS
+ * for a folder or file that may not be written or read, EBUSY when another program kept the
+ * store locked for longer than the call waits (about ten seconds), EMSGSIZE for a text over
+ * the read limit, EINVAL for a NULL argument or an unknown root, otherwise what the system
+ * reported (EIO...). A failed write never leaves an empty store file behind. */
 HIVEKIT_API unsigned char DeleteValue(HKEY root, const char* keyPath, const char* valueName);
 HIVEKIT_API unsigned char GetValueDWORD(HKEY root, const char* keyPath, const char* valueName,
                                         int32_t* value);

@@ -49,6 +49,9 @@ public:
     int Exec(const char* sql);
     // How many rows the last statement changed.
     int Changes() const;
+    // The cause of result, an error this connection has just met (call it before anything else),
+    // as an errno value: what the system reported, or the errno that names SQLite's result.
+    int Cause(int result) const;
     sqlite3* Handle() const { return db_; }
 
 private:

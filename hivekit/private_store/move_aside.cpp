@@ -18,7 +18,8 @@ namespace kestrins::hivekit {
 
 namespace {
 
-constexpr int kLockAttempts = 200;
+// As long as a write waits for the store's own lock (connection.cpp).
+constexpr int kLockAttempts = 1000;
 constexpr std::chrono::milliseconds kLockRetryPause{10};
 constexpr int kNameAttempts = 100;
 

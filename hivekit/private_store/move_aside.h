@@ -10,7 +10,7 @@ namespace kestrins::hivekit {
 // the process is killed.
 class FolderLock {
 public:
-    // Tries for about two seconds.
+    // Tries for about ten seconds.
     explicit FolderLock(const std::string& folder);
     ~FolderLock();
     FolderLock(const FolderLock&) = delete;

@@ -22,7 +22,12 @@ bool MakePrivateFolder(const std::string& path) {
     if (mkdir(path.c_str(), 0700) == 0) {
         return chmod(path.c_str(), 0700) == 0;
     }
-    return errno == EEXIST && IsFolder(path);
+    if (errno != EEXIST) {
+        return false;
+    }
+    // Something else by that name: the cause to report is that it is no folder.
+    errno = ENOTDIR;
+    return IsFolder(path);
 }
 
 }  // namespace
@@ -63,6 +68,23 @@ bool CreateNewFile(const std::string& path) {
 
 bool CreateStoreFile(const std::string& path) {
     return CreateNewFile(path) || errno == EEXIST;
+}
+
+std::optional<std::string> CreateUniqueFile(const std::string& prefix) {
+    std::string path = prefix + "XXXXXX";
+    const int fd = mkostemp(path.data(), O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    const bool modeSet = fchmod(fd, 0600) == 0;
+    const int error = errno;
+    close(fd);
+    if (!modeSet) {
+        unlink(path.c_str());
+        errno = error;
+        return std::nullopt;
+    }
+    return path;
 }
 
 }  // namespace kestrins::hivekit

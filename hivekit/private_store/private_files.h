@@ -19,4 +19,8 @@ bool CreateNewFile(const std::string& path);
 // Creates the empty store file with mode 0600 unless it exists; never follows a link.
 bool CreateStoreFile(const std::string& path);
 
+// Creates an empty file with mode 0600 under a new name that starts with prefix: the name, or
+// nothing (errno says why).
+std::optional<std::string> CreateUniqueFile(const std::string& prefix);
+
 }  // namespace kestrins::hivekit

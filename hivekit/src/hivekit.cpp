@@ -1,6 +1,7 @@
 // The exported C functions: each checks its arguments, then reads, writes or deletes one value.
 #include "hivekit.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -29,9 +30,11 @@ struct Target {
     ValueAddress address;
 };
 
+// Nothing, with the cause in errno, when the store cannot be found (or made, with Create).
 std::optional<Target> Resolve(HKEY root, const char* keyPath, const char* valueName,
                               FolderUse use) {
     if (keyPath == nullptr) {
+        errno = EINVAL;
         return std::nullopt;
     }
     std::optional<StoreLocation> location = kestrins::hivekit::LocateStore(root, use);
@@ -42,33 +45,54 @@ std::optional<Target> Resolve(HKEY root, const char* keyPath, const char* valueN
                                                      valueName != nullptr ? valueName : ""}};
 }
 
+// The result byte; a failure leaves its cause in errno, where the caller looks right after.
+unsigned char Report(const Outcome& outcome) {
+    if (outcome == Outcome::Done) {
+        return 1;
+    }
+    errno = outcome.error;
+    return 0;
+}
+
+// The value, or nothing with the cause in errno (ENOENT when it is not stored).
 std::optional<StoredValue> Read(HKEY root, const char* keyPath, const char* valueName) {
     std::optional<Target> target = Resolve(root, keyPath, valueName, FolderUse::Existing);
     if (!target) {
         return std::nullopt;
     }
     std::optional<StoredValue> value;
-    if (kestrins::hivekit::ReadStoredValue(target->location.path, target->address, value) ==
-        Outcome::Damaged) {
+    const Outcome outcome =
+        kestrins::hivekit::ReadStoredValue(target->location.path, target->address, value);
+    if (outcome == Outcome::Damaged) {
         kestrins::hivekit::ShowDamagedStoreMessage(target->location.path);
     }
+    Report(!value && outcome == Outcome::Done ? Outcome::Failure(ENOENT) : outcome);
     return value;
 }
 
 unsigned char Write(HKEY root, const char* keyPath, const char* valueName,
                     const StoredValue& value) {
     std::optional<Target> target = Resolve(root, keyPath, valueName, FolderUse::Create);
-    if (!target || !kestrins::hivekit::CreateStoreFile(target->location.path)) {
+    if (!target) {
         return 0;
     }
     auto write = [&] {
         return kestrins::hivekit::WriteStoredValue(target->location.path, target->address, value);
     };
-    Outcome outcome = write();
+    Outcome outcome = kestrins::hivekit::CreateStore(target->location.path);
+    if (outcome == Outcome::Done) {
+        outcome = write();
+    }
     if (outcome == Outcome::Damaged) {
         outcome = kestrins::hivekit::RecoverAndWrite(target->location, write);
     }
-    return outcome == Outcome::Done ? 1 : 0;
+    return Report(outcome);
+}
+
+// A value read as the wrong kind counts as missing.
+unsigned char Missing() {
+    errno = ENOENT;
+    return 0;
 }
 
 std::string NumberBytes(int32_t number) {
@@ -98,19 +122,21 @@ unsigned char DeleteValue(HKEY root, const char* keyPath, const char* valueName)
         return 0;
     }
     // A damaged store is left alone here: deleting from a fresh one could only fail anyway.
-    const Outcome outcome =
-        kestrins::hivekit::DeleteStoredValue(target->location.path, target->address);
-    return outcome == Outcome::Done ? 1 : 0;
+    return Report(kestrins::hivekit::DeleteStoredValue(target->location.path, target->address));
 }
 
 unsigned char GetValueDWORD(HKEY root, const char* keyPath, const char* valueName, int32_t* value) {
     if (value == nullptr) {
+        errno = EINVAL;
         return 0;
     }
     std::optional<StoredValue> stored = Read(root, keyPath, valueName);
-    // Only something other than this library can store a number of another size.
-    if (!stored || stored->type != ValueType::Number || stored->data.size() != kNumberSize) {
+    if (!stored) {
         return 0;
+    }
+    // Only something other than this library can store a number of another size.
+    if (stored->type != ValueType::Number || stored->data.size() != kNumberSize) {
+        return Missing();
     }
     *value = NumberFromBytes(stored->data);
     return 1;
@@ -118,15 +144,20 @@ unsigned char GetValueDWORD(HKEY root, const char* keyPath, const char* valueNam
 
 unsigned char GetValueText(HKEY root, const char* keyPath, const char* valueName, char* buffer) {
     if (buffer == nullptr) {
+        errno = EINVAL;
         return 0;
     }
     std::optional<StoredValue> stored = Read(root, keyPath, valueName);
-    if (!stored || stored->type != ValueType::Text) {
+    if (!stored) {
         return 0;
+    }
+    if (stored->type != ValueType::Text) {
+        return Missing();
     }
     const std::size_t storedSize = stored->data.size() + 1;
     if (storedSize >= HIVEKIT_TEXT_BUFFER_SIZE) {
         kestrins::hivekit::ShowLimitMessage(storedSize);
+        errno = EMSGSIZE;
         return 0;
     }
     const std::size_t length = std::min(stored->data.find('\0'), stored->data.size());
@@ -144,6 +175,7 @@ unsigned char SetValueDWORD(HKEY root, const char* keyPath, const char* valueNam
 unsigned char SetValueText(HKEY root, const char* keyPath, const char* valueName,
                            const char* text) {
     if (text == nullptr) {
+        errno = EINVAL;
         return 0;
     }
     return Write(root, keyPath, valueName, StoredValue{ValueType::Text, text});

@@ -1,8 +1,15 @@
 // The store's schema and its checks, and the statements behind reading, writing and deleting.
 #include "store.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
 #include "connection.h"
 #include "key_path.h"
+#include "private_files.h"
 
 namespace kestrins::hivekit {
 
@@ -23,8 +30,9 @@ constexpr const char* kCreateTable =
 
 enum class SchemaState { Ours, Empty, Foreign };
 
-Outcome FromResult(int result) {
-    return IsDamage(result) ? Outcome::Damaged : Outcome::Failed;
+Outcome FromResult(const Connection& connection, int result) {
+    return IsDamage(result) ? Outcome(Outcome::Damaged)
+                            : Outcome::Failure(connection.Cause(result));
 }
 
 // One number from the file's header, read inside the caller's transaction. A plain pragma: its
@@ -98,15 +106,15 @@ Outcome BeginOnStore(Connection& connection, const std::string& path, const char
         result = CheckSchema(connection, state);
     }
     if (result != SQLITE_OK) {
-        return FromResult(result);
+        return FromResult(connection, result);
     }
     if (state == SchemaState::Empty && createSchema) {
         result = CreateSchema(connection);
-        return result == SQLITE_OK ? Outcome::Done : FromResult(result);
+        return result == SQLITE_OK ? Outcome::Done : FromResult(connection, result);
     }
     // An empty file is not damaged, it just holds nothing yet.
     if (state == SchemaState::Empty) {
-        return Outcome::Failed;
+        return Outcome::Failure(ENOENT);
     }
     return state == SchemaState::Ours ? Outcome::Done : Outcome::Damaged;
 }
@@ -119,7 +127,7 @@ Outcome CheckWhole(Connection& connection) {
     Statement check(connection.Handle(), "PRAGMA integrity_check(1)");
     const int result = check.Step();
     if (result != SQLITE_ROW) {
-        return FromResult(result);
+        return FromResult(connection, result);
     }
     return check.ColumnBytes(0) == "ok" ? Outcome::Done : Outcome::Damaged;
 }
@@ -168,6 +176,45 @@ int RemoveValue(Connection& connection, const ValueAddress& address) {
 
 }  // namespace
 
+Outcome CreateStore(const std::string& path) {
+    struct stat info {};
+    // Whatever is there is opened as the store, and a link refused then.
+    if (lstat(path.c_str(), &info) == 0) {
+        return Outcome::Done;
+    }
+    if (errno != ENOENT) {
+        return Outcome::Failure(errno);
+    }
+    const std::optional<std::string> fresh = CreateUniqueFile(path + ".new-");
+    if (!fresh) {
+        return Outcome::Failure(errno);
+    }
+    Outcome outcome = Outcome::Done;
+    {
+        Connection connection;
+        outcome = BeginOnStore(connection, *fresh, "BEGIN IMMEDIATE", true);
+        if (const int result = outcome == Outcome::Done ? connection.Exec("COMMIT") : SQLITE_OK;
+            result != SQLITE_OK) {
+            outcome = FromResult(connection, result);
+        }
+    }
+    // The journal of the value written next makes SQLite sync the folder, and the new name with
+    // it.
+    if (outcome == Outcome::Done &&
+        renameat2(AT_FDCWD, fresh->c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) != 0) {
+        // EEXIST: another process made the store meanwhile. EINVAL: a file system without the
+        // flag, where the empty file starts the store as it did before.
+        const int error = errno;
+        if (error != EEXIST && !(error == EINVAL && CreateStoreFile(path))) {
+            outcome = Outcome::Failure(error == EINVAL ? errno : error);
+        }
+    }
+    // Both are gone when all went well.
+    std::remove((*fresh + "-journal").c_str());
+    std::remove(fresh->c_str());
+    return outcome;
+}
+
 Outcome ReadStoredValue(const std::string& path, const ValueAddress& address,
                         std::optional<StoredValue>& value) {
     Connection connection;
@@ -180,7 +227,7 @@ Outcome ReadStoredValue(const std::string& path, const ValueAddress& address,
     select.BindText(1, address.keyPath);
     select.BindText(2, address.valueName);
     if (int result = select.Step(); result != SQLITE_ROW) {
-        return result == SQLITE_DONE ? Outcome::Done : FromResult(result);
+        return result == SQLITE_DONE ? Outcome::Done : FromResult(connection, result);
     }
     value = StoredValue{static_cast<ValueType>(select.ColumnInt(0)), select.ColumnBytes(1)};
     return Outcome::Done;
@@ -203,7 +250,7 @@ Outcome WriteStoredValue(const std::string& path, const ValueAddress& address,
     if (result == SQLITE_OK) {
         result = connection.Exec("COMMIT");
     }
-    return result == SQLITE_OK ? Outcome::Done : FromResult(result);
+    return result == SQLITE_OK ? Outcome::Done : FromResult(connection, result);
 }
 
 Outcome DeleteStoredValue(const std::string& path, const ValueAddress& address) {
@@ -213,13 +260,13 @@ Outcome DeleteStoredValue(const std::string& path, const ValueAddress& address) 
         return begun;
     }
     if (int result = RemoveValue(connection, address); result != SQLITE_OK) {
-        return FromResult(result);
+        return FromResult(connection, result);
     }
     if (connection.Changes() != 1) {
-        return Outcome::Failed;
+        return Outcome::Failure(ENOENT);
     }
     int result = connection.Exec("COMMIT");
-    return result == SQLITE_OK ? Outcome::Done : FromResult(result);
+    return result == SQLITE_OK ? Outcome::Done : FromResult(connection, result);
 }
 
 }  // namespace kestrins::hivekit

@@ -2,6 +2,7 @@
 // on a connection opened and closed by that call.
 #pragma once
 
+#include <cerrno>
 #include <optional>
 #include <string>
 
@@ -20,7 +21,27 @@ struct ValueAddress {
     std::string valueName;  // empty for the key's default value
 };
 
-enum class Outcome { Done, Failed, Damaged };
+// How a call on the store ended; a failure carries its cause as an errno value (ENOENT for a
+// value or store that is not there, EBADMSG for damage).
+struct Outcome {
+    enum Kind { Done, Failed, Damaged };
+    // Converts from Done and Damaged, whose causes go without saying.
+    Outcome(Kind result) : kind(result), error(result == Damaged ? EBADMSG : 0) {}
+    static Outcome Failure(int cause) {
+        Outcome failed(Failed);
+        failed.error = cause;
+        return failed;
+    }
+    bool operator==(Kind other) const { return kind == other; }
+
+    Kind kind;
+    int error;
+};
+
+// Makes the store file at path unless it exists: the schema goes into a file of a passing name
+// first, which takes the store's name only when whole, so a write that fails there (a full disk)
+// leaves no empty store behind.
+Outcome CreateStore(const std::string& path);
 
 // Each works on an existing store file and never creates one.
 // Reads one value into value (nothing when it is not stored); Damaged when the file is not a

@@ -1,6 +1,7 @@
 // Store folder from the environment and the per-root file names.
 #include "store_location.h"
 
+#include <cerrno>
 #include <cstdlib>
 
 namespace kestrins::hivekit {
@@ -46,6 +47,7 @@ std::optional<StoreLocation> LocateStore(HKEY root, FolderUse use) {
     const char* fileName = RootFileName(root);
     std::optional<std::string> configHome = ConfigHome();
     if (fileName == nullptr || !configHome) {
+        errno = fileName == nullptr ? EINVAL : ENOENT;
         return std::nullopt;
     }
     const std::string configured = *configHome + "/hivekit";

@@ -21,7 +21,7 @@ enum class FolderUse { Existing, Create };
 // with mode 0700. The folder comes back with links resolved, so only the store file itself is
 // refused as a link. Nothing for an unknown root, when no absolute folder can be found, or when
 // the folder is missing (Existing) or cannot be made (Create). The file name comes from the root
-// alone, never from a key path.
+// alone, never from a key path. errno says why when nothing comes back.
 std::optional<StoreLocation> LocateStore(HKEY root, FolderUse use);
 
 }  // namespace kestrins::hivekit

@@ -27,10 +27,15 @@ bool NextStepFails() {
            (plan.steps == plan.failAt || (plan.persistent && plan.steps > plan.failAt));
 }
 
-// SQLITE_OK to let the next counted step run, else the error to report.
+// SQLITE_OK to let the next counted step run, else the error to report, with errno set as the
+// system would have set it (SQLite asks the VFS for errno after an I/O error).
 int NextStep(int ioError) {
-    const bool full = plan.fault == DiskFault::Enospc && ioError == SQLITE_IOERR_WRITE;
-    return !NextStepFails() ? SQLITE_OK : full ? SQLITE_FULL : ioError;
+    if (!NextStepFails()) {
+        return SQLITE_OK;
+    }
+    const bool full = plan.fault == DiskFault::Enospc;
+    errno = full ? ENOSPC : EIO;
+    return full && ioError == SQLITE_IOERR_WRITE ? SQLITE_FULL : ioError;
 }
 
 struct FaultyFile {

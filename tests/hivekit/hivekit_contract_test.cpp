@@ -1,8 +1,13 @@
 // The five calls' contract where the model fuzz target cannot see it: bytes kept exactly and off
 // the file system, the stored number format, numbers of another size and deletes of what is not
-// set, the read limit's message, key levels and names without case.
+// set, the read limit's message, key levels and names without case, and the cause each failure
+// leaves in errno.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -120,6 +125,53 @@ TEST_F(HivekitContractTest, NamesAndKeyPathsIgnoreCaseAndEmptyLevels) {
     EXPECT_EQ(ReadNumber("PlayerPattern2"), 1);
     ASSERT_EQ(DeleteValue(HKEY_CURRENT_USER, kKey, "PLAYERPATTERN2"), 1);
     EXPECT_EQ(ReadNumber("playerpattern2"), std::nullopt);
+}
+
+// The program names the cause to the player; a wrong errno would tell the wrong mend. (A full
+// disk, a folder that may not be written and a long lock are in the store file and I/O tests.)
+TEST_F(HivekitContractTest, AFailedCallLeavesItsCauseInErrno) {
+    ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Text", "t"), 1);
+    ASSERT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Long", std::string(2047, 'a').c_str()), 1);
+    char buffer[HIVEKIT_TEXT_BUFFER_SIZE];
+    int32_t number = 0;
+    const struct {
+        const char* label;
+        std::function<unsigned char()> call;
+        int cause;
+    } cases[] = {
+        {"a value not stored",
+         [&] { return GetValueDWORD(HKEY_CURRENT_USER, kKey, "Missing", &number); }, ENOENT},
+        {"a text read as a number",
+         [&] { return GetValueDWORD(HKEY_CURRENT_USER, kKey, "Text", &number); }, ENOENT},
+        {"a key not there",
+         [&] { return GetValueText(HKEY_CURRENT_USER, "Nowhere", "Text", buffer); }, ENOENT},
+        {"a delete of a value not stored",
+         [&] { return DeleteValue(HKEY_CURRENT_USER, kKey, "Missing"); }, ENOENT},
+        {"a text over the read limit",
+         [&] { return GetValueText(HKEY_CURRENT_USER, kKey, "Long", buffer); }, EMSGSIZE},
+        {"no key path", [&] { return SetValueDWORD(HKEY_CURRENT_USER, nullptr, "a", 1); }, EINVAL},
+        {"no text", [&] { return SetValueText(HKEY_CURRENT_USER, kKey, "a", nullptr); }, EINVAL},
+        {"no buffer", [&] { return GetValueText(HKEY_CURRENT_USER, kKey, "Text", nullptr); },
+         EINVAL},
+        {"an unknown root", [&] { return SetValueDWORD(HIVEKIT_ROOT(0x80000004), kKey, "a", 1); },
+         EINVAL},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        errno = 0;
+        EXPECT_EQ(c.call(), 0);
+        EXPECT_EQ(errno, c.cause) << std::strerror(errno);
+    }
+
+    // No store yet, and a file where the store's folder belongs.
+    TempConfigHome fresh;
+    errno = 0;
+    EXPECT_EQ(GetValueText(HKEY_CURRENT_USER, kKey, "Text", buffer), 0);
+    EXPECT_EQ(errno, ENOENT);
+    std::ofstream(fresh.StoreFolder()) << "not a folder";
+    errno = 0;
+    EXPECT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Text", "t"), 0);
+    EXPECT_EQ(errno, ENOTDIR);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
 #include <filesystem>
 #include <optional>
@@ -229,7 +230,9 @@ TEST(HivekitStoreFileTest, ALongLockFailsTheWriteButIsNeverTakenForDamage) {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(home.StoreFile().c_str(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    errno = 0;
     EXPECT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "during"), 0);
+    EXPECT_EQ(errno, EBUSY);
     sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(db);
     EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
@@ -248,6 +251,7 @@ TEST(HivekitStoreFileTest, AFolderThatCannotBeWrittenFailsWritesCleanly) {
         const bool passed = passes(DropToUnprivilegedUser(home.Path())) &&
                             passes(chmod(home.StoreFolder().c_str(), 0500) == 0) &&
                             passes(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "x") == 0) &&
+                            passes(errno == EACCES) &&
                             // A number that was not written is not reported as saved.
                             passes(SetValueDWORD(HKEY_CURRENT_USER, kKey, "Kept", 8) == 0) &&
                             passes(ReadNumber("Kept") == 7);

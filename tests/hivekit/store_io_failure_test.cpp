@@ -4,7 +4,9 @@
 // leaves every value old or new.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <string>
@@ -134,17 +136,28 @@ using FailureCase = std::tuple<Operation, DiskFault, bool>;
 class EveryFailedStepTest : public StoreIoFailureTest,
                             public ::testing::WithParamInterface<FailureCase> {};
 
+// Whether a call or the exit save reported success, and the cause it gave when not.
+struct RunResult {
+    bool succeeded;
+    int cause;
+};
+
+int CauseOf(DiskFault fault) {
+    return fault == DiskFault::Enospc ? ENOSPC : EIO;
+}
+
 TEST_P(EveryFailedStepTest, LeavesEachValueOldOrNewAndTheStoreWhole) {
     const auto& [operation, fault, persistent] = GetParam();
     const int32_t mode = operation.SaveMode;
-    // False when the call reported a failure; the exit save reports nothing.
-    const auto run = [&, &operation = operation]() -> std::optional<bool> {
+    const auto run = [&, &operation = operation]() -> RunResult {
         if (mode == 0) {
-            return WriteValue(operation.ValueName, operation.NewValue) == 1;
+            errno = 0;
+            const bool written = WriteValue(operation.ValueName, operation.NewValue) == 1;
+            return {written, written ? 0 : errno};
         }
-        DeleteSettings(mode, binding);
-        SaveSettings(kSavedState, mode, true, binding);
-        return std::nullopt;
+        Unsaved unsaved = DeleteSettings(mode, binding);
+        unsaved.Add(SaveSettings(kSavedState, mode, true, binding));
+        return {unsaved.Empty(), unsaved.Cause};
     };
     const auto restoreBaseline = [&] {
         std::remove((store + "-journal").c_str());
@@ -153,22 +166,24 @@ TEST_P(EveryFailedStepTest, LeavesEachValueOldOrNewAndTheStoreWhole) {
     // The new values: what a run leaves without a fault. The settings fuzz target and the
     // contract test pin that they are the ones described.
     restoreBaseline();
-    ASSERT_NE(run(), std::optional<bool>(false));
+    ASSERT_TRUE(run().succeeded);
     const Values after = ReadAll(names);
     ASSERT_NE(after, oldValues);
     const int points = FailEachStep(
-        operation.Name, fault, persistent, restoreBaseline, run, [&](std::optional<bool> reported) {
+        operation.Name, fault, persistent, restoreBaseline, run, [&](RunResult result) {
             const Values read = ReadAll(names);
             for (const auto& [name, value] : read) {
                 EXPECT_TRUE(value == oldValues.at(name) || value == after.at(name))
                     << name << " is neither old nor new";
             }
-            if (reported.has_value()) {
-                EXPECT_FALSE(*reported) << "a failed step reported as success";
+            // The player is told why, to mend the right thing.
+            EXPECT_FALSE(result.succeeded) << "a failed step reported as success";
+            EXPECT_EQ(result.cause, CauseOf(fault)) << std::strerror(result.cause);
+            if (mode == 0) {
                 EXPECT_EQ(read, oldValues) << "a call that failed changed the store";
             }
             EXPECT_EQ(RunSql(store, "PRAGMA integrity_check"), std::vector<std::string>{"ok"});
-            EXPECT_NE(run(), std::optional<bool>(false)) << "no write after the fault";
+            EXPECT_TRUE(run().succeeded) << "no write after the fault";
             EXPECT_EQ(ReadAll(names), after);
             EXPECT_EQ(FolderEntries(home.StoreFolder()),
                       std::vector<std::string>{"current_user.db"});
@@ -225,6 +240,54 @@ TEST_F(StoreIoFailureTest, EveryFailedStepOfMovingADamagedStoreAsideKeepsItWhole
         }
     }
     EXPECT_GT(runs, 0) << "no step failed";
+}
+
+// A first write on a full disk (or a failing one) once left an empty store file, which the next
+// start took for a store with nothing saved.
+TEST_F(StoreIoFailureTest, AFirstWriteThatFailsLeavesNoStoreAndNamesTheCause) {
+    const auto noStore = [&] {
+        for (const std::string& name : FolderEntries(home.StoreFolder())) {
+            std::remove((home.StoreFolder() + "/" + name).c_str());
+        }
+    };
+    const auto write = [&]() -> RunResult {
+        errno = 0;
+        const bool written = WriteValue("PlayerName0", kNewName) == 1;
+        return {written, written ? 0 : errno};
+    };
+    int runs = 0;
+    for (const DiskFault fault : {DiskFault::Enospc, DiskFault::Eio}) {
+        for (const bool persistent : {true, false}) {
+            runs += FailEachStep(
+                "first write", fault, persistent, noStore, write, [&](RunResult result) {
+                    EXPECT_FALSE(result.succeeded);
+                    EXPECT_EQ(result.cause, CauseOf(fault));
+                    // The store's own journal may stay, for the next call to
+                    // roll back.
+                    for (const std::string& name : FolderEntries(home.StoreFolder())) {
+                        EXPECT_EQ(name.rfind("current_user.db", 0), 0U) << name;
+                        EXPECT_EQ(name.find(".new-"), std::string::npos) << name;
+                        EXPECT_NE(ReadFileBytes(store), "") << "an empty store";
+                    }
+                });
+            ASSERT_FALSE(HasFailure());
+        }
+    }
+    EXPECT_GT(runs, 0) << "no step failed";
+
+    // The exit save on that disk says what and why, and leaves nothing either.
+    noStore();
+    vfs.FailAt(1, DiskFault::Enospc, true);
+    const Unsaved unsaved = SaveSettings(kSavedState, 1, true, binding);
+    vfs.FailAt(0, DiskFault::Enospc, false);
+    EXPECT_EQ(unsaved.Cause, ENOSPC);
+    // Each kind of value once; the speed and the coach are at their defaults, which need no row.
+    EXPECT_EQ(unsaved.Items.size(), 8U);
+    EXPECT_TRUE(FolderEntries(home.StoreFolder()).empty());
+    // Once the disk has room, the save makes the store.
+    EXPECT_TRUE(SaveSettings(kSavedState, 1, true, binding).Empty());
+    EXPECT_EQ(FolderEntries(home.StoreFolder()), std::vector<std::string>{"current_user.db"});
+    EXPECT_EQ(ReadText("PlayerName0"), kNewName + "0");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The main window outside a running game: title screen, F2, card selection, layout, the bet
 // panel's buttons, stored values out of range, and closing with each save policy.
 #include <QPushButton>
+#include <cerrno>
+#include <cstring>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -11,8 +13,8 @@
 #include "render/draw_table.h"
 #include "render/table_geometry.h"
 #include "settings/settings.h"
-#include "support/kept_picture.h"
 #include "settings/startup.h"
+#include "support/kept_picture.h"
 
 namespace kestrins::testing {
 namespace {
@@ -262,6 +264,9 @@ TEST_F(MainWindowTest, AFailedSaveCanBeRetriedCalledOffOrDiscardedAndNoLibraryAs
     EXPECT_EQ(boxes.Shown[0].Buttons, MessageButtons::RetryDiscardCancel);
     EXPECT_NE(boxes.Shown[0].Text.find("所持金"), std::string::npos);
     EXPECT_NE(boxes.Shown[0].Text.find(home.StoreFolder() + "/current_user.db"), std::string::npos);
+    // The cause, in the system's words: a file where the folder should be.
+    EXPECT_NE(boxes.Shown[0].Text.find(std::strerror(ENOTDIR)), std::string::npos)
+        << boxes.Shown[0].Text;
 
     // A retry while the folder is still blocked asks again; one after the mend saves and closes.
     boxes.Answers = {MessageAnswer::Retry, MessageAnswer::Retry};

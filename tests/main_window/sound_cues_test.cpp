@@ -222,7 +222,7 @@ TEST_F(SoundCuesTest, TheMuteKeyActsAtOnceDuringAPauseWhileOtherKeysAreDropped) 
 TEST_F(SoundCuesTest, TheChoicesAreStoredOnlyWhileTheyDifferFromTheDefaults) {
     window->SoundItems->MnuitemSound->trigger();
     window->SoundItems->MnuitemVolume[2]->trigger();
-    EXPECT_TRUE(SaveSettings(state, 2, false, store).empty());
+    EXPECT_TRUE(SaveSettings(state, 2, false, store).Empty());
     EXPECT_EQ(Stored("SoundEffects"), 0);
     EXPECT_EQ(Stored("SoundVolume"), 2);
 
@@ -233,7 +233,7 @@ TEST_F(SoundCuesTest, TheChoicesAreStoredOnlyWhileTheyDifferFromTheDefaults) {
 
     window->SoundItems->MnuitemSound->trigger();
     window->SoundItems->MnuitemVolume[1]->trigger();
-    EXPECT_TRUE(SaveSettings(state, 2, false, store).empty());
+    EXPECT_TRUE(SaveSettings(state, 2, false, store).Empty());
     EXPECT_EQ(Stored("SoundEffects"), std::nullopt);
     EXPECT_EQ(Stored("SoundVolume"), std::nullopt);
 

@@ -2,50 +2,19 @@
 // the money, "ask at exit" leaves the stored money as it was, and every other value is written.
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <csignal>
 #include <cstdlib>
-#include <fstream>
 #include <optional>
-#include <string>
 #include <thread>
 
 #include "hivekit.h"
 #include "hivekit/store_probe.h"
+#include "program_process.h"
 #include "support/temp_config_home.h"
 
 namespace kestrins::testing {
 namespace {
-
-// Whether the process catches `signal` yet: the program sets its handlers just before its
-// event loop starts.
-bool Catches(pid_t pid, int signal) {
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    for (std::string line; std::getline(status, line);) {
-        if (line.rfind("SigCgt:", 0) == 0) {
-            return ((std::stoull(line.substr(7), nullptr, 16) >> (signal - 1)) & 1) != 0;
-        }
-    }
-    return false;
-}
-
-// The exit status, or 128 + the signal; -1 when it has not ended within the time.
-int WaitUpTo(pid_t pid, std::chrono::seconds limit) {
-    const auto end = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > end) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            return -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
 
 TEST(UnaskedEndTest, EachSignalSavesByThePolicyWithoutAQuestion) {
     struct Case {
@@ -65,13 +34,7 @@ TEST(UnaskedEndTest, EachSignalSavesByThePolicyWithoutAQuestion) {
         TempConfigHome home;
         ASSERT_NE(SetValueDWORD(HKEY_CURRENT_USER, kKey, "SaveType", c.saveType), 0);
         ASSERT_NE(SetValueDWORD(HKEY_CURRENT_USER, kKey, c.storedMoney, 321), 0);
-        const pid_t program = StartChild([] {
-            for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
-                std::signal(signal, SIG_DFL);  // as a desktop starts it, whatever runs the test
-            }
-            execl(KESTRINS_PROGRAM, "kestrins", static_cast<char*>(nullptr));
-            return 127;
-        });
+        const pid_t program = StartProgram();
         ASSERT_GT(program, 0);
         const auto ready = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (!Catches(program, c.signal) && std::chrono::steady_clock::now() < ready) {

@@ -429,18 +429,54 @@ Please press OK.</translation>
         <translation>table size</translation>
     </message>
     <message>
-        <source>設定を保存できませんでした。
-保存できなかったもの : %1
-保存先 : %2/hivekit/current_user.db
-書き込めるようにしてから「再試行」を押すと、もう一度保存します。「キャンセル」でゲームに戻ります。「変更を破棄」で保存せずに終了すると、次に起動したときは前に保存された内容か最初の値で始まります。</source>
-        <translation>The settings could not be saved.
-Not saved: %1
-Saved in: %2/hivekit/current_user.db
-Make the folder writable, then press “Retry” to save again. “Cancel” goes back to the game. “Discard” closes without saving: next time the game starts with what was saved before, or with the first values.</translation>
-    </message>
-    <message>
         <source>、</source>
         <translation>, </translation>
+    </message>
+    <message>
+        <source>ディスクに空きがありません</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>設定のフォルダーかファイルへのアクセスが許可されていません</source>
+        <translation>the settings folder or file may not be accessed</translation>
+    </message>
+    <message>
+        <source>ほかのプログラムが設定ファイルを使っています</source>
+        <translation>another program is using the settings file</translation>
+    </message>
+    <message>
+        <source>ディスクに空きを作ってから</source>
+        <translation>Free some space on the disk, then</translation>
+    </message>
+    <message>
+        <source>フォルダーとファイルを書き込めるようにしてから</source>
+        <translation>Make the folder and the file writable, then</translation>
+    </message>
+    <message>
+        <source>しばらく待ってから</source>
+        <translation>Wait a moment, then</translation>
+    </message>
+    <message>
+        <source>原因を取り除いてから</source>
+        <translation>Remove the cause, then</translation>
+    </message>
+    <message>
+        <source>設定を保存できませんでした（%1）。
+保存できなかったもの : %2
+保存先 : %3
+%4「再試行」を押すと、もう一度保存します。「キャンセル」でゲームに戻ります。「変更を破棄」で保存せずに終了すると、次に起動したときは前に保存された内容か最初の値で始まります。</source>
+        <translation>The settings could not be saved: %1.
+Not saved: %2
+Saved in: %3
+%4 press “Retry” to save again. “Cancel” goes back to the game. “Discard” closes without saving: next time the game starts with what was saved before, or with the first values.</translation>
+    </message>
+    <message>
+        <source>設定を読み込めませんでした（%1）。
+%2
+読み込めなかった設定は最初の値で始めます。</source>
+        <translation>The settings could not be read: %1.
+%2
+What could not be read starts at its first values.</translation>
     </message>
     <message>
         <source>効果音</source>
@@ -1270,7 +1306,7 @@ The game goes on, but it is not recorded.</translation>
     </message>
     <message>
         <source>続きからから始めます</source>
-        <translation>Continue with the saved money</translation>
+        <translation>Continue the match</translation>
     </message>
     <message>
         <source>今の対戦の所持金とドロップ可能回数を初期化して、最初から始めますか？</source>
@@ -1290,7 +1326,11 @@ The game goes on, but it is not recorded.</translation>
     </message>
     <message>
         <source>続きから始めます。</source>
-        <translation>Continuing with the saved money.</translation>
+        <translation>Continuing the match.</translation>
+    </message>
+    <message>
+        <source>続けられる対戦がないため、最初から始めます。</source>
+        <translation>There is no match to continue: starting a new one.</translation>
     </message>
 </context>
 <context>
