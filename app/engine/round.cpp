@@ -198,9 +198,10 @@ void Round::RunBettingRound() {
         Player& player = state_.Players[seat];
         if (player.Dropped) {
             painter_.Sleep(1000);
-            painter_.ShowMessage(tr("%1 はドロップしています")
-                                     .arg(QString::fromStdString(player.Name))
-                                     .toStdString());
+            painter_.ShowMessage(
+                tr("%1 はドロップしています")
+                    .arg(QString::fromStdString(painter_.NameInMessage(player.Name)))
+                    .toStdString());
             painter_.DrawTable();
             round.Pass();
             continue;
@@ -253,8 +254,8 @@ bool Round::OwnPlayerBet(int32_t BeforeBet) {
     state_.BetAction = BetNone;
     window_.SetBetPanelVisible(false);
     painter_.Sleep(100);
-    painter_.ShowMessage(
-        FillName(painter_.Translate(BetMessageContext, BetMessageFormat(action)), human.Name));
+    painter_.ShowMessage(FillName(painter_.Translate(BetMessageContext, BetMessageFormat(action)),
+                                  painter_.NameInMessage(human.Name)));
     painter_.DrawTable();
     return action == BetRaise;
 }

@@ -26,6 +26,10 @@ std::string TablePainter::Translate(const char* context, std::string_view text) 
     return TranslatedText(context, text).toStdString();
 }
 
+std::string TablePainter::NameInMessage(const std::string& name) const {
+    return EmbedName(PanelName(name).toStdString());
+}
+
 void TablePainter::ShowMessage(const std::string& text) {
     kestrins::ShowMessage(info_, text);
 }

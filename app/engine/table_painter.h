@@ -30,6 +30,8 @@ public:
     // Passes the cue on to the sound, if any.
     void Cue(SoundCue cue, int32_t seat) override;
     std::string Translate(const char* context, std::string_view text) const override;
+    // As on the seat's panel, so that the rest of the line is never cut off.
+    std::string NameInMessage(const std::string& name) const override;
 
     // mode "Open" shows every hand face up; anything else keeps the computers' hands face down.
     void DrawTable(std::string_view mode);

@@ -111,7 +111,7 @@ bool DecideBet(MdlMain& state, MdlCPUPlayer& cpu, int32_t seat, int32_t callAmou
     const int32_t action = DecideBetAction(state, cpu, seat, callAmount, random);
     view.Sleep(TurnPauseMs);
     view.ShowMessage(FillName(view.Translate(BetMessageContext, BetMessageFormat(action)),
-                              state.Players[static_cast<std::size_t>(seat)].Name));
+                              view.NameInMessage(state.Players[static_cast<std::size_t>(seat)].Name)));
     view.DrawTable();
     return action == BetRaise;
 }

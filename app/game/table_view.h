@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/embedded_name.h"
 #include "game/sound_cue.h"
 
 namespace kestrins {
@@ -19,8 +20,8 @@ namespace kestrins {
 // ExchangeCards: DrawTable (marked places empty), Cue(Throw); Sleep(1000); DrawTable (new
 //                cards), Cue(Draw); Sleep(1000); DrawTable (the seat's five places empty);
 //                Sleep(200); DrawTable (sorted hand). A seat that marked nothing has no cues.
-// DecideBet:     Sleep(1000); ShowMessage("<name> はコールします", or the raise or drop line);
-//                DrawTable.
+// DecideBet:     Sleep(1000); ShowMessage("<name> はコールします", or the raise or drop line,
+//                the name as NameInMessage gives it); DrawTable.
 class TableView {
 public:
     virtual ~TableView() = default;
@@ -42,6 +43,8 @@ public:
     virtual std::string Translate(const char* /*context*/, std::string_view text) const {
         return std::string(text);
     }
+    // A seat's name as a line of the message strip carries it; EmbedName by default.
+    virtual std::string NameInMessage(const std::string& name) const { return EmbedName(name); }
 };
 
 }  // namespace kestrins

@@ -5,7 +5,8 @@
 
 namespace kestrins {
 
-enum class MessageButtons { Ok, YesNo, YesNoCancel, RetryDiscardCancel };
+// YesNoDefaultNo: Enter, Escape and the close box answer No.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo, YesNoCancel, RetryDiscardCancel };
 enum class MessageIcon { None, Information, Question, Error };
 enum class MessageAnswer { Ok, Yes, No, Cancel, Retry, Discard };
 

@@ -27,6 +27,7 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
 QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
     switch (buttons) {
         case MessageButtons::YesNo:
+        case MessageButtons::YesNoDefaultNo:
             return QMessageBox::Yes | QMessageBox::No;
         case MessageButtons::YesNoCancel:
             return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
@@ -46,6 +47,10 @@ MessageAnswer QtMessageBoxes::Show(const std::string& text, const std::string& t
                     ToQt(buttons), parent_);
     // Texts carry names and paths, which are never markup.
     box.setTextFormat(Qt::PlainText);
+    // Qt takes No for Escape and the close box by itself; Enter takes Yes unless told.
+    if (buttons == MessageButtons::YesNoDefaultNo) {
+        box.setDefaultButton(QMessageBox::No);
+    }
     switch (box.exec()) {
         case QMessageBox::Yes:
             return MessageAnswer::Yes;

@@ -288,31 +288,46 @@ ExchangeRating RatingFrom(Statement& row) {
                           row.ColumnInt(3)};
 }
 
-// The human's last AccuracyGames judged exchanges under `name`, newest first.
-std::vector<ExchangeRating> LatestExchanges(Connection& connection, const std::string& name) {
+// The human's last AccuracyGames judged exchanges, newest first; only the human's are judged.
+std::vector<ExchangeRating> LatestExchanges(Connection& connection) {
     std::vector<ExchangeRating> ratings;
     Statement select(connection.Handle(),
-                     "SELECT e.kept, e.best, e.win, e.best_win FROM exchanges e "
-                     "JOIN seats s ON s.game_id = e.game_id AND s.seat = 0 WHERE s.name = ?1 "
-                     "ORDER BY e.game_id DESC LIMIT ?2");
-    select.BindText(1, name);
-    select.BindInt(2, AccuracyGames);
+                     "SELECT kept, best, win, best_win FROM exchanges "
+                     "ORDER BY game_id DESC LIMIT ?1");
+    select.BindInt(1, AccuracyGames);
     while (select.Step() == SQLITE_ROW) {
         ratings.push_back(RatingFrom(select));
     }
     return ratings;
 }
 
-// The human's last AccuracyGames games under `name` with judged bets: what the bets gave away
-// in each, in cents, newest first.
-std::vector<int64_t> LatestBetLosses(Connection& connection, const std::string& name) {
+// The human's latest name, and the matches the kept games ended.
+void AddHumanRecord(Connection& connection, NameStats& human) {
+    Statement latest(connection.Handle(),
+                     "SELECT name FROM seats WHERE seat = 0 ORDER BY game_id DESC LIMIT 1");
+    if (latest.Step() == SQLITE_ROW) {
+        human.Name = latest.ColumnBytes(0);
+    }
+    Statement matches(connection.Handle(),
+                      "SELECT count(*) FILTER (WHERE computers_below = 3), "
+                      "count(*) FILTER (WHERE human_below) FROM (SELECT "
+                      "sum(seat > 0 AND money_after < 0) AS computers_below, "
+                      "max(seat = 0 AND money_after < 0) AS human_below "
+                      "FROM seats GROUP BY game_id)");
+    if (matches.Step() == SQLITE_ROW) {
+        human.MatchesWon = matches.ColumnInt64(0);
+        human.MatchesLost = matches.ColumnInt64(1);
+    }
+}
+
+// The human's last AccuracyGames games with judged bets, whatever the name: what the bets gave
+// away in each, in cents, newest first; only the human's bets are judged.
+std::vector<int64_t> LatestBetLosses(Connection& connection) {
     std::vector<int64_t> losses;
     Statement select(connection.Handle(),
-                     "SELECT sum(r.best_value - r.value) FROM bet_ratings r "
-                     "JOIN seats s ON s.game_id = r.game_id AND s.seat = 0 WHERE s.name = ?1 "
-                     "GROUP BY r.game_id ORDER BY r.game_id DESC LIMIT ?2");
-    select.BindText(1, name);
-    select.BindInt(2, AccuracyGames);
+                     "SELECT sum(best_value - value) FROM bet_ratings "
+                     "GROUP BY game_id ORDER BY game_id DESC LIMIT ?1");
+    select.BindInt(1, AccuracyGames);
     while (select.Step() == SQLITE_ROW) {
         losses.push_back(select.ColumnInt64(0));
     }
@@ -490,12 +505,14 @@ std::vector<NameStats> RecordStore::Stats() const {
     if (version == 0) {
         return stats;
     }
+    // The human's rows whatever the name: a rename must not split them into two players.
     Statement select(
         connection.Handle(),
-        "SELECT s.name, s.seat = 0 AS human, count(*), sum(g.winner = s.seat), sum(s.dropped), "
-        "sum(s.raises), sum(s.bluffing), sum(s.bluffing AND g.winner = s.seat), avg(s.bet) "
+        "SELECT CASE WHEN s.seat = 0 THEN '' ELSE s.name END AS key, s.seat = 0 AS human, "
+        "count(*), sum(g.winner = s.seat), sum(s.dropped), sum(s.raises), sum(s.bluffing), "
+        "sum(s.bluffing AND g.winner = s.seat), avg(s.bet) "
         "FROM seats s JOIN games g ON g.id = s.game_id "
-        "GROUP BY s.name, human ORDER BY human DESC, count(*) DESC, s.name");
+        "GROUP BY key, human ORDER BY human DESC, count(*) DESC, key");
     while (select.Step() == SQLITE_ROW) {
         NameStats name;
         name.Name = select.ColumnBytes(0);
@@ -508,21 +525,25 @@ std::vector<NameStats> RecordStore::Stats() const {
         name.BluffWins = select.ColumnInt64(7);
         name.AverageBet = select.ColumnDouble(8);
         Statement money(connection.Handle(),
-                        "SELECT money_after FROM seats WHERE name = ?1 AND (seat = 0) = ?2 "
-                        "ORDER BY game_id DESC LIMIT ?3");
+                        name.Human ? "SELECT money_after FROM seats WHERE seat = 0 "
+                                     "ORDER BY game_id DESC LIMIT ?2"
+                                   : "SELECT money_after FROM seats WHERE name = ?1 AND seat > 0 "
+                                     "ORDER BY game_id DESC LIMIT ?2");
         money.BindText(1, name.Name);
-        money.BindInt(2, name.Human ? 1 : 0);
-        money.BindInt(3, ChartGames);
+        money.BindInt(2, ChartGames);
         while (money.Step() == SQLITE_ROW) {
             name.Money.insert(name.Money.begin(), money.ColumnInt(0));
         }
+        if (name.Human) {
+            AddHumanRecord(connection, name);
+        }
         if (name.Human && version >= ExchangesVersion) {
-            const std::vector<ExchangeRating> exchanges = LatestExchanges(connection, name.Name);
+            const std::vector<ExchangeRating> exchanges = LatestExchanges(connection);
             name.JudgedExchanges = static_cast<int64_t>(exchanges.size());
             name.AccurateExchanges = std::ranges::count_if(exchanges, &ExchangeRating::Accurate);
         }
         if (name.Human && version >= BetRatingsVersion) {
-            const std::vector<int64_t> losses = LatestBetLosses(connection, name.Name);
+            const std::vector<int64_t> losses = LatestBetLosses(connection);
             name.JudgedBetGames = static_cast<int64_t>(losses.size());
             int64_t cents = 0;
             for (const int64_t loss : losses) {

@@ -31,9 +31,10 @@ struct AppendResult {
     std::string MovedAside;  // a damaged file kept under this name, a fresh one started
 };
 
-// What the record says about one name: the human's seat and the computers' are kept apart.
+// What the record says about one name of a computer seat, or about the human, who is one row
+// under whatever names they played: the human's seat and the computers' are kept apart.
 struct NameStats {
-    std::string Name;
+    std::string Name;  // the human's: the name of their latest game
     bool Human = false;
     int64_t Games = 0;
     int64_t Wins = 0;
@@ -50,6 +51,10 @@ struct NameStats {
     // away against the best ones.
     int64_t JudgedBetGames = 0;
     double BetLossPerGame = 0.0;
+    // The human's: matches that ended with every computer below zero, or with the human below
+    // zero, among the games kept.
+    int64_t MatchesWon = 0;
+    int64_t MatchesLost = 0;
 };
 
 // One bet as the CSV lists it.

@@ -53,6 +53,18 @@ void DrawPanel(Surface& playField, int32_t seat, const Player& player) {
 
 }  // namespace
 
+QString PanelName(const std::string& name) {
+    Surface probe = MakePlayField(1, 1);
+    probe.SetFontSize(SmallestPanelFontSize);
+    const QFontMetrics metrics(probe.Font());
+    const QString whole = QString::fromStdString(name);
+    const int width = PanelLineRect(0, 1).width();
+    // Shrunk as far as a panel goes, a name that fits at all fits there.
+    return metrics.horizontalAdvance(whole) > width
+               ? metrics.elidedText(whole, Qt::ElideRight, width)
+               : whole;
+}
+
 Surface MakePlayField(int width, int height) {
     Surface playField(width, height, FromBgr(TableGreen));
     playField.SetForeColor(FromBgr(PanelWhite));

@@ -1,4 +1,4 @@
-// Fixed dialog frames: no minimise or maximise button, and controls kept off the edges.
+// Fixed dialog frames: no minimise or maximise button, and a client area of the laid-out size.
 #include "ui/dialog_body.h"
 
 #include <QDialog>
@@ -6,20 +6,13 @@
 
 namespace kestrins {
 
-namespace {
-
-// Laid out edge to edge, the frames and buttons would touch the dialog's border.
-constexpr int Margin = 8;
-
-}  // namespace
-
 QWidget* FixedDialogBody(QDialog& dialog, QSize layout) {
     // Without the customize hint, a window system may add its default buttons back.
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    dialog.setFixedSize(layout + QSize(2 * Margin, 2 * Margin));
+    dialog.setFixedSize(layout);
     auto* body = new QWidget(&dialog);
-    body->setGeometry(Margin, Margin, layout.width(), layout.height());
+    body->setGeometry(0, 0, layout.width(), layout.height());
     return body;
 }
 

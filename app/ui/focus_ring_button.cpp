@@ -18,7 +18,8 @@ constexpr int FrameWidth = 2;
 
 void FocusRingButton::paintEvent(QPaintEvent* event) {
     QPushButton::paintEvent(event);
-    if (!hasFocus()) {
+    // Hidden until the keyboard is used, as the style hides its own mark.
+    if (!hasFocus() || !window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
         return;
     }
     const int width = std::max(MinRingWidth, height() / RingShare);

@@ -5,6 +5,8 @@
 
 namespace kestrins {
 
+// The ring shows once the keyboard has been used in the button's window
+// (ShowFocusOnceKeysAreUsed).
 class FocusRingButton final : public QPushButton {
     Q_OBJECT
 

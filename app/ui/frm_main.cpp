@@ -32,6 +32,7 @@
 #include "ui/frm_results.h"
 #include "ui/frm_version.h"
 #include "ui/instant_access_key.h"
+#include "ui/keyboard_cues.h"
 #include "ui/menu_choices.h"
 #include "ui/sound_menu.h"
 #include "ui/surface_view.h"
@@ -44,8 +45,6 @@ namespace {
 
 constexpr int InfoHeight = 20;
 constexpr uint32_t InfoGrey = 0xC0C0C0;
-// The gap between the title rows (35 apart, 28 high), where a row's underline goes.
-constexpr int TitleRowGap = 7;
 // How long each pause lasts at each game speed, as a share of its own length.
 constexpr std::array<double, SpeedCount> PauseScale{1.0, 0.5, 0.1};
 // The bet buttons' mnemonics: call (also "決定"), raise, drop, cancel.
@@ -91,23 +90,6 @@ void FitCaption(QPushButton& button) {
     button.setFont(font);
 }
 
-// A match is over once the human's money, or every computer's, is below zero.
-bool MatchOver(const MdlMain& state) {
-    const auto below = [](const Player& player) { return player.Money < 0; };
-    return below(state.Players[0]) ||
-           std::all_of(state.Players.begin() + 1, state.Players.end(), below);
-}
-
-// Nothing to continue: money and drops as a new match starts them (a first start, or nothing was
-// kept).
-bool AtMatchStart(const MdlMain& state) {
-    const auto starting = [](const Player& player) {
-        return player.Money == StartingMoneyComputer;
-    };
-    return state.DropCount == StartingDropCount && state.Players[0].Money == StartingMoneyHuman &&
-           std::all_of(state.Players.begin() + 1, state.Players.end(), starting);
-}
-
 }  // namespace
 
 FrmMain::FrmMain(GameContext context, bool showMoney)
@@ -118,7 +100,8 @@ FrmMain::FrmMain(GameContext context, bool showMoney)
       pace_(context.Pace),
       painter_(context.State, playField_, info_, context.Sheets, pace_),
       recorder_(context.Boxes),
-      round_(context.State, context.Random, painter_, *this, context.Boxes) {
+      round_(context.State, context.Random, painter_, *this, context.Boxes),
+      title_(context.State, playField_, info_, context.Sheets.Title, context.Boxes) {
     round_.SetObserver(&recorder_);
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(tr("ケストリン"));
@@ -280,6 +263,7 @@ void FrmMain::CreateControls() {
     PictPlayField->setAccessibleName(tr("テーブル"));
     PictInfo->setAccessibleName(tr("メッセージ欄"));
     ReturnFocusAfterWindows(*this, *PictPlayField);
+    ShowFocusOnceKeysAreUsed(*this);
     describeTimer_ = new QTimer(this);
     describeTimer_->setSingleShot(true);
     describeTimer_->setInterval(0);
@@ -361,42 +345,13 @@ void FrmMain::showEvent(QShowEvent* event) {
     }
 }
 
-int FrmMain::TitleRow(int y) const {
-    return static_cast<int>(std::floor((y - (playField_.Height() - 150)) / 35.0));
-}
-
 void FrmMain::DrawTitle(int row) {
-    titleRow_ = row;
-    playField_.Clear();
-    const double fontSize = playField_.FontSize();
-    playField_.BitBlt(104, 50, 309, 94, context_.Sheets.Title, 0, 0, RasterOp::SrcCopy);
-    playField_.SetFontSize(20);
-    const std::array<QString, 2> texts{tr("最初から"), tr("続きから")};
-    // Whole sentences, so that a translation need not add a word to the row's caption.
-    const std::array<QString, 2> messages{tr("最初からから始めます"), tr("続きからから始めます")};
-    for (int i = 1; i <= 2; ++i) {
-        const int top = RoundHalfEven(playField_.Height() - 150 + 35.0 * i);
-        // The row's 28 pixels are too short for the underline of a 20-point line: the text
-        // stays at the row's top and its rectangle reaches down into the gap below. The hit
-        // areas (TitleRow) keep the rows as they are.
-        const QRect rect(0, top, playField_.Width(), 28 + TitleRowGap);
-        const QString& text = texts[i - 1];
-        if (i == row) {
-            playField_.SetFontUnderline(true);
-            playField_.DrawText(text, rect, TextCenter | TextSingleLine);
-            playField_.SetFontUnderline(false);
-            ShowMessage(info_, messages[i - 1].toStdString());
-        } else {
-            playField_.DrawText(text, rect, TextCenter | TextSingleLine);
-        }
-    }
-    playField_.Refresh();
-    playField_.SetFontSize(fontSize);
+    title_.Draw(row);
 }
 
 void FrmMain::RedrawTable() {
     if (context_.State.GameState == StateTitle) {
-        DrawTitle(titleRow_);
+        title_.Redraw();
     } else {
         painter_.Redraw();
     }
@@ -405,7 +360,7 @@ void FrmMain::RedrawTable() {
 void FrmMain::PictPlayField_MouseDown(Qt::MouseButton button, int x, int y) {
     MdlMain& state = context_.State;
     if (state.GameState == StateTitle) {
-        ChooseTitleRow(TitleRow(y));
+        ChooseTitleRow(title_.RowAt(y), false);
     } else if (state.GameState == StateDealt && button == Qt::LeftButton) {
         const int x0 = ComputeTableOrigin(playField_.Width(), playField_.Height()).X0;
         const int column = static_cast<int>(std::floor((x - x0) / 50.0));
@@ -419,29 +374,9 @@ void FrmMain::PictPlayField_MouseDown(Qt::MouseButton button, int x, int y) {
     }
 }
 
-void FrmMain::ChooseTitleRow(int row) {
+void FrmMain::ChooseTitleRow(int row, bool byKeys) {
     MdlMain& state = context_.State;
-    if (state.GameState == StateTitle) {
-        // A finished match, or none kept, has nothing to continue: it starts over, and says why.
-        const bool over = row == 2 && MatchOver(state);
-        const bool none = row == 2 && AtMatchStart(state);
-        if (row == 1 || over || none) {
-            state.Players[0].Money = StartingMoneyHuman;
-            for (int seat = 1; seat < SeatCount; ++seat) {
-                state.Players[seat].Money = StartingMoneyComputer;
-            }
-            state.DropCount = StartingDropCount;
-            const QString said = over ? tr("この対戦は終わっています。最初から始めます。")
-                                 : none ? tr("続けられる対戦がないため、最初から始めます。")
-                                        : tr("初期化しました。");
-            context_.Boxes.Show(said.toStdString(), "Kestrin", MessageButtons::Ok,
-                                MessageIcon::Information);
-        } else if (row == 2) {
-            context_.Boxes.Show(tr("続きから始めます。").toStdString(), "Kestrin",
-                                MessageButtons::Ok, MessageIcon::Information);
-        } else {
-            return;
-        }
+    if (state.GameState == StateTitle && title_.Choose(row, byKeys)) {
         painter_.ClearField();
         playField_.Refresh();
         ShowMessage(info_, tr("F2 を押してください。").toStdString());
@@ -465,7 +400,7 @@ void FrmMain::MnuitemMark_Click(int column) {
 
 void FrmMain::PictPlayField_MouseMove(int /*x*/, int y) {
     if (context_.State.GameState == StateTitle) {
-        DrawTitle(TitleRow(y));
+        DrawTitle(title_.RowAt(y));
     }
 }
 
@@ -473,11 +408,9 @@ void FrmMain::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (context_.State.GameState == StateTitle && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-        // Two rows: an arrow goes to the other one; from none, down to the first, up to the last.
-        const int none = key == Qt::Key_Down ? 1 : 2;
-        DrawTitle(titleRow_ == 1 ? 2 : titleRow_ == 2 ? 1 : none);
+        title_.MoveByKey(key);
     } else if (context_.State.GameState == StateTitle && enter) {
-        ChooseTitleRow(titleRow_);
+        ChooseTitleRow(title_.Row(), true);
     } else if (auto* button = qobject_cast<QPushButton*>(focusWidget()); enter && button) {
         // Outside dialogs a button takes Space only; Enter presses the focused one here too.
         button->click();
@@ -712,6 +645,7 @@ bool FrmMain::Form_QueryUnload() {
                     choice = 2;
                     break;
                 default:
+                    KeepOpen();
                     return false;
             }
         }
@@ -754,6 +688,12 @@ void FrmMain::KeepOpen() {
         playField_.Refresh();
         ShowMessage(info_, tr("F2 を押してください。").toStdString());
         MnuitemStart->setEnabled(true);
+    } else if (context_.State.GameState == StateGameOver && context_.State.Players[0].Money < 0) {
+        // The lost match deals no more: the way on is back to the title.
+        ShowMessage(
+            info_,
+            tr("ゲームオーバーです。続けるには「ゲーム」の「タイトルに戻る」を選んでください")
+                .toStdString());
     }
 }
 

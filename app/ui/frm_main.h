@@ -17,6 +17,7 @@
 #include "settings/settings.h"
 #include "ui/frm_results.h"
 #include "ui/game_context.h"
+#include "ui/title_screen.h"
 #include "ui/tool_window_place.h"
 
 class QAction;
@@ -142,12 +143,11 @@ private:
     // Settles the save choice and writes the settings; false keeps the window open.
     bool Form_QueryUnload();
     // After a close the player called off: a game given up for the close counts for nothing,
-    // and the table waits for F2.
+    // and the table waits for F2; after a lost match the message line points to the title.
     void KeepOpen();
-    // The title row under a y position on the table: 1 and 2 are the choices.
-    int TitleRow(int y) const;
-    // Starts over (row 1) or continues (row 2); any other row does nothing.
-    void ChooseTitleRow(int row);
+    // Starts over (row 1) or continues (row 2), by the pointer or by the keys; any other row
+    // does nothing.
+    void ChooseTitleRow(int row, bool byKeys);
 
     void SetStartEnabled(bool enabled) override;
     void SetChangeVisible(bool visible) override;
@@ -165,6 +165,7 @@ private:
     TablePainter painter_;
     GameRecorder recorder_;
     Round round_;
+    TitleScreen title_;
     QPointer<FrmResults> results_;
     QPointer<QWidget> handList_;
     QPointer<QWidget> record_;
@@ -174,8 +175,6 @@ private:
     std::optional<int32_t> endingChoice_;
     // Made the first time the coach is needed.
     FrmCoach* coach_ = nullptr;
-    // The title row drawn highlighted, by the pointer or the arrow keys; 0 for none.
-    int titleRow_ = 0;
     // Runs UpdateDescription once the event loop is back after one or more refreshes, when
     // the state has caught up with the picture.
     QTimer* describeTimer_;

@@ -9,10 +9,12 @@
 #include <limits>
 
 #include "game/constants.h"
+#include "game/embedded_name.h"
 #include "game/evaluate_part.h"
 #include "game/part_name.h"
 #include "platform/message_box.h"
 #include "platform/translated_text.h"
+#include "render/draw_table.h"
 #include "render/show_message.h"
 #include "ui/dialog_body.h"
 #include "ui/window_font.h"
@@ -21,14 +23,18 @@ namespace kestrins {
 
 namespace {
 
+QString Embedded(const QString& name) {
+    return QString::fromStdString(EmbedName(name.toStdString()));
+}
+
 // A name too wide for its label ends in "…"; a screen reader still reads all of it.
 void ShowName(QLabel& label, const QString& name) {
     const QString separator = QStringLiteral(" : ");
     const QFontMetrics metrics = label.fontMetrics();
-    label.setText(metrics.elidedText(name, Qt::ElideRight,
-                                     label.width() - metrics.horizontalAdvance(separator)) +
+    label.setText(Embedded(metrics.elidedText(
+                      name, Qt::ElideRight, label.width() - metrics.horizontalAdvance(separator))) +
                   separator);
-    label.setAccessibleName(name + separator);
+    label.setAccessibleName(Embedded(name) + separator);
 }
 
 }  // namespace
@@ -76,17 +82,18 @@ std::string FrmParts::RetPartName(int32_t seat) const {
 }
 
 void FrmParts::Form_Load(Surface& info) {
-    const std::string caption =
-        (state_.Winner == WinnerDraw
-             ? tr("戦績 : 引き分けです")
-             : tr("戦績 : %1 の勝利です")
-                   .arg(QString::fromStdString(state_.Players[state_.Winner].Name)))
-            .toStdString();
+    // The message strip repeats the caption with the name as the winner's panel shows it.
+    const auto caption = [this](const QString& name) {
+        return state_.Winner == WinnerDraw ? tr("戦績 : 引き分けです")
+                                           : tr("戦績 : %1 の勝利です").arg(Embedded(name));
+    };
+    const std::string winner =
+        state_.Winner == WinnerDraw ? "" : state_.Players[state_.Winner].Name;
     // Qt reads "[*]" in a title as the mark of unsaved changes; doubled, it shows as written.
-    setWindowTitle(
-        QString::fromStdString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+    setWindowTitle(caption(QString::fromStdString(winner))
+                       .replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
     ImgWinner->move(ImgWinner->x(), 24 * state_.Winner + 8);
-    ShowMessage(info, caption);
+    ShowMessage(info, caption(PanelName(winner)).toStdString());
     for (int i = 0; i < SeatCount; ++i) {
         ShowName(*LblPlayerName[i], QString::fromStdString(state_.Players[i].Name));
         LblPart[i]->setText(QString::fromStdString(RetPartName(i)));

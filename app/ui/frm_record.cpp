@@ -12,10 +12,13 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
+#include "game/embedded_name.h"
 #include "platform/message_box.h"
 #include "record/csv.h"
 #include "record/game_recorder.h"
@@ -61,6 +64,11 @@ FrmRecord::FrmRecord(const GameRecorder& recorder, MessageBoxes& boxes, QWidget*
     tabs_ = new QTabWidget(this);
     TxtGames = new QTextBrowser;
     TxtGames->setObjectName(QStringLiteral("TxtGames"));
+    // Every line reads in the window's direction: a document takes a line's direction from its
+    // first letter, also from a right-to-left name set apart in an isolate.
+    QTextOption direction = TxtGames->document()->defaultTextOption();
+    direction.setTextDirection(layoutDirection());
+    TxtGames->document()->setDefaultTextOption(direction);
     tabs_->addTab(TxtGames, tr("今回の対戦"));
     CreateStatsPage();
     auto* layout = new QVBoxLayout(this);
@@ -93,6 +101,13 @@ void FrmRecord::CreateStatsPage() {
     TblStats->verticalHeader()->hide();
     TblStats->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     layout->addWidget(TblStats, 1);
+    LblMatches = new QLabel;
+    LblMatches->setObjectName(QStringLiteral("LblMatches"));
+    LblMatches->setToolTip(
+        tr("コンピュータ全員の所持金がマイナスになった対戦が勝ち、あなたの所持金が"
+           "マイナスになった対戦が負けです。記録に残る最近 %1 ゲームから数えます。")
+            .arg(KeptGames));
+    layout->addWidget(LblMatches);
     layout->addWidget(new QLabel(tr("最近 %1 ゲームの所持金").arg(ChartGames)));
     PictMoney = new MoneyChart;
     PictMoney->setObjectName(QStringLiteral("PictMoney"));
@@ -114,7 +129,8 @@ void FrmRecord::ShowStats() {
         const QString bluffWins =
             name.Human ? QStringLiteral("-") : Percent(name.BluffWins, name.Bluffs);
         const QStringList cells = {
-            QString::fromStdString(name.Name) + (name.Human ? tr(" (あなた)") : QString()),
+            QString::fromStdString(EmbedName(name.Name)) +
+                (name.Human ? tr(" (あなた)") : QString()),
             QString::number(name.Games),
             QStringLiteral("%1 (%2)").arg(name.Wins).arg(Percent(name.Wins, name.Games)),
             QString::number(name.Drops),
@@ -134,6 +150,12 @@ void FrmRecord::ShowStats() {
             TblStats->setItem(row, column, item);
         }
     }
+    const auto human =
+        std::find_if(stats.begin(), stats.end(), [](const NameStats& name) { return name.Human; });
+    const NameStats none;
+    const NameStats& you = human != stats.end() ? *human : none;
+    LblMatches->setText(
+        tr("あなたの対戦成績 : %1 勝 %2 敗").arg(you.MatchesWon).arg(you.MatchesLost));
     PictMoney->SetStats(stats);
 }
 

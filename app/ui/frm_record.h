@@ -4,6 +4,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QPushButton;
 class QTableWidget;
 class QTabWidget;
@@ -40,6 +41,8 @@ private:
     QTabWidget* tabs_;
     QTextBrowser* TxtGames;
     QTableWidget* TblStats;
+    // The human's matches won and lost.
+    QLabel* LblMatches;
     MoneyChart* PictMoney;
     QPushButton* CmdExport;
 };

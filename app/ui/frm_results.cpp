@@ -10,6 +10,7 @@
 #include <string>
 
 #include "game/constants.h"
+#include "game/embedded_name.h"
 #include "ui/accessible_text.h"
 #include "ui/close_on_escape.h"
 #include "ui/surface_view.h"
@@ -107,7 +108,8 @@ void FrmResults::TimerCheckMoney_Timer() {
     }
     bool changed = resizedInPause_;
     for (int i = 0; i < SeatCount; ++i) {
-        changed = changed || state_.Players[i].Money != LastMoneys[i];
+        changed = changed || state_.Players[i].Money != LastMoneys[i] ||
+                  state_.Players[i].Name != shownNames_[i];
     }
     if (!changed) {
         return;
@@ -133,8 +135,9 @@ void FrmResults::DrawMoneys() {
     QStringList moneys;
     for (int j = 0; j < SeatCount; ++j) {
         DrawCoinStack(10 + 70 * j, height - 40, state_.Players[j]);
+        shownNames_[j] = state_.Players[j].Name;
         moneys << tr("%1: %2 ドル", "name, money")
-                      .arg(QString::fromStdString(state_.Players[j].Name),
+                      .arg(QString::fromStdString(EmbedName(state_.Players[j].Name)),
                            QString::number(state_.Players[j].Money));
     }
     results_.Refresh();

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "game/mdl_main.h"
 #include "game/random_source.h"
@@ -33,8 +34,8 @@ public:
     // Repaints the whole chart with fresh jitter.
     void DrawMoneys();
 
-    // The 500 ms check, which also catches up on a resize made during a pause; public so that
-    // a test can tick it without waiting.
+    // The 500 ms check of the money and the names, which also catches up on a resize made
+    // during a pause; public so that a test can tick it without waiting.
     void TimerCheckMoney_Timer();
 
     const Surface& Picture() const { return results_; }
@@ -59,6 +60,8 @@ private:
     QImage coins_;
     Surface results_;
     std::array<int32_t, 4> LastMoneys{};
+    // The names as the chart last drew them: a rename in the options shows at the next tick.
+    std::array<std::string, 4> shownNames_;
     // Resized during a pause and not yet drawn at the new size.
     bool resizedInPause_ = false;
     SurfaceView* PictResults;

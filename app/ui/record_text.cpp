@@ -8,6 +8,7 @@
 
 #include "game/bet_message.h"
 #include "game/constants.h"
+#include "game/embedded_name.h"
 #include "game/part_name.h"
 #include "platform/translated_text.h"
 
@@ -20,7 +21,7 @@ QString FromUtf8(std::string_view text) {
 }
 
 QString Name(const GameEntry& game, int32_t seat) {
-    return FromUtf8(game.Seats[seat].Name).toHtmlEscaped();
+    return FromUtf8(EmbedName(game.Seats[seat].Name)).toHtmlEscaped();
 }
 
 QString HandText(const Hand& hand) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "game/constants.h"
+#include "game/embedded_name.h"
 
 namespace kestrins {
 
@@ -40,7 +41,7 @@ QString RankName(int32_t number) {
 
 QString HandLine(const Player& player, bool marks) {
     return QCoreApplication::translate("TableDescription", "%1の手札: %2", "seat name, cards")
-        .arg(QString::fromStdString(player.Name), CardList(player.Cards, marks));
+        .arg(QString::fromStdString(EmbedName(player.Name)), CardList(player.Cards, marks));
 }
 
 QString SeatLine(const Player& player) {
@@ -51,7 +52,7 @@ QString SeatLine(const Player& player) {
                                               "name, bet, money")
                 : QCoreApplication::translate(
                       "TableDescription", "%1: 賭け金 %2 ドル、所持金 %3 ドル", "name, bet, money"))
-        .arg(QString::fromStdString(player.Name), QString::number(player.Bet),
+        .arg(QString::fromStdString(EmbedName(player.Name)), QString::number(player.Bet),
              QString::number(player.Money));
 }
 
@@ -60,7 +61,7 @@ QString WinnerLine(const MdlMain& state) {
         return QCoreApplication::translate("TableDescription", "引き分け");
     }
     return QCoreApplication::translate("TableDescription", "勝者: %1")
-        .arg(QString::fromStdString(state.Players[state.Winner].Name));
+        .arg(QString::fromStdString(EmbedName(state.Players[state.Winner].Name)));
 }
 
 }  // namespace

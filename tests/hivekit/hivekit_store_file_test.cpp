@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 #include <filesystem>
@@ -16,6 +17,7 @@
 
 #include "hivekit.h"
 #include "hivekit/store_probe.h"
+#include "support/kept_copy_name.h"
 #include "support/temp_config_home.h"
 
 namespace kestrins::testing {
@@ -170,13 +172,18 @@ TEST(HivekitStoreFileTest, DamagedStoresAreLeftAloneByReadsAndMovedAsideByWrites
         EXPECT_EQ(messages.Count("Hivekit", store + "\n"), 1);
 
         // The copy's bytes and the fresh store's values are checked by the other moving-aside
-        // tests.
+        // tests. The message names the store first, then the copy it is kept as.
+        const std::time_t start = std::time(nullptr);
         EXPECT_EQ(SetValueText(HKEY_CURRENT_USER, kKey, "Name", "fresh"), 1);
         const std::vector<std::string> entries = FolderEntries(home.StoreFolder());
         ASSERT_EQ(entries.size(), 2U);
-        EXPECT_EQ(entries[1].rfind("current_user.db.damaged-", 0), 0U) << entries[1];
-        EXPECT_EQ(messages.Messages().size(), 2U);
-        EXPECT_EQ(messages.Count("Hivekit", entries[1]), 1);
+        const std::string copy = home.StoreFolder() + "/" + entries[1];
+        EXPECT_TRUE(IsKeptCopyName(copy, store, start, std::time(nullptr)));
+        ASSERT_EQ(messages.Messages().size(), 2U);
+        EXPECT_EQ(messages.Messages()[1].caption, "Hivekit");
+        EXPECT_EQ(messages.Messages()[1].text,
+                  "設定ファイルが壊れていたため読み込めませんでした。\n" + store + "\nは\n" + copy +
+                      "\nとして残し、新しい設定ファイルを作りました。");
     }
 }
 
@@ -201,6 +208,18 @@ TEST(HivekitStoreFileTest, MovingAsideNeverOverwritesAnEarlierDamagedCopy) {
         EXPECT_EQ(ReadFileBytes(path), "earlier copy") << path;
     }
     EXPECT_EQ(FolderEntries(home.StoreFolder()).size(), earlier.size() + 2);
+    // The name of this second was taken: the copy has it with "-2".
+    std::vector<std::string> added;
+    for (const std::string& entry : FolderEntries(home.StoreFolder())) {
+        const std::string path = home.StoreFolder() + "/" + entry;
+        if (path != store && std::find(earlier.begin(), earlier.end(), path) == earlier.end()) {
+            added.push_back(path);
+        }
+    }
+    ASSERT_EQ(added.size(), 1U);
+    EXPECT_TRUE(added[0].ends_with("-2")) << added[0];
+    EXPECT_TRUE(IsKeptCopyName(added[0], store, std::time(nullptr) - 5, std::time(nullptr)));
+    EXPECT_EQ(ReadFileBytes(added[0]), "damaged again");
 }
 
 TEST(HivekitStoreFileTest, ALongLockFailsTheWriteButIsNeverTakenForDamage) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "game/constants.h"
 #include "main_window_fixture.h"
@@ -10,14 +11,9 @@
 namespace kestrins::testing {
 namespace {
 
-// A key as the keyboard sends it: to the focused control, else to the active window.
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
-}
-
 // A mnemonic clicks its button at once.
 void Mnemonic(Qt::Key key, const QPushButton& button) {
-    Key(key, Qt::AltModifier);
+    PressKey(key, Qt::AltModifier);
     EXPECT_FALSE(button.isDown());
 }
 
@@ -28,53 +24,53 @@ TEST_F(KeyboardGameTest, AWholeMatchPlaysByKeysAlone) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const int h = window->PlayField().Height();
 
-    Key(Qt::Key_Return);  // no row highlighted yet: nothing is chosen
+    PressKey(Qt::Key_Return);  // no row highlighted yet: nothing is chosen
     EXPECT_TRUE(boxes.Shown.empty());
-    Key(Qt::Key_Up);  // from none, up reaches the last row, drawn as the pointer would draw it
+    PressKey(Qt::Key_Up);  // from none, up reaches the last row, drawn as the pointer would draw it
     const QImage byKey = window->PlayField().Image();
     MoveOnTable(100, h - 150 + 80);
     EXPECT_EQ(window->PlayField().Image(), byKey);
-    Key(Qt::Key_Down);
-    Key(Qt::Key_Enter);
+    PressKey(Qt::Key_Down);
+    PressKey(Qt::Key_Enter);
     EXPECT_EQ(boxes.Shown.back().Text, "初期化しました。");
     ASSERT_EQ(state.GameState, StateReady);
 
     // Game 1, opened by seat 3: the human marks one card, exchanges it with Enter, raises twice,
     // takes it back, then raises once by Tab and Space and confirms with the call mnemonic.
     ScriptOrderedShuffle();
-    Key(Qt::Key_F2);
+    PressKey(Qt::Key_F2);
     ASSERT_EQ(state.GameState, StateDealt);
     GiveHands({PairOfAces, NoHandLeft, NoHandTop, NoHandRight});
     EXPECT_EQ(QApplication::focusWidget(), window->CmdChange);
-    Key(Qt::Key_5);
-    Key(Qt::Key_3);
-    Key(Qt::Key_3);
+    PressKey(Qt::Key_5);
+    PressKey(Qt::Key_3);
+    PressKey(Qt::Key_3);
     for (int c = 0; c < 5; ++c) {
         EXPECT_EQ(state.Players[0].Cards[c].Selected, c == 4) << c;
     }
     ScriptKeepAllExchanges();
     ScriptCpuCalls();  // seat 3
     pacer.AtWait.push_back([this] {
-        Key(Qt::Key_1);  // cards are not marked during the bet
+        PressKey(Qt::Key_1);  // cards are not marked during the bet
         EXPECT_FALSE(state.Players[0].Cards[0].Selected);
         EXPECT_EQ(QApplication::focusWidget(), window->CmdBet[0]);
         Mnemonic(Qt::Key_R, *window->CmdBet[1]);
         Mnemonic(Qt::Key_R, *window->CmdBet[1]);
         EXPECT_EQ(state.Players[0].Bet, 3);
         EXPECT_EQ(window->CmdBet[0]->text(), QStringLiteral("決定(&C)"));
-        Key(Qt::Key_Escape);
+        PressKey(Qt::Key_Escape);
         EXPECT_EQ(state.Players[0].Bet, 1);
         EXPECT_EQ(window->CmdBet[0]->text(), QStringLiteral("コール(&C)"));
         EXPECT_FALSE(window->CmdBet[3]->isEnabled());
-        Key(Qt::Key_Tab);
+        PressKey(Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), window->CmdBet[1]);
-        Key(Qt::Key_Space);
+        PressKey(Qt::Key_Space);
         EXPECT_EQ(state.BetAction, BetNone);
         Mnemonic(Qt::Key_C, *window->CmdBet[0]);
         ScriptCpuCalls(3);  // everyone else acts again after the raise
     });
     modal.Handler = [](QDialog& sheet) { QTest::keyClick(&sheet, Qt::Key_Escape); };
-    Key(Qt::Key_Return);
+    PressKey(Qt::Key_Return);
     EXPECT_EQ(random.Left(), 0u);
     EXPECT_EQ(state.RaiseHistory[1], 1);
     for (const Card& card : state.Players[0].Cards) {
@@ -85,7 +81,7 @@ TEST_F(KeyboardGameTest, AWholeMatchPlaysByKeysAlone) {
     // Game 2, opened by the human: the exchange by its mnemonic, a drop by its mnemonic, and the
     // result sheet closed with Enter.
     ScriptOrderedShuffle();
-    Key(Qt::Key_F2);
+    PressKey(Qt::Key_F2);
     ASSERT_EQ(state.GameState, StateDealt);
     GiveHands({PairOfAces, NoHandLeft, NoHandTop, NoHandRight});
     ScriptKeepAllExchanges();
@@ -109,6 +105,75 @@ TEST_F(KeyboardGameTest, AWholeMatchPlaysByKeysAlone) {
     EXPECT_TRUE(sheetClosed);
     EXPECT_TRUE(state.Players[0].Dropped);
     EXPECT_EQ(random.Left(), 0u);
+}
+
+// One Down and Enter once wiped the saved match. By the keys the first arrow goes to "続きから"
+// while there is a match to continue, and "最初から" asks first; the pointer never asks.
+TEST_F(KeyboardGameTest, TheTitleByKeysNeverStartsAMatchToContinueOverUnasked) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto underlined = [this] { return window->Info().AltText().toStdString(); };
+    const auto matchUnderWay = [this] {
+        state.Players[0].Money = 42;
+        state.Players[2].Money = -3;  // one computer below zero: the match goes on
+        state.DropCount = 5;
+    };
+    matchUnderWay();
+    PressKey(Qt::Key_Down);
+    EXPECT_EQ(underlined(), "続きからから始めます");
+    PressKey(Qt::Key_Return);
+    EXPECT_EQ(boxes.Shown.back().Text, "続きから始めます。");
+    EXPECT_EQ(state.Players[0].Money, 42);
+
+    window->MnuitemTitle->trigger();
+    PressKey(Qt::Key_Up);
+    EXPECT_EQ(underlined(), "続きからから始めます");
+    PressKey(Qt::Key_Up);
+    EXPECT_EQ(underlined(), "最初からから始めます");
+    boxes.Shown.clear();
+    boxes.Answers = {MessageAnswer::No, MessageAnswer::Yes};
+    PressKey(Qt::Key_Return);
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Text,
+              "今の対戦の所持金とドロップ可能回数を初期化して、最初から始めますか？");
+    EXPECT_EQ(boxes.Shown[0].Title, "確認");
+    EXPECT_EQ(boxes.Shown[0].Buttons, MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(state.GameState, StateTitle);
+    EXPECT_EQ(state.Players[0].Money, 42);
+    EXPECT_EQ(underlined(), "最初からから始めます");
+    PressKey(Qt::Key_Return);
+    ASSERT_EQ(boxes.Shown.size(), 3u);
+    EXPECT_EQ(boxes.Shown[2].Text, "初期化しました。");
+    EXPECT_EQ(state.GameState, StateReady);
+    EXPECT_EQ(state.Players[0].Money, 100);
+    EXPECT_EQ(state.Players[2].Money, 500);
+
+    // Nothing to lose, nothing asked: a match as new, one that is over, or the pointer's choice.
+    const struct {
+        const char* name;
+        std::function<void()> set;
+        bool byKeys;
+    } plain[] = {
+        {"as a new match", [] {}, true},
+        {"over", [this] { state.Players[0].Money = -1; }, true},
+        {"by the pointer", matchUnderWay, false},
+    };
+    for (const auto& c : plain) {
+        SCOPED_TRACE(c.name);
+        window->MnuitemTitle->trigger();
+        c.set();
+        boxes.Shown.clear();
+        if (c.byKeys) {
+            PressKey(Qt::Key_Down);
+            EXPECT_EQ(underlined(), "最初からから始めます");
+            PressKey(Qt::Key_Return);
+        } else {
+            ChooseTitle(1);
+        }
+        ASSERT_EQ(boxes.Shown.size(), 1u);
+        EXPECT_EQ(boxes.Shown[0].Text, "初期化しました。");
+        EXPECT_EQ(state.Players[0].Money, 100);
+    }
 }
 
 }  // namespace

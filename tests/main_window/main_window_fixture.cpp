@@ -5,12 +5,17 @@
 #include <QFont>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include "settings/settings.h"
 #include "settings/startup.h"
 #include "ui/window_font.h"
 
 namespace kestrins::testing {
+
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+}
 
 MainWindowTest::MainWindowTest() {
     // Qt's font cache outlives a test: its timed clean-up, armed by an earlier test and run by a

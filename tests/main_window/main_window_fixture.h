@@ -34,6 +34,9 @@ struct GameTrace {
 
 using Hand = std::array<Card, 5>;
 
+// A key as the keyboard sends it: to the focused control, else to the active window.
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
 // Hands that stand pat and call: no pair, no three of a suit, no straight.
 inline const Hand NoHandLeft{{{0, 2}, {1, 4}, {2, 6}, {3, 8}, {0, 10}}};
 inline const Hand NoHandTop{{{1, 3}, {2, 5}, {3, 7}, {0, 9}, {1, 11}}};

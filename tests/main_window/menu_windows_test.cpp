@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <array>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -19,6 +21,7 @@
 #include "main_window_fixture.h"
 #include "record/csv.h"
 #include "record/record_store.h"
+#include "support/kept_copy_name.h"
 #include "ui/frm_record.h"
 #include "ui/frm_results.h"
 
@@ -182,11 +185,29 @@ TEST_F(MainWindowTest, ADamagedRecordIsSetAsideAndReportedWhenFirstMet) {
         window->findChild<QWidget*>(QStringLiteral("FrmRecord"))->close();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     };
+    // The message names the damaged file first, then the copy it is kept as.
+    const auto keptAs = [&file](const std::string& copy) {
+        return "対戦記録のファイルが壊れていたため読み込めませんでした。\n" + file + "\nは\n" +
+               copy + "\nとして残し、新しい記録を始めました。";
+    };
+    const auto copies = [this, &file] {
+        std::vector<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(home.RecordFolder())) {
+            if (entry.path().string() != file) {
+                found.push_back(entry.path().string());
+            }
+        }
+        std::sort(found.begin(), found.end());
+        return found;
+    };
     damage();
     boxes.Shown.clear();
+    const std::time_t start = std::time(nullptr);
     OpenWindow(store);
     ASSERT_EQ(boxes.Shown.size(), 1u) << "at start";
-    EXPECT_NE(boxes.Shown[0].Text.find(file + ".damaged-"), std::string::npos);
+    ASSERT_EQ(copies().size(), 1u);
+    EXPECT_TRUE(IsKeptCopyName(copies()[0], file, start, std::time(nullptr)));
+    EXPECT_EQ(boxes.Shown[0].Text, keptAs(copies()[0]));
     window->MnuitemRecord->trigger();
     closeRecord();
     EXPECT_EQ(boxes.Shown.size(), 1u) << "a healthy record says nothing";
@@ -197,11 +218,11 @@ TEST_F(MainWindowTest, ADamagedRecordIsSetAsideAndReportedWhenFirstMet) {
     window->MnuitemRecord->trigger();  // already open: not checked again
     closeRecord();
     EXPECT_EQ(boxes.Shown.size(), 2u);
-    std::size_t copies = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(home.RecordFolder())) {
-        copies += entry.path().filename().string().rfind("record.db.damaged-", 0) == 0 ? 1 : 0;
-    }
-    EXPECT_EQ(copies, 2u);
+    // Sorted, the second copy comes last: a later second, or the same one with "-2".
+    const std::vector<std::string> kept = copies();
+    ASSERT_EQ(kept.size(), 2u);
+    EXPECT_TRUE(IsKeptCopyName(kept[1], file, start, std::time(nullptr)));
+    EXPECT_EQ(boxes.Shown[1].Text, keptAs(kept[1]));
 }
 
 // The export writes the bets where the player chose and the games' seats beside it, and says
@@ -234,8 +255,8 @@ TEST_F(MainWindowTest, CsvExportWritesBetsAndGamesAndSaysWhere) {
     EXPECT_EQ(read(games), GameRowsCsv({game}));
     EXPECT_NE(read(games).find(",♠A ♥A ♦4 ♣K ♠Q,0,one_pair,0,"), std::string::npos);
     ASSERT_EQ(boxes.Shown.size(), 1u);
-    EXPECT_NE(boxes.Shown[0].Text.find(bets), std::string::npos);
-    EXPECT_NE(boxes.Shown[0].Text.find(games), std::string::npos);
+    EXPECT_EQ(boxes.Shown[0].Text,
+              "CSV ファイルに書き出しました。\n賭け : " + bets + "\nゲームと手札 : " + games);
 }
 
 }  // namespace

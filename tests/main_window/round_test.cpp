@@ -192,8 +192,12 @@ TEST_F(RoundTest, GameOverPlaysOnOrSavesAndClosesOrStaysWithDealingDisabled) {
         EXPECT_EQ(Stored("PlayerMoney0"), c.stored);
     }
 
-    // After the cancelled close the way on is back to the title. The lost match cannot be
-    // continued: "続きから" starts over too, and the next game plays to its end.
+    // After the cancelled close the way on is back to the title, as the message line says. The
+    // lost match cannot be continued: "続きから" starts over too, and the next game plays to its
+    // end.
+    EXPECT_EQ(window->Info().AltText(),
+              QStringLiteral(
+                  "ゲームオーバーです。続けるには「ゲーム」の「タイトルに戻る」を選んでください"));
     window->MnuitemTitle->trigger();
     EXPECT_EQ(state.GameState, StateTitle);
     ChooseTitle(2);

@@ -13,6 +13,7 @@
 #include "game/constants.h"
 #include "hivekit/store_probe.h"
 #include "record/game_recorder.h"
+#include "support/kept_copy_name.h"
 #include "support/record_copies.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_config_home.h"
@@ -92,6 +93,55 @@ TEST_F(RecordStoreTest, GameComesBackAsWrittenAndANewerProgramsRecordIsLeftAlone
     EXPECT_EQ(Count(store.Path(), "SELECT count(*) FROM games"), 1);
 }
 
+// A rename once split the human into two rows. The human is one row under the latest name, with
+// the money of every game; a computer seat of the same name stays a row of its own. A match is
+// won when a game leaves every computer below zero, lost when it leaves the human below zero.
+TEST_F(RecordStoreTest, TheHumanIsOneRowWhateverTheNameAndMatchesAreCounted) {
+    const struct {
+        const char* human;
+        int32_t money;       // the human's after the game
+        int computersBelow;  // how many computers end below zero
+    } games[] = {
+        {"Player 0", 120, 0}, {"Player 0", -4, 0}, {"Alice", 90, 2},
+        {"Alice", 300, 3},    {"Alice", 0, 1},     {"Bob", 10, 3},
+    };
+    for (const auto& g : games) {
+        GameEntry game = SampleGame();
+        game.Seats[0].Name = g.human;
+        game.Seats[0].MoneyAfter = g.money;
+        for (int seat = 1; seat < SeatCount; ++seat) {
+            game.Seats[seat].MoneyAfter = seat <= g.computersBelow ? -1 : 0;
+        }
+        game.Seats[1].Name = "Alice";
+        // Only the games under the first name were judged accurate.
+        const int32_t win = game.Seats[0].Name == "Player 0" ? 400 : 300;
+        game.Exchange = ExchangeRating{3, 7, win, 400};
+        // Each game's one judged bet gave 1 $ away.
+        game.BetRatings = std::vector<BetRating>{{BetCall, 7, 0, BetRaise, 9, 100}};
+        ASSERT_NE(store.Append(game).Id, 0);
+    }
+    const std::vector<NameStats> stats = store.Stats();
+    ASSERT_EQ(stats.size(), 4u);
+    EXPECT_TRUE(stats[0].Human);
+    EXPECT_EQ(stats[0].Name, "Bob");
+    EXPECT_EQ(stats[0].Games, 6);
+    EXPECT_EQ(stats[0].Raises, 6);
+    EXPECT_EQ(stats[0].Money, (std::vector<int32_t>{120, -4, 90, 300, 0, 10}));
+    EXPECT_EQ(stats[0].MatchesWon, 2);
+    EXPECT_EQ(stats[0].MatchesLost, 1);
+    EXPECT_EQ(stats[0].JudgedExchanges, 6);
+    EXPECT_EQ(stats[0].AccurateExchanges, 2);
+    EXPECT_EQ(stats[0].JudgedBetGames, 6);
+    EXPECT_DOUBLE_EQ(stats[0].BetLossPerGame, 1.0);
+    for (std::size_t row = 1; row < stats.size(); ++row) {
+        EXPECT_FALSE(stats[row].Human) << row;
+        EXPECT_EQ(stats[row].Games, 6) << row;
+        EXPECT_EQ(stats[row].MatchesWon + stats[row].MatchesLost, 0) << row;
+    }
+    EXPECT_EQ(stats[1].Name, "Alice");
+    EXPECT_EQ(stats[1].Money, (std::vector<int32_t>{0, 0, -1, -1, -1, -1}));
+}
+
 // The bound is checked at its real size: 9,999 games are copied in by SQL, one more is written.
 TEST_F(RecordStoreTest, KeepsOnlyTheNewestTenThousandGames) {
     ASSERT_NE(store.Append(SampleGame()).Id, 0);
@@ -110,9 +160,10 @@ TEST_F(RecordStoreTest, DamagedFileIsKeptAsideAndAFreshOneStarted) {
     const std::string garbage(4096, 'x');
     WriteFileBytes(store.Path(), garbage);
 
+    const std::time_t start = std::time(nullptr);
     const AppendResult appended = store.Append(SampleGame());
     EXPECT_NE(appended.Id, 0);
-    ASSERT_FALSE(appended.MovedAside.empty());
+    EXPECT_TRUE(IsKeptCopyName(appended.MovedAside, store.Path(), start, std::time(nullptr)));
     EXPECT_EQ(ReadFileBytes(appended.MovedAside), garbage);
     EXPECT_EQ(store.LatestGames(5).size(), 1u);
 }

@@ -171,5 +171,26 @@ TEST(DrawTable, LongPanelLinesFitTheirRectangle) {
     }
 }
 
+// The message strip shortens a long name exactly as the panel does: drawn at the panel's smallest
+// size, PanelName fills the name line as the table does. A name that fits is whole.
+TEST(DrawTable, PanelNameIsTheNameAsThePanelShowsIt) {
+    const std::string longName = "Wilhelmina Featherstonehaugh-Cholmondeley";
+    EXPECT_EQ(PanelName("Player 3"), QStringLiteral("Player 3"));
+    EXPECT_EQ(PanelName("あなた"), QStringLiteral("あなた"));
+    const QString shortened = PanelName(longName);
+    ASSERT_TRUE(shortened.endsWith(u'…')) << shortened.toStdString();
+    EXPECT_TRUE(QString::fromStdString(longName).startsWith(shortened.chopped(1)));
+
+    MdlMain main = DealtState();
+    main.Players[2].Name = longName;
+    Surface field = MakePlayField(Width, Height);
+    DrawTable(main, field, SyntheticSprites(), "");
+    Surface reference = MakePlayField(Width, Height);
+    reference.SetFontSize(10);
+    const QRect name = PanelLineRect(2, 1);
+    reference.DrawText(shortened, name, TextLeft);
+    EXPECT_EQ(field.Image().copy(name), reference.Image().copy(name));
+}
+
 }  // namespace
 }  // namespace kestrins

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+
+#include "game/embedded_name.h"
+
 namespace kestrins {
 namespace {
 
@@ -26,6 +30,20 @@ TEST(ShowMessage, ReplacesTheLastMessageInsideTheMarginAndTheEmptyTextClears) {
     ShowMessage(info, "");
     EXPECT_EQ(info.Image(), Strip().Image());
     EXPECT_EQ(refreshes, 3);
+}
+
+// A right-to-left name at the start of a line once turned the whole line round, its words drawn
+// before it. Set apart, the name leads the line at the left margin as it does alone.
+TEST(ShowMessage, ARightToLeftNameSetApartLeadsItsLine) {
+    const std::string name = EmbedName("علي");
+    Surface line = Strip();
+    ShowMessage(line, name + " はコールします (3 $)");
+    Surface alone = Strip();
+    ShowMessage(alone, name);
+    const int width = QFontMetrics(alone.Font()).horizontalAdvance(QString::fromStdString(name));
+    const QRect head(0, 0, 2 + width, 20);
+    EXPECT_EQ(line.Image().copy(head), alone.Image().copy(head));
+    EXPECT_NE(line.Image(), alone.Image());
 }
 
 }  // namespace

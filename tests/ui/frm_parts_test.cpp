@@ -52,14 +52,15 @@ TEST(FrmPartsTest, WinnerMarkerShowsTheSheetRoundTheStar) {
 }
 
 // A name is shown as written: no markup, no placeholder, no title mark. One too long for its row
-// ends in "…" while a screen reader hears all of it; a default name is never cut.
+// ends in "…" while a screen reader hears all of it; a default name is never cut, and only a
+// right-to-left one is set apart.
 TEST(FrmPartsTest, NamesShowAsWrittenAndOnlyALongOneIsShortened) {
     const std::string longName(60, 'W');
     MdlMain state;
     state.Players[0].Name = "プレイヤー 0";
     state.Players[1].Name = "<b>%1[*]";
     state.Players[2].Name = longName;
-    state.Players[3].Name = "Player 3";
+    state.Players[3].Name = "علي";
     for (Player& player : state.Players) {
         player.Dropped = true;
     }
@@ -78,7 +79,8 @@ TEST(FrmPartsTest, NamesShowAsWrittenAndOnlyALongOneIsShortened) {
     EXPECT_TRUE(label(2)->text().endsWith(QStringLiteral("W… : ")))
         << label(2)->text().toStdString();
     EXPECT_EQ(label(2)->accessibleName(), QString::fromStdString(longName + " : "));
-    EXPECT_EQ(label(3)->text(), QStringLiteral("Player 3 : "));
+    // Set apart, the right-to-left name cannot turn the label round its " : ".
+    EXPECT_EQ(label(3)->text(), QStringLiteral("\u2068علي\u2069 : "));
 }
 
 }  // namespace

@@ -193,5 +193,37 @@ TEST_F(FrmResultsTest, TickRedrawsOnlyAfterAChangeOfMoneyOrOfSizeInAPauseAndTheS
     window->close();
 }
 
+// The options rename a seat while the money stays: the chart once kept the old name until money
+// changed. During a pause it waits for the first tick after it, as for money.
+TEST_F(FrmResultsTest, ARenamedSeatIsDrawnAtTheNextTickAndOnlyOnce) {
+    const char* names[] = {"あなた", "ケン", "ハヤブサ", "タカ"};
+    for (int seat = 0; seat < 4; ++seat) {
+        state.Players[seat].Name = names[seat];
+        state.Players[seat].Money = seat == 0 ? 100 : 500;
+    }
+    ScriptedRandom random(std::vector<float>(100, 0.5f));
+    FrmResults* window = Open(random);
+    window->show();
+    QCoreApplication::processEvents();
+    window->TimerCheckMoney_Timer();
+    const std::size_t drawn = random.Taken();
+    constexpr std::size_t Coins = 1 + 5 + 5 + 5;  // one chart at the starting money
+    ASSERT_TRUE(LabelsMatch(*window, 1, QStringLiteral("500 $"), QStringLiteral("ケン")));
+
+    state.Players[1].Name = "リュウ";
+    pacer.DuringSleep = [&] { window->TimerCheckMoney_Timer(); };
+    pacer.Sleep(1000);
+    EXPECT_EQ(random.Taken(), drawn);
+    window->TimerCheckMoney_Timer();
+    EXPECT_EQ(random.Taken(), drawn + Coins);
+    EXPECT_TRUE(LabelsMatch(*window, 1, QStringLiteral("500 $"), QStringLiteral("リュウ")));
+    EXPECT_EQ(
+        window->findChild<QWidget*>(QStringLiteral("PictResults"))->accessibleDescription(),
+        QStringLiteral("あなた: 100 ドル\nリュウ: 500 ドル\nハヤブサ: 500 ドル\nタカ: 500 ドル"));
+    window->TimerCheckMoney_Timer();
+    EXPECT_EQ(random.Taken(), drawn + Coins);
+    window->close();
+}
+
 }  // namespace
 }  // namespace kestrins::testing

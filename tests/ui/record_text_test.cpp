@@ -32,6 +32,30 @@ TEST(RecordTextTest, NamesShowAsWrittenAndLeaveTheOtherColumnsAlone) {
         << text.toStdString();
     EXPECT_TRUE(text.contains(shown + QStringLiteral(" の勝ちです。")));
     EXPECT_TRUE(text.contains(QStringLiteral("<li>") + shown + QStringLiteral(" : ")));
+    EXPECT_TRUE(text.contains(QStringLiteral("<tr><td>P2</td>"))) << text.toStdString();
+}
+
+// A right-to-left name is set apart wherever the record puts it into a line, so that it cannot
+// turn the line round; the other names stay as they are.
+TEST(RecordTextTest, RightToLeftNamesAreSetApartInEveryLine) {
+    GameEntry game;
+    game.Finished = true;
+    game.Winner = 2;
+    for (int32_t seat = 0; seat < SeatCount; ++seat) {
+        game.Seats[seat].Name = "P" + std::to_string(seat);
+    }
+    game.Seats[2].Name = "שלום";
+    game.Seats[2].Bluffing = true;
+    game.Bets = {{2, BetCall, 1, true}};
+    const QString text = GameText(game, 1);
+    const QString isolated = QStringLiteral("\u2068שלום\u2069");
+    for (const QString& line :
+         {QStringLiteral("<tr><td>") + isolated + QStringLiteral("</td>"),
+          isolated + QStringLiteral(" の勝ちです。"), QStringLiteral("<li>") + isolated,
+          QStringLiteral("ブラフ : ") + isolated + QStringLiteral(" (成功、勝ちました)"),
+          QStringLiteral("<tr><td>P1</td>")}) {
+        EXPECT_TRUE(text.contains(line)) << line.toStdString();
+    }
 }
 
 TEST(RecordTextTest, BetLinesNameEachDecisionWithItsSignAndWhatItGaveUp) {

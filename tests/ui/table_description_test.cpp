@@ -81,5 +81,19 @@ TEST(TableDescriptionTest, SaysWhatTheTableAndTheStripShow) {
     }
 }
 
+// A right-to-left name is set apart in the lines it begins, as on the screen.
+TEST(TableDescriptionTest, ARightToLeftNameIsSetApartInEveryLine) {
+    MdlMain state = SampleState();
+    state.Players[3].Name = "שלום";
+    state.GameState = StatePlaying;
+    state.Winner = 3;
+    const std::string said = DescribeTable(state, FieldShows::OpenTable, {}).toStdString();
+    for (const std::string line :
+         {"\n\u2068שלום\u2069の手札: クラブの2", "勝者: \u2068שלום\u2069\n",
+          "\n\u2068שלום\u2069: 賭け金 4 ドル", "\nミナ: ドロップ"}) {
+        EXPECT_NE(said.find(line), std::string::npos) << line;
+    }
+}
+
 }  // namespace
 }  // namespace kestrins

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -20,8 +21,11 @@
 #include "game/part_name.h"
 #include "platform/library_text.h"
 #include "platform/qt_message_boxes.h"
+#include "platform/surface.h"
 #include "platform/translated_text.h"
+#include "support/scripted_dialogs.h"
 #include "ui/frm_option.h"
+#include "ui/frm_parts.h"
 #include "ui/frm_version.h"
 #include "ui/language.h"
 
@@ -144,6 +148,25 @@ TEST_F(InstalledTranslationsTest, EnglishReachesWindowsGameTextsAndLibraryMessag
     EXPECT_EQ(TranslateLibraryText("something else"), QStringLiteral("something else"));
 }
 
+// "You have 2 more drops." read as "2 left": what changed is said as a change, and a column of
+// rates or a rank is not taken for a count.
+TEST_F(InstalledTranslationsTest, EnglishSaysAChangeAsAChangeAndARateOrRankAsSuch) {
+    ASSERT_TRUE(InstallTranslations(*QCoreApplication::instance(), Language::English));
+    MdlMain state;
+    state.Winner = 0;
+    Surface info(520, 20);
+    testing::ScriptedBoxes boxes;
+    FrmParts(state, info, QImage(), boxes, nullptr).accept();
+    ASSERT_EQ(boxes.Shown.size(), 1u);
+    EXPECT_EQ(boxes.Shown[0].Text, "Your drops have gone up by 2.");
+    EXPECT_EQ(QCoreApplication::translate("kestrins::FrmRecord", "ブラフ成功率"),
+              QStringLiteral("Bluff success"));
+    EXPECT_EQ(QCoreApplication::translate("kestrins::FrmCoach", "%1 位").arg(2),
+              QStringLiteral("Rank 2"));
+    EXPECT_EQ(QCoreApplication::translate("kestrins::FrmOption", "データ保存の設定 : "),
+              QStringLiteral("Saving : "));
+}
+
 TEST_F(InstalledTranslationsTest, SaveQuestionButtonsSpeakTheLanguageInUse) {
     const struct {
         Language shown;
@@ -224,6 +247,28 @@ TEST(MessageBoxTest, LibraryMessagesBearTheProgramsNameAndEveryTextIsPlain) {
                               MessageIcon::Information);
     });
     EXPECT_EQ(named.Format, Qt::PlainText);
+}
+
+// Asked before a match is wiped, a player pressing Enter on in haste keeps it.
+TEST(MessageBoxTest, AQuestionWithNoAsItsDefaultIsAnsweredNoByEnterEscapeAndTheCloseBox) {
+    const std::function<void(QMessageBox&)> answers[] = {
+        [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); },
+        [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); },
+        [](QMessageBox& box) { box.close(); },
+        [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); },
+    };
+    std::vector<MessageAnswer> given;
+    for (const auto& answer : answers) {
+        QTimer::singleShot(0, [&answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            answer(*box);
+        });
+        given.push_back(QtMessageBoxes().Show(
+            "最初から始めますか？", "確認", MessageButtons::YesNoDefaultNo, MessageIcon::Question));
+    }
+    EXPECT_EQ(given, (std::vector<MessageAnswer>{MessageAnswer::No, MessageAnswer::No,
+                                                 MessageAnswer::No, MessageAnswer::Yes}));
 }
 
 }  // namespace

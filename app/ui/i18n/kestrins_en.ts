@@ -136,7 +136,7 @@ and a new settings file has been started.</translation>
     </message>
     <message>
         <source>所持金は次のゲームに持ち越され、終了時に保存できます。新しい対戦では、あなたが %1 $、コンピュータが %2 $ から始めます。あなたの所持金がマイナスになるとゲームオーバー、コンピュータ全員の所持金がマイナスになるとあなたの勝利です。どちらのあとも所持金を初期化して、新しい対戦が始まります。</source>
-        <translation>Money carries over to the next game and can be saved when you quit. A new match starts you with %1 $ and each computer with %2 $. If your money goes below zero, the game is over; if every computer&apos;s money goes below zero, you win. Either way the money is reset and a new match begins.</translation>
+        <translation>Money carries over to the next game and can be saved when you quit. A new match starts you with %1 $ and each computer with %2 $. If your money goes below zero, it is game over; if every computer&apos;s money goes below zero, you win the match. Either way the money is then reset for a new match.</translation>
     </message>
     <message>
         <source>コンピュータの性格</source>
@@ -667,7 +667,7 @@ What could not be read starts at its first values.</translation>
     </message>
     <message>
         <source>%1 位</source>
-        <translation>Best %1</translation>
+        <translation>Rank %1</translation>
     </message>
     <message>
         <source>残すカード</source>
@@ -840,34 +840,6 @@ What could not be read starts at its first values.</translation>
         <translation>Ca&amp;ncel</translation>
     </message>
     <message>
-        <source>最初から</source>
-        <translation>New Game</translation>
-    </message>
-    <message>
-        <source>続きから</source>
-        <translation>Continue</translation>
-    </message>
-    <message>
-        <source>最初からから始めます</source>
-        <translation>Start a new match</translation>
-    </message>
-    <message>
-        <source>続きからから始めます</source>
-        <translation>Continue the match</translation>
-    </message>
-    <message>
-        <source>初期化しました。</source>
-        <translation>The money and the drops have been reset.</translation>
-    </message>
-    <message>
-        <source>続きから始めます。</source>
-        <translation>Continuing the match.</translation>
-    </message>
-    <message>
-        <source>この対戦は終わっています。最初から始めます。</source>
-        <translation>This match is over. Starting a new match.</translation>
-    </message>
-    <message>
         <source>F2 を押してください。</source>
         <translation>Press F2.</translation>
     </message>
@@ -904,8 +876,8 @@ What could not be read starts at its first values.</translation>
         <translation>Betting</translation>
     </message>
     <message>
-        <source>続けられる対戦がないため、最初から始めます。</source>
-        <translation>There is no match to continue: starting a new one.</translation>
+        <source>ゲームオーバーです。続けるには「ゲーム」の「タイトルに戻る」を選んでください</source>
+        <translation>Game over. To play on, choose Back to Title in the Game menu</translation>
     </message>
     <message>
         <source>この大きさのテーブルは画面に収まりません。</source>
@@ -960,7 +932,7 @@ What could not be read starts at its first values.</translation>
     </message>
     <message>
         <source>データ保存の設定 : </source>
-        <translation>Save money : </translation>
+        <translation>Saving : </translation>
     </message>
     <message>
         <source>カードの模様 : </source>
@@ -1035,7 +1007,7 @@ What could not be read starts at its first values.</translation>
     </message>
     <message>
         <source>ドロップ可能回数が2回増えました。</source>
-        <translation>You have 2 more drops.</translation>
+        <translation>Your drops have gone up by 2.</translation>
     </message>
     <message>
         <source>情報</source>
@@ -1090,7 +1062,7 @@ What could not be read starts at its first values.</translation>
     </message>
     <message>
         <source>ブラフ成功率</source>
-        <translation>Bluffs won</translation>
+        <translation>Bluff success</translation>
     </message>
     <message>
         <source>平均の賭け金</source>
@@ -1141,6 +1113,14 @@ What could not be read starts at its first values.</translation>
         <translation>Written as CSV.
 Bets: %1
 Games and hands: %2</translation>
+    </message>
+    <message>
+        <source>コンピュータ全員の所持金がマイナスになった対戦が勝ち、あなたの所持金がマイナスになった対戦が負けです。記録に残る最近 %1 ゲームから数えます。</source>
+        <translation>A match is won when every computer&apos;s money goes below zero, and lost when yours does. Counted over the last %1 games the record keeps.</translation>
+    </message>
+    <message>
+        <source>あなたの対戦成績 : %1 勝 %2 敗</source>
+        <translation>Your matches: %1 won, %2 lost</translation>
     </message>
     <message>
         <source>賭けで逃した額</source>
@@ -1282,6 +1262,10 @@ The game goes on, but it is not recorded.</translation>
         <source>記録がまだありません。</source>
         <translation>No games recorded yet.</translation>
     </message>
+    <message>
+        <source> (あなた)</source>
+        <translation> (you)</translation>
+    </message>
 </context>
 <context>
     <name>kestrins::SoundMenu</name>
@@ -1304,6 +1288,49 @@ The game goes on, but it is not recorded.</translation>
     <message>
         <source>大(&amp;L)</source>
         <translation>&amp;Loud</translation>
+    </message>
+</context>
+<context>
+    <name>kestrins::TitleScreen</name>
+    <message>
+        <source>最初から</source>
+        <translation>New Game</translation>
+    </message>
+    <message>
+        <source>続きから</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>最初からから始めます</source>
+        <translation>Start a new match</translation>
+    </message>
+    <message>
+        <source>続きからから始めます</source>
+        <translation>Continue the match</translation>
+    </message>
+    <message>
+        <source>今の対戦の所持金とドロップ可能回数を初期化して、最初から始めますか？</source>
+        <translation>Reset the money and the drops of the match under way and start a new match?</translation>
+    </message>
+    <message>
+        <source>確認</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>この対戦は終わっています。最初から始めます。</source>
+        <translation>This match is over. Starting a new match.</translation>
+    </message>
+    <message>
+        <source>初期化しました。</source>
+        <translation>The money and the drops have been reset.</translation>
+    </message>
+    <message>
+        <source>続きから始めます。</source>
+        <translation>Continuing the match.</translation>
+    </message>
+    <message>
+        <source>続けられる対戦がないため、最初から始めます。</source>
+        <translation>There is no match to continue: starting a new one.</translation>
     </message>
 </context>
 <context>
