@@ -6,12 +6,12 @@
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include "pixel_ops.h"
 #include "platform/sheet_layout.h"
 #include "procedural.h"
+#include "star_path.h"
 
 namespace kestrins::art {
 
@@ -57,20 +57,7 @@ QImage Cloth(double scale) {
 }
 
 QPainterPath Star(QPointF centre, double radius) {
-    QPainterPath star;
-    for (int point = 0; point < 10; ++point) {
-        const double angle = -std::numbers::pi / 2 + point * std::numbers::pi / 5;
-        const double reach = point % 2 == 0 ? radius : radius * 0.45;
-        const QPointF corner(centre.x() + reach * std::cos(angle),
-                             centre.y() + reach * std::sin(angle) * Flatness);
-        if (point == 0) {
-            star.moveTo(corner);
-        } else {
-            star.lineTo(corner);
-        }
-    }
-    star.closeSubpath();
-    return star;
+    return StarPath(centre, radius, radius * 0.45, Flatness);
 }
 
 void DrawCoin(QPainter& painter, const Coin& coin) {

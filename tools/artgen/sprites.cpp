@@ -8,12 +8,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <string_view>
 
 #include "palette.h"
 #include "pixel_ops.h"
 #include "platform/sheet_layout.h"
+#include "star_path.h"
 
 namespace kestrins::art {
 
@@ -211,19 +211,7 @@ namespace {
 
 // The star of the 1x marker as a path in its 16 x 16 pixels: five points, centred a little low.
 QPainterPath MarkerStar() {
-    QPainterPath star;
-    for (int point = 0; point < 10; ++point) {
-        const double angle = -std::numbers::pi / 2 + point * std::numbers::pi / 5;
-        const double reach = point % 2 == 0 ? 7.4 : 3.0;
-        const QPointF corner(8.0 + reach * std::cos(angle), 8.6 + reach * std::sin(angle));
-        if (point == 0) {
-            star.moveTo(corner);
-        } else {
-            star.lineTo(corner);
-        }
-    }
-    star.closeSubpath();
-    return star;
+    return StarPath(QPointF(8.0, 8.6), 7.4, 3.0);
 }
 
 // The marker above 1x: the star from its path, bright gold left of the middle, shaded gold
