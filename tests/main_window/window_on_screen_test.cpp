@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "main_window_fixture.h"
+#include "support/covered_area.h"
 #include "ui/table_size_fit.h"
 
 namespace kestrins::testing {
@@ -11,15 +12,6 @@ namespace {
 
 QWidget* Coach(const FrmMain& window) {
     return window.findChild<QWidget*>(QStringLiteral("FrmCoach"));
-}
-
-int64_t CoveredArea(const QRect& window, const std::vector<QRect>& content) {
-    int64_t area = 0;
-    for (const QRect& shown : content) {
-        const QRect both = window & shown;
-        area += int64_t{both.width()} * both.height();
-    }
-    return area;
 }
 
 // Set in the corner where growing would push it off, the window grows up and left; a size too

@@ -7,23 +7,17 @@
 #include <array>
 #include <memory>
 
+#include "support/covered_area.h"
 #include "ui/table_size_fit.h"
 #include "ui/tool_window_place.h"
 
 namespace kestrins {
 namespace {
 
+using testing::CoveredArea;
+
 const QRect Screen(0, 0, 1280, 800);
 const QSize Coach(370, 350);
-
-int64_t CoveredArea(const QRect& window, const std::vector<QRect>& content) {
-    int64_t area = 0;
-    for (const QRect& shown : content) {
-        const QRect both = window & shown;
-        area += int64_t{both.width()} * both.height();
-    }
-    return area;
-}
 
 TEST(PlaceToolWindow, BesideTheTableRightThenLeftThenBelowThenAbove) {
     const struct {
