@@ -24,4 +24,18 @@ inline int ScaledPlace(int place, int cell, double scale) {
     return cells * ScaledLength(cell, scale) + ScaledLength(place - cells * cell, scale);
 }
 
+// The scale to draw a picture at that is shown at `scale` widget pixels a pixel on a screen of
+// `ratio` device pixels a widget pixel: a sheet's scale that fills every device pixel with a
+// pixel of its own, or whole blocks of them; else `scale`, enlarged to the screen as it is shown.
+inline double SheetScaleFor(double scale, double ratio) {
+    const double fine = scale * ratio;
+    for (auto sheet = SheetScales.rbegin(); sheet != SheetScales.rend(); ++sheet) {
+        const double blocks = fine / *sheet;
+        if (blocks == std::round(blocks)) {
+            return *sheet;
+        }
+    }
+    return scale;
+}
+
 }  // namespace kestrins

@@ -467,8 +467,7 @@ void FrmMain::MnuitemOption_Click() {
 }
 
 void FrmMain::OpenResults() {
-    results_ =
-        new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins.At(1.0), this);
+    results_ = new FrmResults(context_.State, context_.Random, pace_, context_.Sheets.Coins, this);
     connect(results_, &FrmResults::Closed, this, [this] { MnuitemResults->setChecked(false); });
     results_->ShowAtTopLeft();
     MnuitemResults->setChecked(true);
@@ -768,7 +767,7 @@ void FrmMain::SetBetButton(int index, const std::string& caption, bool enabled) 
 }
 
 void FrmMain::ShowParts() {
-    FrmParts parts(context_.State, info_, context_.Sheets.Winner.At(1.0), context_.Boxes, this);
+    FrmParts parts(context_.State, info_, context_.Sheets.Winner, context_.Boxes, this);
     // The pot moves as the sheet shows who won it.
     const int32_t winner = context_.State.Winner;
     painter_.Cue(SoundCue::Chips, winner == WinnerDraw ? -1 : winner);

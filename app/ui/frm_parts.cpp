@@ -13,6 +13,7 @@
 #include "game/evaluate_part.h"
 #include "game/part_name.h"
 #include "platform/message_box.h"
+#include "platform/sheet_layout.h"
 #include "platform/translated_text.h"
 #include "render/draw_table.h"
 #include "render/show_message.h"
@@ -39,8 +40,8 @@ void ShowName(QLabel& label, const QString& name) {
 
 }  // namespace
 
-FrmParts::FrmParts(MdlMain& state, Surface& info, const QImage& winnerMarker, MessageBoxes& boxes,
-                   QWidget* parent)
+FrmParts::FrmParts(MdlMain& state, Surface& info, const ScaledPicture& winnerMarker,
+                   MessageBoxes& boxes, QWidget* parent)
     : QDialog(parent), state_(state), boxes_(boxes) {
     setObjectName(QStringLiteral("FrmParts"));
     setFont(WindowFont());
@@ -50,9 +51,12 @@ FrmParts::FrmParts(MdlMain& state, Surface& info, const QImage& winnerMarker, Me
     ImgWinner = new QLabel(body);
     ImgWinner->setObjectName(QStringLiteral("ImgWinner"));
     // The marker is drawn on black: the sheet's own background shows round the star instead.
-    QPixmap marker = QPixmap::fromImage(winnerMarker);
-    marker.setMask(
-        QBitmap::fromImage(winnerMarker.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor)));
+    // It takes the sheet that fills the screen's pixels, as the table does.
+    const double scale = SheetScaleFor(1.0, devicePixelRatioF());
+    const QImage& picture = winnerMarker.At(scale);
+    QPixmap marker = QPixmap::fromImage(picture);
+    marker.setMask(QBitmap::fromImage(picture.createMaskFromColor(qRgb(0, 0, 0), Qt::MaskInColor)));
+    marker.setDevicePixelRatio(scale);
     ImgWinner->setPixmap(marker);
     ImgWinner->setGeometry(8, 8, 16, 16);
     ImgWinner->setAccessibleName(tr("勝者の印"));

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/mdl_main.h"
+#include "platform/scaled_picture.h"
 
 class QLabel;
 class QPushButton;
@@ -21,7 +22,7 @@ class FrmParts final : public QDialog {
 
 public:
     // info: the main window's message strip, which repeats the result line.
-    FrmParts(MdlMain& state, Surface& info, const QImage& winnerMarker, MessageBoxes& boxes,
+    FrmParts(MdlMain& state, Surface& info, const ScaledPicture& winnerMarker, MessageBoxes& boxes,
              QWidget* parent);
 
     // "ドロップ" for a seat that dropped, else the name of its hand's category.

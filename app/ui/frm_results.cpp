@@ -43,7 +43,7 @@ QRect FromEdges(int left, int top, int right, int bottom) {
 }  // namespace
 
 FrmResults::FrmResults(MdlMain& state, RandomSource& random, const Pacer& pacer,
-                       const QImage& coins, QWidget* parent)
+                       const ScaledPicture& coins, QWidget* parent)
     : QWidget(parent, Qt::Window),
       state_(state),
       random_(random),
@@ -92,6 +92,9 @@ void FrmResults::Form_Resize() {
     // The view resizes its surface only once it is shown; the chart is drawn before that.
     results_.Resize(width(), height() - pictureTop);
     PictResults->setGeometry(0, pictureTop, width(), height() - pictureTop);
+    // Drawn at the fineness of the screen it shows on, the first time too: drawing again later
+    // would take jitter from the game's random source that no other screen takes.
+    PictResults->FitScale();
     // The coins' jitter comes from the game's random source: drawing now, in the middle of a
     // deal or between two computer players, would change the game.
     if (pacer_.Pausing()) {

@@ -1,7 +1,6 @@
 // The money window: four coin stacks over a scale, repainted when a seat's money changes.
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -25,7 +24,7 @@ public:
     // coins: the 59 x 145 sheet of the mask and the four coin colours. While pacer pauses the
     // game, the chart takes nothing from random: it catches up at the first tick after the
     // pause. The window deletes itself when closed; parent only owns it until then.
-    FrmResults(MdlMain& state, RandomSource& random, const Pacer& pacer, const QImage& coins,
+    FrmResults(MdlMain& state, RandomSource& random, const Pacer& pacer, const ScaledPicture& coins,
                QWidget* parent);
 
     // Shows the window at the top-left corner of the desktop's free area.
@@ -57,7 +56,7 @@ private:
     MdlMain& state_;
     RandomSource& random_;
     const Pacer& pacer_;
-    QImage coins_;
+    ScaledPicture coins_;
     Surface results_;
     std::array<int32_t, 4> LastMoneys{};
     // The names as the chart last drew them: a rename in the options shows at the next tick.

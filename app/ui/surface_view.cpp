@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <cmath>
 
+#include "platform/sheet_layout.h"
+
 namespace kestrins {
 
 SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
@@ -18,34 +20,48 @@ SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), s
 
 void SurfaceView::Place(const QRect& rect, double scale) {
     // The scale first: the surface never passes through a smaller size that would cut it.
-    const bool rescaled = scale != scale_;
     scale_ = scale;
     setGeometry(rect);
-    if (rescaled) {
-        // What was drawn at the old scale is drawn again at the new one.
-        surface_.SetScale(scale);
-        FitSurface();
-        emit Resized();
-        update();
+    FitScale();
+}
+
+void SurfaceView::showEvent(QShowEvent* /*event*/) {
+    // Only now is the screen known for certain.
+    FitScale();
+}
+
+bool SurfaceView::FitScale() {
+    const double wanted = SheetScaleFor(scale_, devicePixelRatioF());
+    if (wanted == surface_.Scale()) {
+        return false;
     }
+    // What was drawn at the old scale is drawn again at the new one.
+    surface_.SetScale(wanted);
+    FitSurface();
+    emit Resized();
+    update();
+    return true;
 }
 
 void SurfaceView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), surface_.BackColor());
-    // The surface is drawn at the view's scale: one of its picture's pixels to each of the
-    // widget's.
     const QImage& image = surface_.Image();
     const double ratio = devicePixelRatioF();
-    if (ratio == 1.0) {
+    if (ratio == 1.0 && surface_.Scale() == scale_) {
         painter.drawImage(0, 0, image);
         return;
     }
-    // Scaled here to the screen's own pixels, each picture pixel a block: the painter would
-    // smooth a scale of its own, and a half step would blur.
-    QImage shown = image.scaled(static_cast<int>(std::lround(image.width() * ratio)),
-                                static_cast<int>(std::lround(image.height() * ratio)),
-                                Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // The screen's own pixels for each pixel of the picture.
+    const double blocks = scale_ * ratio / surface_.Scale();
+    QImage shown = image;
+    if (blocks != 1.0) {
+        // Scaled here, each picture pixel a block: the painter would smooth a scale of its own,
+        // and a half step would blur.
+        shown = image.scaled(static_cast<int>(std::lround(image.width() * blocks)),
+                             static_cast<int>(std::lround(image.height() * blocks)),
+                             Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
     shown.setDevicePixelRatio(ratio);
     painter.drawImage(0, 0, shown);
 }

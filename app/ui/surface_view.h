@@ -15,9 +15,13 @@ public:
     SurfaceView(Surface& surface, QWidget* parent);
 
     // Moves the widget to `rect`, where `scale` widget pixels (1, 1.5 or 2) show one surface
-    // pixel; the surface keeps the widget's size divided by it and is drawn at that scale.
+    // pixel; the surface keeps the widget's size divided by it and is drawn at that scale, or
+    // finer on a screen of more pixels than widget pixels (SheetScaleFor).
     void Place(const QRect& rect, double scale);
     double Scale() const { return scale_; }
+    // Draws the surface at the scale the view's screen asks for now (as Place and the first show
+    // do), for a window that draws its picture before it is shown; whether that changed it.
+    bool FitScale();
 
     // Button (Qt::MouseButton), position on the surface.
     std::function<void(Qt::MouseButton, int, int)> MouseDown;
@@ -31,6 +35,7 @@ signals:
     void Resized();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/sheet_layout.h"
 #include "platform/surface.h"
 
 namespace kestrins {
@@ -60,6 +61,19 @@ TEST(ScaledPicture, ReadsEachScaleAndEnlargesTheOnesMissingCellByCell) {
 
 // Places are the surface's pixels times the scale, halves to the even neighbour (4.5 -> 4,
 // 7.5 -> 8); the block takes the source picture of that scale, its cell's scaled size.
+// A sheet whose pixels fill the screen's one to one, else the largest that fills them in whole
+// blocks, else the table's own scale, enlarged as it is shown.
+TEST(SheetScaleFor, TheFinestSheetThatFillsTheScreensPixelsEvenly) {
+    const struct {
+        double scale, ratio, sheet;
+    } cases[] = {{1, 1, 1},     {1.5, 1, 1.5},    {2, 1, 2},   {1, 2, 2},
+                 {1, 1.5, 1.5}, {1.5, 2, 1.5},    {2, 2, 2},   {2, 1.5, 1.5},
+                 {1, 1.25, 1},  {1.5, 1.25, 1.5}, {2, 1.25, 2}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(SheetScaleFor(c.scale, c.ratio), c.sheet) << c.scale << " x " << c.ratio;
+    }
+}
+
 TEST(ScaledSurface, BlockCopiesTakeThePictureOfTheScaleAtPlacesRoundedHalfToEven) {
     const QImage plain = Numbered(14, 10, 3);
     for (const double scale : {1.5, 2.0}) {

@@ -129,7 +129,7 @@ bool WindowSnapshots(const QDir& folder, const Sprites& sprites, Language langua
 
     QWidget owner;
     QtPacer pacer(0);
-    auto* results = new FrmResults(state, random, pacer, sprites.Coins.At(1.0), &owner);
+    auto* results = new FrmResults(state, random, pacer, sprites.Coins, &owner);
     results->show();
     saved &= Save(results->grab(), folder, "windows_results.png");
     results->resize(297, 471);
