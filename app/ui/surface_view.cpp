@@ -25,6 +25,13 @@ void SurfaceView::Place(const QRect& rect, double scale) {
     FitScale();
 }
 
+bool SurfaceView::event(QEvent* event) {
+    if (event->type() == QEvent::ScreenChangeInternal) {
+        FitScale();
+    }
+    return QWidget::event(event);
+}
+
 void SurfaceView::showEvent(QShowEvent* /*event*/) {
     // Only now is the screen known for certain.
     FitScale();

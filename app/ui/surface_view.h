@@ -35,6 +35,8 @@ signals:
     void Resized();
 
 protected:
+    // A window moved to a screen of other pixels draws its surface again at their fineness.
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

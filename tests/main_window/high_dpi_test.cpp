@@ -1,7 +1,11 @@
 // On a screen of two device pixels a window pixel: the table, the money chart and the winner
 // marker are drawn from the 2x sheets, one picture pixel to each device pixel, and the table at
-// 150 % from the 1.5x sheets in 2 x 2 blocks; clicks still find the cards.
+// 150 % from the 1.5x sheets in 2 x 2 blocks; clicks still find the cards, and the table moved
+// to a plain screen is the 1x picture again.
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
+#include <QWindow>
 
 #include "main_window_fixture.h"
 #include "render/draw_table.h"
@@ -41,6 +45,17 @@ TEST_F(MainWindowTest, OnAScreenOfTwiceThePixelsEveryPictureIsDrawnAtItsFineness
     for (int c = 0; c < 5; ++c) {
         EXPECT_EQ(state.Players[0].Cards[c].Selected, c < 2) << c;
     }
+
+    // Moved to a screen of one device pixel a window pixel, the table is the plain 1x picture.
+    QScreen* plain = QGuiApplication::screens().at(1);
+    window->windowHandle()->setScreen(plain);
+    ASSERT_EQ(window->devicePixelRatioF(), 1.0);
+    Surface plainTable = MakePlayField(field.Width(), field.Height());
+    DrawTable(state, plainTable, sprites, "");
+    EXPECT_EQ(field.Image(), plainTable.Image());
+    window->windowHandle()->setScreen(QGuiApplication::screens().at(0));
+    DrawTable(state, expected, sprites, "");
+    EXPECT_EQ(field.Image(), expected.Image());
 
     window->MnuitemTableSize[1]->trigger();
     EXPECT_EQ(field.Scale(), 1.5);
