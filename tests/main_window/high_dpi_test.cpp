@@ -29,11 +29,15 @@ TEST_F(MainWindowTest, OnAScreenOfTwiceThePixelsEveryPictureIsDrawnAtItsFineness
     Deal();
     ASSERT_EQ(state.GameState, StateDealt);
     const Surface& field = window->PlayField();
+    // The table as the game stands, drawn at `scale`.
+    const auto table = [&](double scale) {
+        Surface drawn = MakePlayField(field.Width(), field.Height());
+        drawn.SetScale(scale);
+        DrawTable(state, drawn, sprites, "");
+        return drawn.Image();
+    };
     EXPECT_EQ(field.Scale(), 2.0);
-    Surface expected = MakePlayField(field.Width(), field.Height());
-    expected.SetScale(2.0);
-    DrawTable(state, expected, sprites, "");
-    EXPECT_EQ(field.Image(), expected.Image());
+    EXPECT_EQ(field.Image(), table(2.0));
     EXPECT_EQ(Shown(PlayFieldWidget()),
               field.Image().copy(QRect(QPoint(), PlayFieldWidget().size() * 2)));
 
@@ -50,19 +54,13 @@ TEST_F(MainWindowTest, OnAScreenOfTwiceThePixelsEveryPictureIsDrawnAtItsFineness
     QScreen* plain = QGuiApplication::screens().at(1);
     window->windowHandle()->setScreen(plain);
     ASSERT_EQ(window->devicePixelRatioF(), 1.0);
-    Surface plainTable = MakePlayField(field.Width(), field.Height());
-    DrawTable(state, plainTable, sprites, "");
-    EXPECT_EQ(field.Image(), plainTable.Image());
+    EXPECT_EQ(field.Image(), table(1.0));
     window->windowHandle()->setScreen(QGuiApplication::screens().at(0));
-    DrawTable(state, expected, sprites, "");
-    EXPECT_EQ(field.Image(), expected.Image());
+    EXPECT_EQ(field.Image(), table(2.0));
 
     window->MnuitemTableSize[1]->trigger();
     EXPECT_EQ(field.Scale(), 1.5);
-    Surface large = MakePlayField(field.Width(), field.Height());
-    large.SetScale(1.5);
-    DrawTable(state, large, sprites, "");
-    EXPECT_EQ(field.Image(), large.Image());
+    EXPECT_EQ(field.Image(), table(1.5));
     EXPECT_EQ(Shown(PlayFieldWidget()),
               Doubled(field.Image()).copy(QRect(QPoint(), PlayFieldWidget().size() * 2)));
 
