@@ -1,8 +1,8 @@
 # Precompiled headers. Qt's and the standard library's headers take most of each file's compile
 # time, so they are compiled once per build in a host target and reused by the targets built
 # with the same flags: the program's Qt libraries reuse a library host, the window tests an
-# executable host (GCC refuses a header compiled with -fPIC in a -fPIE file, and says so). A
-# build with CMAKE_DISABLE_PRECOMPILE_HEADERS (the packages, the fuzz targets) compiles every
+# executable host (GCC refuses a header compiled with -fPIC in a -fPIE file, and says so). The
+# optimised builds and the fuzz targets set CMAKE_DISABLE_PRECOMPILE_HEADERS and compile every
 # file alone, which keeps each file's own includes complete.
 set(KESTRINS_PRECOMPILED_HEADERS
   <algorithm> <array> <cmath> <cstdint> <functional> <memory> <optional> <string> <vector>
